@@ -1,0 +1,135 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "LibraryFormat.h"
+
+class TByteSink;
+class TSaveProgress;
+
+/// The bytes of one item (its 192-byte header followed by its body), viewed
+/// in the buffer the library was loaded into. Valid while the engine keeps
+/// that library.
+struct TItemStream {
+  const std::uint8_t* Data = nullptr;
+  std::size_t Size = 0;
+};
+
+/// One category of the catalogue, with its items in file order.
+struct TLibraryIndex {
+  /// The category's text exactly as read from Remarks.
+  std::u16string Cat;
+  /// Indices into the engine's items (and Signs), in file order; the names
+  /// themselves are Signs[i], duplicates kept.
+  std::vector<std::uint32_t> Identifiers;
+};
+
+/// The categories in order of first appearance, never sorted.
+struct TLibraryCatalog {
+  std::vector<TLibraryIndex> Contents;
+};
+
+/// The two row-aligned lists of the main window: row j of NewCats replaces
+/// row j of OldCats. NewCats must have at least as many rows as OldCats.
+struct TCategoryMap {
+  std::vector<std::u16string> OldCats;
+  std::vector<std::u16string> NewCats;
+
+  /// Both lists set to the engine's catalogue, in catalogue order.
+  static TCategoryMap Identity(const class TVectorEngine& aEngine);
+};
+
+/// What a load found, for the caller to show.
+struct TLoadResult {
+  enum class TKind {
+    Loaded,       ///< every declared item was read
+    CannotOpen,   ///< the file could not be opened or read; see Reason
+    NotALibrary,  ///< too short for a header, or a wrong signature or version
+    Damaged,      ///< the items before ItemsRead were read, then one failed
+  };
+  TKind Kind = TKind::Loaded;
+  /// The system's reason when the file could not be opened or read.
+  std::string Reason;
+  /// For Damaged: what failed at the item that ended the read.
+  std::string Damage;
+  std::int64_t ItemsRead = 0;
+  std::int64_t ItemsDeclared = 0;
+};
+
+/// One library in memory: the items in file order, their names and the
+/// catalogue of categories.
+class TVectorEngine {
+ public:
+  TVectorEngine();
+  ~TVectorEngine();
+  TVectorEngine(const TVectorEngine&) = delete;
+  TVectorEngine& operator=(const TVectorEngine&) = delete;
+
+  /// Reads the whole file into memory and loads it. Never throws: every
+  /// failure is caught and described by the result.
+  TLoadResult LoadLibraryFromFile(const std::string& aFile);
+
+  /// Loads a library from an in-memory copy of a file. A buffer that is not
+  /// a library changes only the header copy; otherwise the engine is emptied
+  /// first and keeps every item read before a failing one.
+  TLoadResult LoadLibraryFromStream(std::vector<std::uint8_t> aStream);
+
+  void ClearLibrary();
+  void ClearLibraryIndex();
+
+  /// Adds one name to the catalogue entry whose Cat equals ValueCat exactly,
+  /// creating the entry at the end when there is none. Returns the entry's
+  /// index.
+  std::size_t AddLibraryIndexItem(std::u16string_view ValueCat, std::uint32_t ValueName);
+
+  int GetLibraryIndexCount() const;
+  /// Cat of entry ID (0-based).
+  const std::u16string& GetLibraryIndexItem(int ID) const;
+  /// The item at position ID (0-based) in file order.
+  TItemStream GetLibraryItembyID(int ID) const;
+  /// The ID-th name (1-based) of catalogue entry Cat (0-based).
+  const std::u16string& GetLibraryItemByID(int Cat, int ID) const;
+  /// Number of names in catalogue entry Cat.
+  int GetLibraryIndexItemCount(int Cat) const;
+
+  static std::u16string GetLibraryItemAuthor(const TItemStream& aStream);
+  static std::u16string GetLibraryItemRemarks(const TItemStream& aStream);
+  /// Stores Cat into the header's Remarks through the ANSI code page.
+  static void SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat);
+
+  /// Writes the library with every category replaced through aMap and the
+  /// items in natural order of their names, replacing aFile atomically.
+  /// Throws TFileError (or what aProgress throws); the file is then as it was.
+  void SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
+                         TSaveProgress* aProgress = nullptr);
+  void SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
+                           TSaveProgress* aProgress = nullptr);
+
+  /// Number of items (and names) loaded.
+  std::size_t ItemCount() const { return OLibrary.size(); }
+  const std::vector<std::u16string>& Names() const { return Signs; }
+  const TLibraryCatalog& Catalog() const { return LibraryIndex; }
+  const TLibraryHeader& Header() const { return LibraryHeader; }
+
+  /// The item positions in the order the save writes them: natural order of
+  /// their names, equal names in file order.
+  std::vector<std::uint32_t> SortedItemOrder() const;
+
+ private:
+  /// The file as loaded; every item is a view into it.
+  std::vector<std::uint8_t> mBuffer;
+  std::vector<TItemStream> OLibrary;
+  std::vector<std::u16string> Signs;
+  /// Catalogue entry of each item, as loaded.
+  std::vector<std::uint32_t> mItemCategory;
+  TLibraryCatalog LibraryIndex;
+  TLibraryHeader LibraryHeader;
+};
+
+/// The one engine the main window owns while it lives; null otherwise.
+extern TVectorEngine* VectorEngine;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+/// Conversions between the library's 8-bit text (the ANSI code page, which is
+/// Windows-1252 on every host) and the UTF-16 strings the program works in,
+/// plus the UTF-8 used at the command line.
+
+/// Every one of the 256 byte values maps to exactly one UTF-16 code unit; the
+/// five bytes Windows-1252 leaves undefined map to the C1 controls of the same
+/// value, so any field read and written back is unchanged.
+std::u16string cp1252ToUtf16(std::string_view aBytes);
+
+/// A character without a byte in the code page becomes one '?'; a surrogate
+/// pair counts as one character.
+std::string utf16ToCp1252(std::u16string_view aText);
+
+/// Strict UTF-8 decoding (no overlongs, no surrogates, nothing above
+/// U+10FFFF). Returns nothing when the input is not valid UTF-8.
+std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes);
+
+/// A lone surrogate becomes U+FFFD.
+std::string utf16ToUtf8(std::u16string_view aText);

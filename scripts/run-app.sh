@@ -1,0 +1,8 @@
+#!/bin/sh
+# Builds the project and starts the window program. Installs what is missing
+# first (Qt 6, the build tools, and a Tahoma font for the windows).
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine"
+. "$ROOT/scripts/setup.sh"
+exec "$BUILD_DIR/app/zbl-translator"
