@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "LibraryFormat.h"
@@ -128,6 +129,8 @@ class TVectorEngine {
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;
   TLibraryCatalog LibraryIndex;
+  /// Catalogue entry of each category text, so adding a name is not a walk.
+  std::unordered_map<std::u16string, std::size_t> mCatalogLookup;
   TLibraryHeader LibraryHeader;
 };
 

@@ -1,0 +1,123 @@
+#include "FileLayer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QString toQString(const std::string& aUtf8) { return QString::fromUtf8(aUtf8); }
+
+std::string fromQString(const QString& aText) { return aText.toUtf8().toStdString(); }
+
+// Output is gathered into blocks of this size before each write, so the
+// per-item writes of a save do not become system calls.
+constexpr std::size_t kWriteBlockSize = std::size_t{1} << 20;
+
+}  // namespace
+
+TFileError::TFileError(std::string aOperation, std::string aFile, std::string aReason)
+    : std::runtime_error(aOperation + " '" + aFile + "': " + aReason),
+      mFile(std::move(aFile)),
+      mReason(std::move(aReason)) {}
+
+std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
+  const QString name = toQString(aFile);
+  const QFileInfo info(name);
+  if (!info.exists()) throw TFileError("cannot open", aFile, "No such file or directory");
+  if (info.isDir()) throw TFileError("cannot open", aFile, "Is a directory");
+  // Opening a FIFO or a device for reading may block or never end.
+  if (!info.isFile()) throw TFileError("cannot open", aFile, "Not a regular file");
+
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    throw TFileError("cannot open", aFile, fromQString(file.errorString()));
+
+  std::vector<std::uint8_t> bytes;
+  const qint64 expected = file.size();
+  if (expected > 0) bytes.resize(static_cast<std::size_t>(expected));
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      // The file may have grown since its size was taken; keep reading.
+      bytes.resize(std::max<std::size_t>(bytes.size() * 2, 64 * 1024));
+    }
+    const qint64 got = file.read(reinterpret_cast<char*>(bytes.data() + filled),
+                                 static_cast<qint64>(bytes.size() - filled));
+    if (got < 0) throw TFileError("cannot read", aFile, fromQString(file.errorString()));
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.resize(filled);
+  bytes.shrink_to_fit();
+  return bytes;
+}
+
+void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
+  Bytes.insert(Bytes.end(), aData, aData + aSize);
+}
+
+struct TAtomicFileWriter::TImpl {
+  std::string File;
+  QSaveFile Target;
+  std::vector<std::uint8_t> Block;
+
+  void Fail(const char* aOperation) {
+    const std::string reason = fromQString(Target.errorString());
+    Target.cancelWriting();
+    throw TFileError(aOperation, File, reason);
+  }
+
+  void WriteAll(const std::uint8_t* aData, std::size_t aSize) {
+    std::size_t done = 0;
+    while (done < aSize) {
+      const qint64 wrote = Target.write(reinterpret_cast<const char*>(aData + done),
+                                        static_cast<qint64>(aSize - done));
+      if (wrote <= 0) Fail("cannot write");
+      done += static_cast<std::size_t>(wrote);
+    }
+  }
+
+  void FlushBlock() {
+    WriteAll(Block.data(), Block.size());
+    Block.clear();
+  }
+};
+
+TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mImpl(std::make_unique<TImpl>()) {
+  mImpl->File = aFile;
+  mImpl->Target.setFileName(toQString(aFile));
+  // Unbuffered: every block reaches the system at once and its failure is
+  // seen here, not lost in a last flush inside commit().
+  if (!mImpl->Target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    throw TFileError("cannot create", aFile, fromQString(mImpl->Target.errorString()));
+  mImpl->Block.reserve(kWriteBlockSize);
+}
+
+TAtomicFileWriter::~TAtomicFileWriter() {
+  // Without a commit the temporary file goes and the target stays as it was.
+  if (mImpl && mImpl->Target.isOpen()) mImpl->Target.cancelWriting();
+}
+
+void TAtomicFileWriter::Write(const std::uint8_t* aData, std::size_t aSize) {
+  TImpl& impl = *mImpl;
+  if (impl.Block.size() + aSize > kWriteBlockSize) {
+    impl.FlushBlock();
+    if (aSize >= kWriteBlockSize) {
+      impl.WriteAll(aData, aSize);
+      return;
+    }
+  }
+  impl.Block.insert(impl.Block.end(), aData, aData + aSize);
+}
+
+void TAtomicFileWriter::Commit() {
+  TImpl& impl = *mImpl;
+  impl.FlushBlock();
+  if (impl.Target.error() != QFileDevice::NoError) impl.Fail("cannot write");
+  if (!impl.Target.commit())
+    throw TFileError("cannot write", impl.File, fromQString(impl.Target.errorString()));
+}

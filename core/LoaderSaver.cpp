@@ -1,0 +1,279 @@
+#include "LoaderSaver.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <limits>
+#include <new>
+#include <numeric>
+#include <optional>
+#include <unordered_map>
+
+#include "FileLayer.h"
+#include "SaveProgress.h"
+#include "TextCodec.h"
+#include "strnatcomp.h"
+
+TVectorEngine* VectorEngine = nullptr;
+
+namespace {
+
+// The label of the progress window changes about a hundred times in a save,
+// whatever its size; the exact percentage is only recomputed where it can
+// change. The percentage never decreases as k grows.
+class TPercentCursor {
+ public:
+  explicit TPercentCursor(long long aMaximum) : mMaximum(aMaximum) {}
+
+  int At(long long k) {
+    if (k >= mNextChange) {
+      mValue = ExtendedPercent(k, mMaximum);
+      // The first position past k whose percentage is higher.
+      long long lo = k + 1;
+      long long hi = mMaximum;
+      while (lo < hi) {
+        const long long mid = lo + (hi - lo) / 2;
+        if (ExtendedPercent(mid, mMaximum) > mValue)
+          hi = mid;
+        else
+          lo = mid + 1;
+      }
+      mNextChange = lo;
+    }
+    return mValue;
+  }
+
+ private:
+  long long mMaximum;
+  long long mNextChange = 0;
+  int mValue = 0;
+};
+
+}  // namespace
+
+TCategoryMap TCategoryMap::Identity(const TVectorEngine& aEngine) {
+  TCategoryMap map;
+  for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i)
+    map.OldCats.push_back(aEngine.GetLibraryIndexItem(i));
+  map.NewCats = map.OldCats;
+  return map;
+}
+
+TVectorEngine::TVectorEngine() = default;
+
+TVectorEngine::~TVectorEngine() { ClearLibrary(); }
+
+TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
+  try {
+    return LoadLibraryFromStream(readWholeFile(aFile));
+  } catch (const TFileError& e) {
+    TLoadResult result;
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = e.Reason();
+    return result;
+  } catch (const std::bad_alloc&) {
+    TLoadResult result;
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = "Not enough memory to read the file";
+    return result;
+  } catch (const std::exception& e) {
+    TLoadResult result;
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = e.what();
+    return result;
+  }
+}
+
+TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStream) {
+  TLoadResult result;
+  // The header copy is taken before it is checked, as far as the bytes go.
+  const std::size_t headerBytes = std::min(aStream.size(), kLibraryHeaderSize);
+  std::copy_n(aStream.begin(), headerBytes, LibraryHeader.Bytes.begin());
+  if (headerBytes < kLibraryHeaderSize || !LibraryHeader.IsValid()) {
+    result.Kind = TLoadResult::TKind::NotALibrary;
+    return result;
+  }
+
+  ClearLibrary();
+  mBuffer = std::move(aStream);
+  const std::int32_t declared = LibraryHeader.ObjectCount();
+  result.ItemsDeclared = std::max<std::int32_t>(declared, 0);
+
+  // Every item takes at least its size field and its header, so the count
+  // that can really be there bounds what is reserved, whatever the header says.
+  const std::size_t available = mBuffer.size() - kLibraryHeaderSize;
+  const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
+  const std::size_t reserve = std::min<std::size_t>(static_cast<std::size_t>(result.ItemsDeclared), fitting);
+  OLibrary.reserve(reserve);
+  Signs.reserve(reserve);
+  mItemCategory.reserve(reserve);
+
+  std::size_t position = kLibraryHeaderSize;
+  for (std::int32_t i = 0; i < declared; ++i) {
+    const std::size_t remaining = mBuffer.size() - position;
+    if (remaining < kItemSizeFieldSize) {
+      result.Damage = "the size of item " + std::to_string(i + 1) + " is cut off";
+      break;
+    }
+    const std::int64_t size = readInt64LE(mBuffer.data() + position);
+    position += kItemSizeFieldSize;
+    if (size < static_cast<std::int64_t>(kItemHeaderSize)) {
+      result.Damage = "item " + std::to_string(i + 1) + " is smaller than its header";
+      break;
+    }
+    if (static_cast<std::uint64_t>(size) > mBuffer.size() - position) {
+      result.Damage = "item " + std::to_string(i + 1) + " runs past the end of the file";
+      break;
+    }
+    const TItemStream item{mBuffer.data() + position, static_cast<std::size_t>(size)};
+    position += static_cast<std::size_t>(size);
+
+    const auto index = static_cast<std::uint32_t>(OLibrary.size());
+    OLibrary.push_back(item);
+    Signs.push_back(GetLibraryItemAuthor(item));
+    mItemCategory.push_back(
+        static_cast<std::uint32_t>(AddLibraryIndexItem(GetLibraryItemRemarks(item), index)));
+  }
+  result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
+  if (result.ItemsRead < result.ItemsDeclared) result.Kind = TLoadResult::TKind::Damaged;
+  return result;
+}
+
+void TVectorEngine::ClearLibrary() {
+  OLibrary.clear();
+  OLibrary.shrink_to_fit();
+  ClearLibraryIndex();
+  Signs.clear();
+  Signs.shrink_to_fit();
+  mItemCategory.clear();
+  mItemCategory.shrink_to_fit();
+  mBuffer.clear();
+  mBuffer.shrink_to_fit();
+}
+
+void TVectorEngine::ClearLibraryIndex() {
+  LibraryIndex.Contents.clear();
+  LibraryIndex.Contents.shrink_to_fit();
+  mCatalogLookup.clear();
+}
+
+std::size_t TVectorEngine::AddLibraryIndexItem(std::u16string_view ValueCat, std::uint32_t ValueName) {
+  // Equal texts are one category: an exact, case-sensitive comparison of code
+  // units, found through a hash table instead of a walk over every entry.
+  const auto [it, added] =
+      mCatalogLookup.try_emplace(std::u16string(ValueCat), LibraryIndex.Contents.size());
+  if (added) LibraryIndex.Contents.push_back(TLibraryIndex{std::u16string(ValueCat), {}});
+  LibraryIndex.Contents[it->second].Identifiers.push_back(ValueName);
+  return it->second;
+}
+
+int TVectorEngine::GetLibraryIndexCount() const {
+  return static_cast<int>(LibraryIndex.Contents.size());
+}
+
+const std::u16string& TVectorEngine::GetLibraryIndexItem(int ID) const {
+  return LibraryIndex.Contents[static_cast<std::size_t>(ID)].Cat;
+}
+
+TItemStream TVectorEngine::GetLibraryItembyID(int ID) const {
+  return OLibrary[static_cast<std::size_t>(ID)];
+}
+
+const std::u16string& TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
+  const TLibraryIndex& entry = LibraryIndex.Contents[static_cast<std::size_t>(Cat)];
+  return Signs[entry.Identifiers[static_cast<std::size_t>(ID - 1)]];
+}
+
+int TVectorEngine::GetLibraryIndexItemCount(int Cat) const {
+  return static_cast<int>(LibraryIndex.Contents[static_cast<std::size_t>(Cat)].Identifiers.size());
+}
+
+std::u16string TVectorEngine::GetLibraryItemAuthor(const TItemStream& aStream) {
+  return readItemAuthor(aStream.Data);
+}
+
+std::u16string TVectorEngine::GetLibraryItemRemarks(const TItemStream& aStream) {
+  return readItemRemarks(aStream.Data);
+}
+
+void TVectorEngine::SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat) {
+  storeItemRemarksBytes(aHeader.Bytes.data(), utf16ToCp1252(Cat));
+}
+
+std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
+  std::vector<std::uint32_t> order(Signs.size());
+  std::iota(order.begin(), order.end(), 0U);
+  // Stable, so items whose names compare equal keep their file order.
+  std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+    return CompareLibraryNames(Signs, a, b) < 0;
+  });
+  return order;
+}
+
+void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
+                                      TSaveProgress* aProgress) {
+  TAtomicFileWriter writer(aFile);
+  SaveLibraryToStream(writer, aMap, aProgress);
+  writer.Commit();
+}
+
+void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
+                                        TSaveProgress* aProgress) {
+  const std::size_t count = Signs.size();
+  const auto n = static_cast<int>(count);
+
+  // Each catalogue entry's new text, encoded once: the first map row whose
+  // old text equals the entry's category. Items are translated from the
+  // categories as loaded, so saving twice never translates twice.
+  std::unordered_map<std::u16string_view, std::size_t> firstRow;
+  const std::size_t rows = std::min(aMap.OldCats.size(), aMap.NewCats.size());
+  for (std::size_t row = 0; row < rows; ++row) firstRow.try_emplace(aMap.OldCats[row], row);
+  std::vector<std::optional<std::string>> translation(LibraryIndex.Contents.size());
+  for (std::size_t c = 0; c < translation.size(); ++c) {
+    if (const auto it = firstRow.find(LibraryIndex.Contents[c].Cat); it != firstRow.end())
+      translation[c] = utf16ToCp1252(aMap.NewCats[it->second]);
+  }
+
+  LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), n);
+  aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
+
+  // The window is closed however the save ends.
+  struct TCloseOnExit {
+    TSaveProgress* Progress;
+    ~TCloseOnExit() {
+      if (Progress) Progress->Close();
+    }
+  } closer{aProgress};
+  if (aProgress) {
+    aProgress->SetMaximum(n);
+    aProgress->SetPosition(0);
+    aProgress->Show();
+  }
+
+  const std::vector<std::uint32_t> order = SortedItemOrder();
+  TPercentCursor percent(n);
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::uint32_t id = order[k];
+    const TItemStream item = OLibrary[id];
+
+    TFileHeader header;
+    std::memcpy(header.Bytes.data(), item.Data, kItemHeaderSize);
+    // A category that no row names stays exactly as it was.
+    if (const auto& encoded = translation[mItemCategory[id]])
+      storeItemRemarksBytes(header.Bytes.data(), *encoded);
+
+    std::uint8_t sizeField[kItemSizeFieldSize];
+    writeInt64LE(sizeField, static_cast<std::int64_t>(item.Size));
+    aStream.Write(sizeField, sizeof sizeField);
+    aStream.Write(header.Bytes.data(), header.Bytes.size());
+    aStream.Write(item.Data + kItemHeaderSize, item.Size - kItemHeaderSize);
+
+    if (aProgress) {
+      aProgress->SetPosition(static_cast<int>(k));
+      aProgress->RepaintBar();
+      aProgress->SetLabelText(ProgressLabelText(percent.At(static_cast<long long>(k))));
+      aProgress->RepaintLabel();
+      aProgress->ProcessEvents();
+    }
+  }
+}

@@ -1,0 +1,135 @@
+#include "TextCodec.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five bytes it
+// leaves undefined keep their C1 value, as Windows itself converts them.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char16_t byteToUnit(std::uint8_t b) {
+  return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
+}
+
+const std::unordered_map<char16_t, std::uint8_t>& highControlBytes() {
+  static const std::unordered_map<char16_t, std::uint8_t> table = [] {
+    std::unordered_map<char16_t, std::uint8_t> t;
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+      t.emplace(kHighControls[i], static_cast<std::uint8_t>(0x80 + i));
+    return t;
+  }();
+  return table;
+}
+
+bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+}  // namespace
+
+std::u16string cp1252ToUtf16(std::string_view aBytes) {
+  std::u16string out(aBytes.size(), u'\0');
+  for (std::size_t i = 0; i < aBytes.size(); ++i)
+    out[i] = byteToUnit(static_cast<std::uint8_t>(aBytes[i]));
+  return out;
+}
+
+std::string utf16ToCp1252(std::u16string_view aText) {
+  std::string out;
+  out.reserve(aText.size());
+  for (std::size_t i = 0; i < aText.size(); ++i) {
+    const char16_t c = aText[i];
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    const auto& high = highControlBytes();
+    if (const auto it = high.find(c); it != high.end()) {
+      out.push_back(static_cast<char>(it->second));
+      continue;
+    }
+    // A surrogate pair is one character, so it becomes one replacement.
+    if (isHighSurrogate(c) && i + 1 < aText.size() && isLowSurrogate(aText[i + 1])) ++i;
+    out.push_back('?');
+  }
+  return out;
+}
+
+std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes) {
+  std::u16string out;
+  out.reserve(aBytes.size());
+  std::size_t i = 0;
+  while (i < aBytes.size()) {
+    const auto b0 = static_cast<std::uint8_t>(aBytes[i]);
+    if (b0 < 0x80) {
+      out.push_back(b0);
+      ++i;
+      continue;
+    }
+    std::size_t extra = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+      extra = 1, cp = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+      extra = 2, cp = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+      extra = 3, cp = b0 & 0x07, minimum = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (aBytes.size() - i <= extra) return std::nullopt;
+    for (std::size_t k = 1; k <= extra; ++k) {
+      const auto b = static_cast<std::uint8_t>(aBytes[i + k]);
+      if ((b & 0xC0) != 0x80) return std::nullopt;
+      cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    if (cp >= 0x10000) {
+      cp -= 0x10000;
+      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      out.push_back(static_cast<char16_t>(cp));
+    }
+    i += extra + 1;
+  }
+  return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view aText) {
+  std::string out;
+  out.reserve(aText.size());
+  for (std::size_t i = 0; i < aText.size(); ++i) {
+    char32_t cp = aText[i];
+    if (isHighSurrogate(cp) && i + 1 < aText.size() && isLowSurrogate(aText[i + 1])) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (aText[i + 1] - 0xDC00);
+      ++i;
+    } else if (isHighSurrogate(cp) || isLowSurrogate(cp)) {
+      cp = 0xFFFD;
+    }
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+  return out;
+}
