@@ -1,0 +1,44 @@
+#include "CommandLine.h"
+
+#include <string_view>
+
+std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs) {
+  if (aArgs.empty()) return std::nullopt;
+  const std::string_view word = aArgs[0];
+  TCommandLine line;
+  std::vector<std::string> files;
+  for (std::size_t i = 1; i < aArgs.size(); ++i) {
+    const std::string& arg = aArgs[i];
+    if (arg == "--map" && word == "translate" && !line.MapFile && i + 1 < aArgs.size()) {
+      line.MapFile = aArgs[++i];
+    } else if (arg.starts_with("--")) {
+      return std::nullopt;
+    } else {
+      files.push_back(arg);
+    }
+  }
+
+  if (word == "categories" || word == "items" || word == "map") {
+    if (files.size() != 1) return std::nullopt;
+    line.Command = word == "categories" ? TCommandLine::TCommand::Categories
+                   : word == "items"    ? TCommandLine::TCommand::Items
+                                        : TCommandLine::TCommand::Map;
+    line.In = files[0];
+    return line;
+  }
+  if (word == "translate") {
+    if (files.size() != 2) return std::nullopt;
+    line.Command = TCommandLine::TCommand::Translate;
+    line.In = files[0];
+    line.Out = files[1];
+    return line;
+  }
+  return std::nullopt;
+}
+
+const char* usageText() {
+  return "usage: zbl categories FILE\n"
+         "       zbl items FILE\n"
+         "       zbl map FILE\n"
+         "       zbl translate IN OUT [--map MAPFILE]\n";
+}

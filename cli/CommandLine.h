@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+/// One well-formed use of the command line.
+struct TCommandLine {
+  enum class TCommand { Categories, Items, Map, Translate };
+  TCommand Command = TCommand::Categories;
+  /// The library for Categories, Items and Map; the input for Translate.
+  std::string In;
+  /// Translate only.
+  std::string Out;
+  std::optional<std::string> MapFile;
+};
+
+/// The command the arguments (without the program's name) ask for, or
+/// nothing when they are not one of the documented uses. For translate,
+/// "--map MAPFILE" may stand anywhere after the command word; any other
+/// argument beginning with "--" is wrong usage.
+std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
+
+/// The text printed on wrong usage, ending with a newline.
+const char* usageText();

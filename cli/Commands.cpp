@@ -1,0 +1,160 @@
+#include "Commands.h"
+
+#include <exception>
+#include <string_view>
+
+#include "CommandLine.h"
+#include "FieldEscape.h"
+#include "FileLayer.h"
+#include "LoaderSaver.h"
+#include "MapFile.h"
+#include "TerminalProgress.h"
+#include "TextCodec.h"
+
+namespace {
+
+std::string field(std::u16string_view aText) { return escapeField(utf16ToUtf8(aText)); }
+
+int fail(std::ostream& aErr, std::string_view aFile, std::string_view aReason) {
+  aErr << "zbl: " << aFile << ": " << aReason << '\n' << std::flush;
+  return kExitFailure;
+}
+
+std::string describeLoad(const TLoadResult& aResult) {
+  switch (aResult.Kind) {
+    case TLoadResult::TKind::Loaded:
+      return {};
+    case TLoadResult::TKind::CannotOpen:
+      return "cannot open: " + aResult.Reason;
+    case TLoadResult::TKind::NotALibrary:
+      return "not a library (too short, or wrong signature or version)";
+    case TLoadResult::TKind::Damaged:
+      return "damaged: only " + std::to_string(aResult.ItemsRead) + " of " +
+             std::to_string(aResult.ItemsDeclared) + " items could be read (" + aResult.Damage +
+             ")";
+  }
+  return {};
+}
+
+void listCategories(const TVectorEngine& aEngine, std::ostream& aOut) {
+  for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i)
+    aOut << aEngine.GetLibraryIndexItemCount(i) << '\t' << field(aEngine.GetLibraryIndexItem(i))
+         << '\n';
+}
+
+void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
+  const std::vector<std::u16string>& names = aEngine.Names();
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const auto category =
+        TVectorEngine::GetLibraryItemRemarks(aEngine.GetLibraryItembyID(static_cast<int>(i)));
+    aOut << field(names[i]) << '\t' << field(category) << '\n';
+  }
+}
+
+void listMap(const TVectorEngine& aEngine, std::ostream& aOut) {
+  for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i) {
+    const std::string text = field(aEngine.GetLibraryIndexItem(i));
+    aOut << text << '\t' << text << '\n';
+  }
+}
+
+/// A damaged library is listed as far as it was read, and still fails.
+int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr) {
+  TVectorEngine engine;
+  const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
+  if (loaded.Kind == TLoadResult::TKind::CannotOpen ||
+      loaded.Kind == TLoadResult::TKind::NotALibrary)
+    return fail(aErr, aLine.In, describeLoad(loaded));
+
+  switch (aLine.Command) {
+    case TCommandLine::TCommand::Categories:
+      listCategories(engine, aOut);
+      break;
+    case TCommandLine::TCommand::Items:
+      listItems(engine, aOut);
+      break;
+    default:
+      listMap(engine, aOut);
+      break;
+  }
+  aOut.flush();
+  if (!aOut) return fail(aErr, "standard output", "cannot write");
+  if (loaded.Kind == TLoadResult::TKind::Damaged) return fail(aErr, aLine.In, describeLoad(loaded));
+  return kExitSuccess;
+}
+
+struct TMapWarning {
+  int Line = 0;
+  std::u16string Old;
+};
+
+int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTerminal) {
+  TVectorEngine engine;
+  const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
+  if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
+
+  TCategoryMap map = TCategoryMap::Identity(engine);
+  std::vector<TMapWarning> warnings;
+  if (aLine.MapFile) {
+    std::vector<std::uint8_t> bytes;
+    try {
+      bytes = readWholeFile(*aLine.MapFile);
+    } catch (const TFileError& e) {
+      return fail(aErr, *aLine.MapFile, "cannot open: " + e.Reason());
+    }
+    const TMapParse parsed =
+        parseMapFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (parsed.Error)
+      return fail(aErr, *aLine.MapFile + ":" + std::to_string(parsed.Error->Line),
+                  describeMapError(*parsed.Error));
+    for (const TMapLine& line : parsed.Lines) {
+      bool named = false;
+      for (std::size_t row = 0; row < map.OldCats.size(); ++row) {
+        if (map.OldCats[row] == line.Old) {
+          map.NewCats[row] = line.New;
+          named = true;
+          break;
+        }
+      }
+      if (!named) warnings.push_back({line.Line, line.Old});
+    }
+  }
+  // The window's own check: an empty category the map leaves as it is.
+  for (const std::u16string& text : map.NewCats)
+    if (text.empty()) return fail(aErr, aLine.In, kEmptyCategoryMessage);
+
+  TTerminalProgress progress(aErr, aErrIsTerminal);
+  try {
+    engine.SaveLibraryToFile(aLine.Out, map, &progress);
+  } catch (const TFileError& e) {
+    progress.EndLine();
+    return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+  }
+  // Only a translation that was written reports its warnings, so that a
+  // failure stays a single line.
+  for (const TMapWarning& warning : warnings)
+    aErr << "zbl: " << *aLine.MapFile << ':' << warning.Line << ": warning: \""
+         << field(warning.Old) << "\" is not a category of " << aLine.In << '\n';
+  aErr.flush();
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostream& aErr,
+           bool aErrIsTerminal) {
+  const std::optional<TCommandLine> line = parseCommandLine(aArgs);
+  if (!line) {
+    aErr << usageText() << std::flush;
+    return kExitUsage;
+  }
+  try {
+    if (line->Command == TCommandLine::TCommand::Translate)
+      return runTranslate(*line, aErr, aErrIsTerminal);
+    return runListing(*line, aOut, aErr);
+  } catch (const std::exception& e) {
+    // Nothing above is expected to throw but memory running out; name the
+    // file all the same.
+    return fail(aErr, line->In, e.what());
+  }
+}

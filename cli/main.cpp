@@ -1,0 +1,14 @@
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return runZbl(args, std::cout, std::cerr, isatty(fileno(stderr)) == 1);
+}
