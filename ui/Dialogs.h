@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+/// What a file dialog of the main window looks like and accepts.
+struct TFileDialogSpec {
+  enum class TMode { Open, Save };
+  TMode Mode = TMode::Open;
+  QString Title;
+  /// One entry: what the dialog shows and, in parentheses, the pattern.
+  QString Filter;
+  /// Appended (after a dot) to a file name typed without an extension.
+  QString DefaultExt;
+};
+
+/// Every dialog and message box the main window shows goes through here, so
+/// that tests can answer them without a person.
+class TDialogs {
+ public:
+  virtual ~TDialogs() = default;
+
+  /// Runs a file dialog; the chosen file, or nothing when it was cancelled.
+  virtual std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) = 0;
+  virtual void Information(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  virtual void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  virtual void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+};
+
+/// The real dialogs and message boxes, modal to their parent.
+class TQtDialogs final : public TDialogs {
+ public:
+  std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) override;
+  void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+};
+
+/// The file dialog TQtDialogs runs for aSpec, configured but not shown. A
+/// save dialog asks before it replaces an existing file; neither dialog
+/// insists that the chosen file exists.
+std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSpec& aSpec, QWidget* aParent);

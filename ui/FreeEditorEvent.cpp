@@ -1,0 +1,5 @@
+#include "FreeEditorEvent.h"
+
+#include <QLineEdit>
+
+TFreeEditorEvent::TFreeEditorEvent(QLineEdit* aEditor) : QEvent(kType), mEditor(aEditor) {}

@@ -1,0 +1,361 @@
+#include "MainUnit.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <exception>
+#include <optional>
+
+#include "Artwork.h"
+#include "CategoryListDelegate.h"
+#include "FreeEditorEvent.h"
+#include "LoadMessages.h"
+#include "LoaderSaver.h"
+#include "ProgressReporter.h"
+#include "ProgressUnit.h"
+#include "WindowFont.h"
+
+namespace {
+
+constexpr QSize kClientSize(484, 461);
+constexpr int kRowHeight = 13;
+constexpr int kEditorPointSize = 10;
+// A single-line edit is as tall as its font's text plus its border.
+constexpr int kEditorBorderHeight = 8;
+
+TFileDialogSpec libraryDialog(TFileDialogSpec::TMode aMode) {
+  return {aMode,
+          aMode == TFileDialogSpec::TMode::Open ? QStringLiteral("Load Library")
+                                                : QStringLiteral("Save Library"),
+          QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
+}
+
+QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLeft) {
+  auto* list = new QListWidget(aParent);
+  list->setObjectName(aName);
+  list->setGeometry(aLeft, 107, 161, 233);
+  list->setSortingEnabled(false);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list->setUniformItemSizes(true);
+  list->setItemDelegate(new TFixedRowDelegate(kRowHeight, list));
+  return list;
+}
+
+QPushButton* createButton(QWidget* aParent, const QString& aName, const QString& aCaption,
+                          int aTop) {
+  auto* button = new QPushButton(aCaption, aParent);
+  button->setObjectName(aName);
+  button->setGeometry(128, aTop, 217, 41);
+  return button;
+}
+
+QLabel* createLabel(QWidget* aParent, const QString& aName, const QString& aText, QPoint aAt) {
+  auto* label = new QLabel(aText, aParent);
+  label->setObjectName(aName);
+  label->move(aAt);
+  label->adjustSize();
+  return label;
+}
+
+/// Clears a flag when the scope ends, however it ends.
+class TFlagGuard {
+ public:
+  explicit TFlagGuard(bool& aFlag) : mFlag(aFlag) { mFlag = true; }
+  ~TFlagGuard() { mFlag = false; }
+  TFlagGuard(const TFlagGuard&) = delete;
+  TFlagGuard& operator=(const TFlagGuard&) = delete;
+
+ private:
+  bool& mFlag;
+};
+
+}  // namespace
+
+TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
+    : QWidget(aParent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint),
+      OpenDialog1(libraryDialog(TFileDialogSpec::TMode::Open)),
+      SaveDialog1(libraryDialog(TFileDialogSpec::TMode::Save)),
+      mDialogs(std::move(aDialogs)) {
+  CreateControls();
+  FormCreate();
+}
+
+TMainform::~TMainform() {
+  if (VectorEngine == mEngine.get()) VectorEngine = nullptr;
+}
+
+QString TMainform::EmptyCategoryText() {
+  return QStringLiteral("Sorry - There is an empty category!");
+}
+
+void TMainform::CreateControls() {
+  setObjectName(QStringLiteral("Mainform"));
+  setWindowTitle(QStringLiteral("Zembrel - Library category translator"));
+  setFont(WindowFont());
+  setFixedSize(kClientSize);
+  QPalette background = palette();
+  background.setColor(QPalette::Window, Qt::white);
+  setPalette(background);
+  setAutoFillBackground(true);
+
+  Button1 = createButton(this, QStringLiteral("Button1"), QStringLiteral("Load Library"), 16);
+  Label1 = createLabel(this, QStringLiteral("Label1"), QStringLiteral("Old categories"), {24, 88});
+  Label2 = createLabel(this, QStringLiteral("Label2"), QStringLiteral("New categories"), {296, 88});
+  lb_Cats = createCategoryList(this, QStringLiteral("lb_Cats"), 24);
+  lb_NewCats = createCategoryList(this, QStringLiteral("lb_NewCats"), 296);
+
+  Image1 = new QLabel(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(201, 176, 81, 81);
+  Image1->setAlignment(Qt::AlignCenter);
+  Image1->setPixmap(
+      LibraryPicture(160).scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+  Button2 = createButton(this, QStringLiteral("Button2"), QStringLiteral("Save Library"), 368);
+  Label3 = new QLabel(QStringLiteral("zbl-translator %1 \u00b7 free software made with Qt")
+                          .arg(QCoreApplication::applicationVersion().isEmpty()
+                                   ? QStringLiteral("0.1")
+                                   : QCoreApplication::applicationVersion()),
+                      this);
+  Label3->setObjectName(QStringLiteral("Label3"));
+  Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label3->setGeometry(122, 431, 232, Label3->sizeHint().height());
+
+  setTabOrder(lb_NewCats, lb_Cats);
+  setTabOrder(lb_Cats, Button1);
+  setTabOrder(Button1, Button2);
+  lb_NewCats->setFocus();
+
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(lb_Cats, &QListWidget::currentRowChanged, this, [this] { lb_CatsClick(); });
+  connect(lb_NewCats, &QListWidget::currentRowChanged, this, [this] { lb_NewCatsClick(); });
+  lb_NewCats->viewport()->installEventFilter(this);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TMainform::FormCreate() {
+  mEngine = std::make_unique<TVectorEngine>();
+  VectorEngine = mEngine.get();
+}
+
+void TMainform::FormClose() {
+  if (VectorEngine == mEngine.get()) VectorEngine = nullptr;
+  mEngine.reset();
+}
+
+void TMainform::closeEvent(QCloseEvent* aEvent) {
+  // The save pumps events; releasing the engine under it would pull the
+  // library from beneath the loop. The close happens when the save ends.
+  if (mSaving) {
+    mCloseRequested = true;
+    aEvent->ignore();
+    return;
+  }
+  FormClose();
+  aEvent->accept();
+}
+
+TCategoryMap TMainform::CategoryMap() const {
+  TCategoryMap map;
+  for (int row = 0; row < lb_Cats->count(); ++row)
+    map.OldCats.push_back(lb_Cats->item(row)->text().toStdU16String());
+  for (int row = 0; row < lb_NewCats->count(); ++row)
+    map.NewCats.push_back(lb_NewCats->item(row)->text().toStdU16String());
+  return map;
+}
+
+void TMainform::Button1Click() {
+  if (mSaving || !mEngine) return;
+  const std::optional<QString> file = mDialogs->Execute(OpenDialog1, this);
+  // Cancelling keeps the library that is loaded, so the lists stay true.
+  if (!file) return;
+  mEngine->ClearLibrary();
+  const TLoadResult result = mEngine->LoadLibraryFromFile(file->toStdString());
+  FillLists();
+  if (const std::optional<QString> warning = LoadWarningText(result, *file))
+    mDialogs->Warning(this, windowTitle(), *warning);
+}
+
+void TMainform::FillLists() {
+  const QSignalBlocker blockCats(lb_Cats);
+  const QSignalBlocker blockNewCats(lb_NewCats);
+  lb_Cats->clear();
+  for (int i = 0; i < mEngine->GetLibraryIndexCount(); ++i)
+    lb_Cats->addItem(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+  lb_NewCats->clear();
+  for (int row = 0; row < lb_Cats->count(); ++row) lb_NewCats->addItem(lb_Cats->item(row)->text());
+}
+
+void TMainform::Button2Click() {
+  if (mSaving || !mEngine) return;
+  for (int row = 0; row < lb_NewCats->count(); ++row) {
+    if (lb_NewCats->item(row)->text().isEmpty()) {
+      mDialogs->Information(this, windowTitle(), EmptyCategoryText());
+      SelectRowInBoth(row);
+      return;
+    }
+  }
+  const std::optional<QString> file = mDialogs->Execute(SaveDialog1, this);
+  if (!file) return;
+  SaveTo(*file);
+  if (mCloseRequested) {
+    mCloseRequested = false;
+    close();
+  }
+}
+
+void TMainform::SaveTo(const QString& aFile) {
+  std::optional<QString> failure;
+  {
+    const TFlagGuard saving(mSaving);
+    const TCategoryMap map = CategoryMap();
+    std::optional<TProgressReporter> reporter;
+    if (Progressform) reporter.emplace(*Progressform);
+    try {
+      mEngine->SaveLibraryToFile(aFile.toStdString(), map, reporter ? &*reporter : nullptr);
+    } catch (const std::exception& e) {
+      failure = QString::fromStdString(e.what());
+    } catch (...) {
+      failure = QStringLiteral("The library could not be saved to \"%1\".").arg(aFile);
+    }
+  }
+  if (failure) {
+    if (Progressform) Progressform->close();
+    mDialogs->Critical(this, windowTitle(), *failure);
+  }
+}
+
+void TMainform::SelectRowInBoth(int aRow) {
+  const QSignalBlocker blockCats(lb_Cats);
+  const QSignalBlocker blockNewCats(lb_NewCats);
+  lb_Cats->setCurrentRow(aRow);
+  lb_NewCats->setCurrentRow(aRow);
+}
+
+void TMainform::lb_CatsClick() {
+  const QSignalBlocker block(lb_NewCats);
+  lb_NewCats->setCurrentRow(lb_Cats->currentRow());
+}
+
+void TMainform::lb_NewCatsClick() {
+  const QSignalBlocker block(lb_Cats);
+  lb_Cats->setCurrentRow(lb_NewCats->currentRow());
+}
+
+void TMainform::lb_NewCatsDblClick() {
+  if (mSaving) return;
+  const int row = lb_NewCats->currentRow();
+  if (row < 0) return;
+  if (mOpenEditor) EditExit(mOpenEditor);
+
+  auto* editor = new QLineEdit(this);
+  editor->setObjectName(QStringLiteral("CategoryEditor"));
+  QFont editorFont = font();
+  editorFont.setPointSize(kEditorPointSize);
+  editor->setFont(editorFont);
+
+  const QRect rowRect = lb_NewCats->visualItemRect(lb_NewCats->item(row));
+  const QPoint topLeft = lb_NewCats->viewport()->mapTo(this, rowRect.topLeft());
+  editor->setText(lb_NewCats->item(row)->text());
+  // The box asks for the row's height plus 4, but like a platform edit it
+  // takes the height its font needs, so it covers part of the next row.
+  editor->setGeometry(topLeft.x(), topLeft.y() - 2, lb_NewCats->viewport()->width(),
+                      QFontMetrics(editorFont).height() + kEditorBorderHeight);
+  editor->installEventFilter(this);
+  editor->show();
+  editor->raise();
+  mOpenEditor = editor;
+  editor->grabMouse();
+  editor->setFocus(Qt::OtherFocusReason);
+  editor->selectAll();
+}
+
+void TMainform::EditExit(QLineEdit* aEditor) {
+  if (aEditor == nullptr || aEditor != mOpenEditor) return;
+  mOpenEditor = nullptr;
+  const int row = lb_NewCats->currentRow();
+  if (row >= 0) lb_NewCats->item(row)->setText(aEditor->text());
+  aEditor->releaseMouse();
+  QCoreApplication::postEvent(this, new TFreeEditorEvent(aEditor));
+}
+
+void TMainform::EditAbandon(QLineEdit* aEditor) {
+  if (aEditor == nullptr || aEditor != mOpenEditor) return;
+  mOpenEditor = nullptr;
+  aEditor->releaseMouse();
+  QCoreApplication::postEvent(this, new TFreeEditorEvent(aEditor));
+}
+
+bool TMainform::EditMouseDown(QLineEdit* aEditor, const QPoint& aPos) {
+  if (aEditor->rect().contains(aPos)) return false;
+  EditExit(aEditor);
+  return true;
+}
+
+void TMainform::ReleaseEditor(QLineEdit* aEditor) {
+  if (aEditor == nullptr) return;
+  if (aEditor == mOpenEditor) mOpenEditor = nullptr;
+  // Keep the keyboard in the window: the list the editor stood over.
+  if (aEditor->hasFocus()) lb_NewCats->setFocus(Qt::OtherFocusReason);
+  delete aEditor;
+}
+
+void TMainform::customEvent(QEvent* aEvent) {
+  if (aEvent->type() == TFreeEditorEvent::kType) {
+    ReleaseEditor(static_cast<TFreeEditorEvent*>(aEvent)->Editor());
+    return;
+  }
+  QWidget::customEvent(aEvent);
+}
+
+bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
+  if (aWatched == lb_NewCats->viewport()) {
+    if (aEvent->type() == QEvent::MouseButtonDblClick) {
+      lb_NewCatsDblClick();
+      return true;
+    }
+    return false;
+  }
+  auto* editor = qobject_cast<QLineEdit*>(aWatched);
+  if (editor == nullptr) return QWidget::eventFilter(aWatched, aEvent);
+  switch (aEvent->type()) {
+    case QEvent::FocusOut: {
+      // Only a move to another control commits; a menu or another window
+      // taking the keyboard for a while does not.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(aEvent)->reason();
+      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) EditExit(editor);
+      return false;
+    }
+    case QEvent::MouseButtonPress:
+      return EditMouseDown(editor, static_cast<QMouseEvent*>(aEvent)->position().toPoint());
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(aEvent)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        EditExit(editor);
+        return true;
+      }
+      if (key == Qt::Key_Escape) {
+        EditAbandon(editor);
+        return true;
+      }
+      return false;
+    }
+    default:
+      return false;
+  }
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "Dialogs.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class TVectorEngine;
+struct TCategoryMap;
+
+/// The main window: loads a library into the old- and new-category lists,
+/// lets the user give rows of the new list new texts in an editor that opens
+/// over the row, and saves the library with every category replaced.
+///
+/// The window owns the one engine (VectorEngine) from its creation until it
+/// is closed. Every dialog and message box goes through the TDialogs it is
+/// given.
+class TMainform final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TMainform(std::unique_ptr<TDialogs> aDialogs = std::make_unique<TQtDialogs>(),
+                     QWidget* aParent = nullptr);
+  ~TMainform() override;
+
+  /// The text the save refuses to run with.
+  static QString EmptyCategoryText();
+
+  /// The two lists as the save reads them.
+  TCategoryMap CategoryMap() const;
+
+  /// True while a save is running; commands wait for it to end.
+  bool IsSaving() const { return mSaving; }
+
+  /// The editor that is open and not yet committed, if any.
+  QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
+
+  QPushButton* Button1;
+  QPushButton* Button2;
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Image1;
+  QListWidget* lb_Cats;
+  QListWidget* lb_NewCats;
+  const TFileDialogSpec OpenDialog1;
+  const TFileDialogSpec SaveDialog1;
+
+ protected:
+  void closeEvent(QCloseEvent* aEvent) override;
+  void customEvent(QEvent* aEvent) override;
+  bool eventFilter(QObject* aWatched, QEvent* aEvent) override;
+
+ private:
+  void FormCreate();
+  void FormClose();
+  void Button1Click();
+  void Button2Click();
+  void lb_CatsClick();
+  void lb_NewCatsClick();
+  void lb_NewCatsDblClick();
+  void EditExit(QLineEdit* aEditor);
+  void EditAbandon(QLineEdit* aEditor);
+  bool EditMouseDown(QLineEdit* aEditor, const QPoint& aPos);
+
+  void CreateControls();
+  void FillLists();
+  void SaveTo(const QString& aFile);
+  void SelectRowInBoth(int aRow);
+  void ReleaseEditor(QLineEdit* aEditor);
+
+  std::unique_ptr<TDialogs> mDialogs;
+  std::unique_ptr<TVectorEngine> mEngine;
+  QPointer<QLineEdit> mOpenEditor;
+  bool mSaving = false;
+  bool mCloseRequested = false;
+};
