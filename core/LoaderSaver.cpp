@@ -103,7 +103,8 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
   // that can really be there bounds what is reserved, whatever the header says.
   const std::size_t available = mBuffer.size() - kLibraryHeaderSize;
   const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
-  const std::size_t reserve = std::min<std::size_t>(static_cast<std::size_t>(result.ItemsDeclared), fitting);
+  const std::size_t reserve =
+      std::min<std::size_t>(static_cast<std::size_t>(result.ItemsDeclared), fitting);
   OLibrary.reserve(reserve);
   Signs.reserve(reserve);
   mItemCategory.reserve(reserve);
@@ -157,7 +158,8 @@ void TVectorEngine::ClearLibraryIndex() {
   mCatalogLookup.clear();
 }
 
-std::size_t TVectorEngine::AddLibraryIndexItem(std::u16string_view ValueCat, std::uint32_t ValueName) {
+std::size_t TVectorEngine::AddLibraryIndexItem(std::u16string_view ValueCat,
+                                               std::uint32_t ValueName) {
   // Equal texts are one category: an exact, case-sensitive comparison of code
   // units, found through a hash table instead of a walk over every entry.
   const auto [it, added] =

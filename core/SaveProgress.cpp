@@ -75,8 +75,8 @@ long long roundHalfEven(TExtended v) {
 }  // namespace
 
 int ExtendedPercent(long long k, long long aMaximum) {
-  const TExtended q = divideExtended(toExtended(static_cast<std::uint64_t>(aMaximum)),
-                                     toExtended(100));
+  const TExtended q =
+      divideExtended(toExtended(static_cast<std::uint64_t>(aMaximum)), toExtended(100));
   const TExtended p = divideExtended(toExtended(static_cast<std::uint64_t>(k)), q);
   return static_cast<int>(roundHalfEven(p));
 }

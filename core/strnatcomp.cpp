@@ -46,8 +46,8 @@ int NatCompare(std::u16string_view A, std::u16string_view B) {
       // Positions are 1-based; the tails start at the current characters.
       const std::u16string_view tailA = A.substr(static_cast<std::size_t>(ai - 1));
       const std::u16string_view tailB = B.substr(static_cast<std::size_t>(bi - 1));
-      const int r = (ca == u'0' || cb == u'0') ? NatCompareLeft(tailA, tailB)
-                                               : NatCompareRight(tailA, tailB);
+      const int r =
+          (ca == u'0' || cb == u'0') ? NatCompareLeft(tailA, tailB) : NatCompareRight(tailA, tailB);
       if (r != 0) return r;
     }
     if (ca == 0 && cb == 0) return 0;

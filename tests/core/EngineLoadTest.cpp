@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "LoaderSaver.h"
+#include "SampleLibrary.h"
+
+namespace {
+
+using TKind = TLoadResult::TKind;
+
+TSampleItem item(std::string aName, std::string aCategory, std::size_t aBodySize = 16) {
+  TSampleItem i;
+  i.Name = std::move(aName);
+  i.Category = std::move(aCategory);
+  for (std::size_t b = 0; b < aBodySize; ++b)
+    i.Body.push_back(static_cast<std::uint8_t>(b * 7 + i.Name.size()));
+  i.Seed = static_cast<std::uint8_t>(i.Name.size());
+  return i;
+}
+
+std::vector<std::u16string> catalogue(const TVectorEngine& aEngine) {
+  std::vector<std::u16string> cats;
+  for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i)
+    cats.push_back(aEngine.GetLibraryIndexItem(i));
+  return cats;
+}
+
+std::vector<std::u16string> namesOf(const TVectorEngine& aEngine, int aCat) {
+  std::vector<std::u16string> names;
+  for (int id = 1; id <= aEngine.GetLibraryIndexItemCount(aCat); ++id)
+    names.push_back(aEngine.GetLibraryItemByID(aCat, id));
+  return names;
+}
+
+TEST(CatalogueTest, EntriesInOrderOfFirstAppearanceWithNamesInFileOrder) {
+  TSampleLibrary lib;
+  lib.Items = {item("Oak", "Trees"), item("Audi", "Cars"), item("Elm", "Trees"),
+               item("oak", "trees"), item("Oak", "Trees"), item("Empty", "")};
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(result.Kind, TKind::Loaded);
+  EXPECT_EQ(result.ItemsRead, 6);
+  EXPECT_EQ(catalogue(engine), (std::vector<std::u16string>{u"Trees", u"Cars", u"trees", u""}));
+  EXPECT_EQ(namesOf(engine, 0), (std::vector<std::u16string>{u"Oak", u"Elm", u"Oak"}));
+  EXPECT_EQ(namesOf(engine, 1), (std::vector<std::u16string>{u"Audi"}));
+  EXPECT_EQ(namesOf(engine, 3), (std::vector<std::u16string>{u"Empty"}));
+  EXPECT_EQ(engine.Names(),
+            (std::vector<std::u16string>{u"Oak", u"Audi", u"Elm", u"oak", u"Oak", u"Empty"}));
+  EXPECT_EQ(engine.ItemCount(), 6u);
+}
+
+TEST(CatalogueTest, ItemBytesAreTheFileBytes) {
+  TSampleLibrary lib;
+  lib.Items = {item("A", "X", 0), item("B", "Y", 300)};
+  const std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(bytes);
+  const TItemStream second = engine.GetLibraryItembyID(1);
+  const std::vector<std::uint8_t> expected = buildSampleItem(lib.Items[1]);
+  ASSERT_EQ(second.Size, expected.size());
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), second.Data));
+  EXPECT_EQ(TVectorEngine::GetLibraryItemAuthor(second), u"B");
+  EXPECT_EQ(TVectorEngine::GetLibraryItemRemarks(second), u"Y");
+}
+
+TEST(CatalogueTest, NonAsciiTextsAreDecodedFromTheCodePage) {
+  TSampleLibrary lib;
+  lib.Items = {item("Gr\xfcn \x80", "B\xe4ume")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(engine.Names().at(0), u"Gr\u00fcn \u20ac");
+  EXPECT_EQ(engine.GetLibraryIndexItem(0), u"B\u00e4ume");
+}
+
+TEST(LoadTest, SecondLibraryReplacesTheFirst) {
+  TSampleLibrary first;
+  first.Items = {item("A", "One"), item("B", "Two")};
+  TSampleLibrary second;
+  second.Items = {item("C", "Three")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(first));
+  engine.LoadLibraryFromStream(buildSampleLibrary(second));
+  EXPECT_EQ(catalogue(engine), (std::vector<std::u16string>{u"Three"}));
+  EXPECT_EQ(engine.Names(), (std::vector<std::u16string>{u"C"}));
+}
+
+TEST(LoadTest, RejectedHeaderChangesOnlyTheHeaderCopy) {
+  TSampleLibrary good;
+  good.Items = {item("A", "One")};
+  TSampleLibrary bad = good;
+  bad.FileVersion = 2;
+  bad.ContentsTail[0] = 0x55;
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(good));
+  const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(bad));
+  EXPECT_EQ(result.Kind, TKind::NotALibrary);
+  EXPECT_EQ(catalogue(engine), (std::vector<std::u16string>{u"One"}));
+  EXPECT_EQ(engine.Header().FileVersion(), 2);
+  EXPECT_EQ(engine.Header().Bytes[7], 0x55);
+}
+
+TEST(LoadTest, ThemeCountHasNoEffect) {
+  for (std::int32_t themes : {0, 1, -7, 2147483647}) {
+    TSampleLibrary lib;
+    lib.ThemeCount = themes;
+    lib.Items = {item("A", "One"), item("B", "Two")};
+    TVectorEngine engine;
+    EXPECT_EQ(engine.LoadLibraryFromStream(buildSampleLibrary(lib)).Kind, TKind::Loaded);
+    EXPECT_EQ(engine.GetLibraryIndexCount(), 2);
+  }
+}
+
+TEST(LoadTest, BytesAfterTheLastItemAreIgnored) {
+  TSampleLibrary lib;
+  lib.Items = {item("A", "One")};
+  std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
+  bytes.insert(bytes.end(), 1000, 0xAB);
+  TVectorEngine engine;
+  EXPECT_EQ(engine.LoadLibraryFromStream(bytes).Kind, TKind::Loaded);
+  EXPECT_EQ(engine.ItemCount(), 1u);
+}
+
+// A library cut at any byte keeps exactly the items that were complete.
+TEST(LoadTest, EveryPrefixKeepsTheCompleteItems) {
+  TSampleLibrary lib;
+  lib.Items = {item("A", "One", 5), item("B", "Two", 0), item("C", "One", 40)};
+  const std::vector<std::uint8_t> whole = buildSampleLibrary(lib);
+  std::vector<std::size_t> itemEnds;
+  std::size_t at = 24;
+  for (const TSampleItem& i : lib.Items) itemEnds.push_back(at += 8 + buildSampleItem(i).size());
+  ASSERT_EQ(itemEnds.back(), whole.size());
+
+  for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
+    TVectorEngine engine;
+    const TLoadResult result =
+        engine.LoadLibraryFromStream(std::vector<std::uint8_t>(whole.begin(), whole.begin() + cut));
+    if (cut < 24) {
+      EXPECT_EQ(result.Kind, TKind::NotALibrary) << cut;
+      EXPECT_EQ(engine.ItemCount(), 0u);
+      continue;
+    }
+    const auto complete = static_cast<std::size_t>(std::count_if(
+        itemEnds.begin(), itemEnds.end(), [&](std::size_t end) { return end <= cut; }));
+    EXPECT_EQ(engine.ItemCount(), complete) << cut;
+    EXPECT_EQ(engine.Names().size(), complete) << cut;
+    EXPECT_EQ(result.ItemsRead, static_cast<std::int64_t>(complete)) << cut;
+    EXPECT_EQ(result.ItemsDeclared, 3) << cut;
+    EXPECT_EQ(result.Kind, complete == 3 ? TKind::Loaded : TKind::Damaged) << cut;
+    std::size_t listed = 0;
+    for (int c = 0; c < engine.GetLibraryIndexCount(); ++c)
+      listed += static_cast<std::size_t>(engine.GetLibraryIndexItemCount(c));
+    EXPECT_EQ(listed, complete) << cut;
+  }
+}
+
+struct TSizeCase {
+  const char* Label;
+  std::int64_t DeclaredSizeOfSecond;
+  std::int64_t ItemsRead;
+};
+
+class ItemSizeTest : public testing::TestWithParam<TSizeCase> {};
+
+TEST_P(ItemSizeTest, ImpossibleSizesEndTheReadAtThatItem) {
+  TSampleLibrary lib;
+  lib.Items = {item("A", "One"), item("B", "Two", 0), item("C", "Three")};
+  lib.Items[1].DeclaredSize = GetParam().DeclaredSizeOfSecond;
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(result.ItemsRead, GetParam().ItemsRead);
+  EXPECT_EQ(engine.ItemCount(), static_cast<std::size_t>(GetParam().ItemsRead));
+  EXPECT_EQ(result.Kind, GetParam().ItemsRead == 3 ? TKind::Loaded : TKind::Damaged);
+  if (result.Kind == TKind::Damaged) {
+    EXPECT_FALSE(result.Damage.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ItemSizeTest,
+                         testing::Values(TSizeCase{"Exact", 192, 3}, TSizeCase{"Zero", 0, 1},
+                                         TSizeCase{"MinusOne", -1, 1},
+                                         TSizeCase{"OneBelowHeader", 191, 1},
+                                         TSizeCase{"Largest", INT64_MAX, 1},
+                                         TSizeCase{"Smallest", INT64_MIN, 1},
+                                         TSizeCase{"PastTheEnd", 100000, 1}),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
+struct TCountCase {
+  const char* Label;
+  std::int32_t ObjectCount;
+  TKind Kind;
+  std::int64_t ItemsRead;
+};
+
+class ObjectCountTest : public testing::TestWithParam<TCountCase> {};
+
+TEST_P(ObjectCountTest, CountIsTrustedOnlyAsFarAsTheBytesGo) {
+  TSampleLibrary lib;
+  lib.Items = {item("A", "One"), item("B", "Two")};
+  lib.ObjectCount = GetParam().ObjectCount;
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(result.Kind, GetParam().Kind);
+  EXPECT_EQ(result.ItemsRead, GetParam().ItemsRead);
+  EXPECT_EQ(engine.ItemCount(), static_cast<std::size_t>(GetParam().ItemsRead));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ObjectCountTest,
+                         testing::Values(TCountCase{"Zero", 0, TKind::Loaded, 0},
+                                         TCountCase{"Negative", -1, TKind::Loaded, 0},
+                                         TCountCase{"Fewer", 1, TKind::Loaded, 1},
+                                         TCountCase{"Exact", 2, TKind::Loaded, 2},
+                                         TCountCase{"Huge", 2147483647, TKind::Damaged, 2}),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
+TEST(LoadTest, AbsurdCountInATinyFileLoadsAtOnce) {
+  TSampleLibrary lib;
+  lib.ObjectCount = 2000000000;
+  std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
+  bytes.resize(100, 0);
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromStream(bytes);
+  EXPECT_EQ(result.Kind, TKind::Damaged);
+  EXPECT_EQ(result.ItemsRead, 0);
+  EXPECT_EQ(result.ItemsDeclared, 2000000000);
+}
+
+TEST(LoadTest, OversizedLengthBytesAreClampedToTheirFields) {
+  TSampleLibrary lib;
+  lib.Items = {item(std::string(50, 'n'), std::string(100, 'c'))};
+  lib.Items[0].AuthorLength = 255;
+  lib.Items[0].RemarksLength = 255;
+  TVectorEngine engine;
+  EXPECT_EQ(engine.LoadLibraryFromStream(buildSampleLibrary(lib)).Kind, TKind::Loaded);
+  EXPECT_EQ(engine.Names().at(0), std::u16string(50, u'n'));
+  EXPECT_EQ(engine.GetLibraryIndexItem(0), std::u16string(100, u'c'));
+}
+
+TEST(LoadTest, ClearLibraryEmptiesEverythingButTheHeaderCopy) {
+  TSampleLibrary lib;
+  lib.ContentsTail[4] = 9;
+  lib.Items = {item("A", "One")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  engine.ClearLibrary();
+  EXPECT_EQ(engine.ItemCount(), 0u);
+  EXPECT_EQ(engine.GetLibraryIndexCount(), 0);
+  EXPECT_TRUE(engine.Names().empty());
+  EXPECT_EQ(engine.Header().Bytes[11], 9);
+}
+
+TEST(AddLibraryIndexItemTest, MatchesExactCodeUnits) {
+  TVectorEngine engine;
+  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees", 0), 0u);
+  EXPECT_EQ(engine.AddLibraryIndexItem(u"trees", 1), 1u);
+  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees ", 2), 2u);
+  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees", 3), 0u);
+  EXPECT_EQ(engine.GetLibraryIndexCount(), 3);
+  EXPECT_EQ(engine.GetLibraryIndexItemCount(0), 2);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+/// A fresh directory under the system's temporary directory, removed with
+/// everything in it when the object goes.
+class TTempDir {
+ public:
+  TTempDir();
+  ~TTempDir();
+  TTempDir(const TTempDir&) = delete;
+  TTempDir& operator=(const TTempDir&) = delete;
+
+  const std::string& Path() const { return mPath; }
+  std::string File(const std::string& aName) const { return mPath + "/" + aName; }
+  /// Names of the entries in the directory, sorted.
+  std::vector<std::string> Entries() const;
+
+ private:
+  std::string mPath;
+};
+
+std::vector<std::uint8_t> readFileBytes(const std::string& aFile);

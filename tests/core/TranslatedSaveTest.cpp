@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "FileLayer.h"
+#include "LibraryBytes.h"
+#include "LoaderSaver.h"
+#include "SampleLibrary.h"
+#include "SaveProgress.h"
+
+namespace {
+
+TSampleItem item(std::string aName, std::string aCategory, std::uint8_t aSeed = 0) {
+  TSampleItem i;
+  i.Name = std::move(aName);
+  i.Category = std::move(aCategory);
+  i.Seed = aSeed;
+  for (int b = 0; b < 10 + aSeed; ++b) i.Body.push_back(static_cast<std::uint8_t>(aSeed * 13 + b));
+  return i;
+}
+
+std::vector<std::uint8_t> saveToMemory(TVectorEngine& aEngine, const TCategoryMap& aMap,
+                                       TSaveProgress* aProgress = nullptr) {
+  TMemorySink sink;
+  aEngine.SaveLibraryToStream(sink, aMap, aProgress);
+  return sink.Bytes;
+}
+
+TCategoryMap mapOf(std::vector<std::u16string> aOld, std::vector<std::u16string> aNew) {
+  return TCategoryMap{std::move(aOld), std::move(aNew)};
+}
+
+std::vector<std::string> names(const TParsedLibrary& aLib) {
+  std::vector<std::string> out;
+  for (const auto& i : aLib.Items) out.push_back(itemName(i));
+  return out;
+}
+
+TEST(SaveOrderTest, ItemsComeOutInNaturalOrderOfTheirNames) {
+  TSampleLibrary lib;
+  lib.Items = {item("b10", "X"),  item("b9", "X"),     item("a", "X"),      item("tree", "X"),
+               item("Tree", "X"), item("Tree 2", "X"), item("Tree 10", "X")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TParsedLibrary out = parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine)));
+  EXPECT_EQ(names(out),
+            (std::vector<std::string>{"Tree", "Tree 2", "Tree 10", "a", "b9", "b10", "tree"}));
+}
+
+TEST(SaveOrderTest, EqualNamesKeepFileOrderEachWithItsOwnBytes) {
+  TSampleLibrary lib;
+  lib.Items = {item("Oak", "Trees", 1), item("Ash", "Trees", 2), item("Oak", "Bushes", 3),
+               item("O ak", "Trees", 4)};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TParsedLibrary out = parseLibrary(
+      saveToMemory(engine, mapOf({u"Trees", u"Bushes"}, {u"B\u00e4ume", u"Str\u00e4ucher"})));
+  ASSERT_EQ(out.Items.size(), 4u);
+  EXPECT_EQ(names(out), (std::vector<std::string>{"Ash", "Oak", "Oak", "O ak"}));
+  // Seeds 1, 3 and 4 in file order: the bodies tell the items apart.
+  EXPECT_EQ(out.Items[1].back(), buildSampleItem(lib.Items[0]).back());
+  EXPECT_EQ(out.Items[2].back(), buildSampleItem(lib.Items[2]).back());
+  EXPECT_EQ(out.Items[3].back(), buildSampleItem(lib.Items[3]).back());
+  EXPECT_EQ(itemCategory(out.Items[1]), "B\xe4ume");
+  EXPECT_EQ(itemCategory(out.Items[2]), "Str\xe4ucher");
+}
+
+TEST(SaveTranslationTest, EveryByteButTheCategoryPassesThrough) {
+  TSampleLibrary lib;
+  lib.Items = {item("B", "Vegetation", 5), item("A", "Cars", 6)};
+  lib.ContentsTail[0] = 0x11;
+  lib.ContentsTail[4] = 0x99;
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TParsedLibrary out =
+      parseLibrary(saveToMemory(engine, mapOf({u"Vegetation", u"Cars"}, {u"Veg", u"Cars"})));
+  ASSERT_EQ(out.Items.size(), 2u);
+  // "Cars" maps to itself: that item is unchanged, byte for byte.
+  EXPECT_EQ(out.Items[0], buildSampleItem(lib.Items[1]));
+  std::vector<std::uint8_t> expected = buildSampleItem(lib.Items[0]);
+  expected[67] = 3;
+  std::copy_n("Veg", 3, expected.begin() + 68);
+  EXPECT_EQ(out.Items[1], expected);
+  EXPECT_EQ(out.Header[7], 0x11);
+  EXPECT_EQ(out.Header[11], 0x99);
+}
+
+TEST(SaveTranslationTest, HeaderCountsItemsAndLoadedCategories) {
+  TSampleLibrary lib;
+  lib.ThemeCount = 77;
+  lib.Items = {item("x", "A"), item("y", "B"), item("z", "A")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const std::vector<std::uint8_t> bytes = saveToMemory(engine, mapOf({u"A", u"B"}, {u"C", u"C"}));
+  const TParsedLibrary out = parseLibrary(bytes);
+  EXPECT_EQ(parseLE(bytes.data() + 12, 4), 1);
+  EXPECT_EQ(parseLE(bytes.data() + 16, 4), 2);  // two old categories, one new text
+  EXPECT_EQ(parseLE(bytes.data() + 20, 4), 3);
+  for (const auto& i : out.Items) EXPECT_EQ(itemCategory(i), "C");
+}
+
+TEST(SaveTranslationTest, FirstMatchingRowWinsAndUnmatchedCategoriesStay) {
+  TSampleLibrary lib;
+  lib.Items = {item("a", "Trees"), item("b", "Cars"), item("c", "trees")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TParsedLibrary out = parseLibrary(
+      saveToMemory(engine, mapOf({u"Trees", u"Trees", u"Houses"}, {u"First", u"Second", u"H"})));
+  ASSERT_EQ(out.Items.size(), 3u);
+  EXPECT_EQ(itemCategory(out.Items[0]), "First");
+  EXPECT_EQ(out.Items[1], buildSampleItem(lib.Items[1]));
+  EXPECT_EQ(out.Items[2], buildSampleItem(lib.Items[2]));
+}
+
+TEST(SaveTranslationTest, SavingTwiceTranslatesFromTheLoadedCategories) {
+  TSampleLibrary lib;
+  lib.Items = {item("a", "A"), item("b", "B")};
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TCategoryMap aToB = mapOf({u"A", u"B"}, {u"B", u"B"});
+  const std::vector<std::uint8_t> first = saveToMemory(engine, aToB);
+  EXPECT_EQ(saveToMemory(engine, aToB), first);
+  // The user then edits the row to B -> C: only B items may become C.
+  const TParsedLibrary second =
+      parseLibrary(saveToMemory(engine, mapOf({u"A", u"B"}, {u"B", u"C"})));
+  EXPECT_EQ(itemCategory(second.Items[0]), "B");
+  EXPECT_EQ(itemCategory(second.Items[1]), "C");
+}
+
+TEST(SaveTranslationTest, OverlongNewTextIsCutAndOversizedLengthStoredClamped) {
+  TSampleLibrary lib;
+  lib.Items = {item("a", std::string(100, 'c'))};
+  lib.Items[0].RemarksLength = 200;
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const TParsedLibrary same = parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine)));
+  EXPECT_EQ(same.Items[0][67], 100);
+  const TParsedLibrary cut = parseLibrary(
+      saveToMemory(engine, mapOf({std::u16string(100, u'c')}, {std::u16string(150, u'z')})));
+  EXPECT_EQ(itemCategory(cut.Items[0]), std::string(100, 'z'));
+}
+
+TEST(SaveTranslationTest, EmptyLibraryIsTwentyFourBytes) {
+  TVectorEngine engine;
+  const std::vector<std::uint8_t> bytes = saveToMemory(engine, {});
+  ASSERT_EQ(bytes.size(), 24u);
+  EXPECT_EQ(bytes[0], 6);
+  EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 7), "ZmbLib");
+  EXPECT_EQ(parseLE(bytes.data() + 12, 4), 1);
+  EXPECT_EQ(parseLE(bytes.data() + 16, 4), 0);
+  EXPECT_EQ(parseLE(bytes.data() + 20, 4), 0);
+  TVectorEngine reread;
+  EXPECT_EQ(reread.LoadLibraryFromStream(bytes).Kind, TLoadResult::TKind::Loaded);
+}
+
+TEST(SaveTranslationTest, DamagedLibrarySavesOnlyTheItemsRead) {
+  TSampleLibrary lib;
+  lib.Items = {item("b", "X"), item("a", "X"), item("c", "X")};
+  std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
+  bytes.resize(bytes.size() - 3);
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(bytes);
+  const std::vector<std::uint8_t> saved = saveToMemory(engine, TCategoryMap::Identity(engine));
+  EXPECT_EQ(parseLE(saved.data() + 20, 4), 2);
+  EXPECT_EQ(names(parseLibrary(saved)), (std::vector<std::string>{"a", "b"}));
+}
+
+// Records every call a save makes to its progress reporter.
+class TRecordingProgress : public TSaveProgress {
+ public:
+  void SetMaximum(int aMaximum) override { Calls.push_back("max " + std::to_string(aMaximum)); }
+  void SetPosition(int aPosition) override { Calls.push_back("pos " + std::to_string(aPosition)); }
+  void Show() override { Calls.push_back("show"); }
+  void SetLabelText(const std::string& aText) override {
+    Calls.push_back("label " + aText);
+    Labels.push_back(aText);
+  }
+  void RepaintBar() override { Calls.push_back("paint bar"); }
+  void RepaintLabel() override { Calls.push_back("paint label"); }
+  void ProcessEvents() override {
+    Calls.push_back("events");
+    if (ThrowAtEvents && --ThrowAtEvents == 0) throw std::runtime_error("stopped by the test");
+  }
+  void Close() override { Calls.push_back("close"); }
+
+  std::vector<std::string> Calls;
+  std::vector<std::string> Labels;
+  int ThrowAtEvents = 0;
+};
+
+TVectorEngine* loadItems(TVectorEngine& aEngine, int aCount) {
+  TSampleLibrary lib;
+  for (int i = 0; i < aCount; ++i) lib.Items.push_back(item("n" + std::to_string(i), "C"));
+  aEngine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  return &aEngine;
+}
+
+TEST(SaveProgressTest, ThreeItemsReportInOrder) {
+  TVectorEngine engine;
+  loadItems(engine, 3);
+  TRecordingProgress progress;
+  saveToMemory(engine, TCategoryMap::Identity(engine), &progress);
+  const std::vector<std::string> expected{"max 3",       "pos 0",     "show",  //
+                                          "pos 0",       "paint bar", "label Progress : 0 %",
+                                          "paint label", "events",  //
+                                          "pos 1",       "paint bar", "label Progress : 33 %",
+                                          "paint label", "events",  //
+                                          "pos 2",       "paint bar", "label Progress : 67 %",
+                                          "paint label", "events",  //
+                                          "close"};
+  EXPECT_EQ(progress.Calls, expected);
+}
+
+TEST(SaveProgressTest, EightItemsRoundHalvesToEven) {
+  TVectorEngine engine;
+  loadItems(engine, 8);
+  TRecordingProgress progress;
+  saveToMemory(engine, TCategoryMap::Identity(engine), &progress);
+  std::vector<std::string> expected;
+  for (const char* p : {"0", "12", "25", "38", "50", "62", "75", "88"})
+    expected.push_back(std::string("Progress : ") + p + " %");
+  EXPECT_EQ(progress.Labels, expected);
+}
+
+TEST(SaveProgressTest, TwoHundredItemsEndAtPosition199AndOneHundredPercent) {
+  TVectorEngine engine;
+  loadItems(engine, 200);
+  TRecordingProgress progress;
+  saveToMemory(engine, TCategoryMap::Identity(engine), &progress);
+  EXPECT_EQ(progress.Calls.front(), "max 200");
+  EXPECT_EQ(progress.Labels.size(), 200u);
+  EXPECT_EQ(progress.Labels.back(), "Progress : 100 %");
+  const auto lastPos = std::find_if(progress.Calls.rbegin(), progress.Calls.rend(),
+                                    [](const std::string& c) { return c.rfind("pos ", 0) == 0; });
+  EXPECT_EQ(*lastPos, "pos 199");
+}
+
+TEST(SaveProgressTest, EmptyLibraryShowsAndClosesWithoutALabel) {
+  TVectorEngine engine;
+  TRecordingProgress progress;
+  saveToMemory(engine, {}, &progress);
+  EXPECT_EQ(progress.Calls, (std::vector<std::string>{"max 0", "pos 0", "show", "close"}));
+}
+
+TEST(SaveProgressTest, ReporterFailureStillClosesTheWindow) {
+  TVectorEngine engine;
+  loadItems(engine, 5);
+  TRecordingProgress progress;
+  progress.ThrowAtEvents = 2;
+  EXPECT_THROW(saveToMemory(engine, TCategoryMap::Identity(engine), &progress), std::runtime_error);
+  EXPECT_EQ(progress.Calls.back(), "close");
+}
+
+}  // namespace
