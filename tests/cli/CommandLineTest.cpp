@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "CommandLine.h"
+
+namespace {
+
+using TCommand = TCommandLine::TCommand;
+
+struct TGoodCase {
+  const char* Name;
+  std::vector<std::string> Args;
+  TCommand Command;
+  std::string In;
+  std::string Out;
+  std::optional<std::string> MapFile;
+};
+
+void PrintTo(const TGoodCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class CommandLineTest : public testing::TestWithParam<TGoodCase> {};
+
+TEST_P(CommandLineTest, Accepts) {
+  const TGoodCase& c = GetParam();
+  const auto line = parseCommandLine(c.Args);
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->Command, c.Command);
+  EXPECT_EQ(line->In, c.In);
+  EXPECT_EQ(line->Out, c.Out);
+  EXPECT_EQ(line->MapFile, c.MapFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Uses, CommandLineTest,
+    testing::Values(
+        TGoodCase{"Categories", {"categories", "a.zbl"}, TCommand::Categories, "a.zbl", "", {}},
+        TGoodCase{"Items", {"items", "a.zbl"}, TCommand::Items, "a.zbl", "", {}},
+        TGoodCase{"Map", {"map", "-"}, TCommand::Map, "-", "", {}},
+        TGoodCase{
+            "TranslateWithoutMap", {"translate", "a", "b"}, TCommand::Translate, "a", "b", {}},
+        TGoodCase{"TranslateWithMap",
+                  {"translate", "a", "b", "--map", "m"},
+                  TCommand::Translate,
+                  "a",
+                  "b",
+                  "m"},
+        TGoodCase{"MapOptionFirst",
+                  {"translate", "--map", "m", "a", "b"},
+                  TCommand::Translate,
+                  "a",
+                  "b",
+                  "m"},
+        TGoodCase{"MapFileLooksLikeOption",
+                  {"translate", "a", "b", "--map", "--x"},
+                  TCommand::Translate,
+                  "a",
+                  "b",
+                  "--x"}),
+    [](const auto& info) { return info.param.Name; });
+
+struct TBadCase {
+  const char* Name;
+  std::vector<std::string> Args;
+};
+
+void PrintTo(const TBadCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class CommandLineUsageTest : public testing::TestWithParam<TBadCase> {};
+
+TEST_P(CommandLineUsageTest, Refuses) { EXPECT_FALSE(parseCommandLine(GetParam().Args)); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Misuses, CommandLineUsageTest,
+    testing::Values(TBadCase{"Nothing", {}}, TBadCase{"UnknownCommand", {"list", "a"}},
+                    TBadCase{"CommandCaseMatters", {"Items", "a"}},
+                    TBadCase{"MissingFile", {"categories"}},
+                    TBadCase{"TwoFiles", {"items", "a", "b"}},
+                    TBadCase{"MapOptionOnListing", {"map", "a", "--map", "m"}},
+                    TBadCase{"TranslateOneFile", {"translate", "a"}},
+                    TBadCase{"TranslateThreeFiles", {"translate", "a", "b", "c"}},
+                    TBadCase{"MapWithoutValue", {"translate", "a", "b", "--map"}},
+                    TBadCase{"MapTwice", {"translate", "a", "b", "--map", "m", "--map", "n"}},
+                    TBadCase{"UnknownOption", {"translate", "a", "b", "--force"}},
+                    TBadCase{"Help", {"--help"}}),
+    [](const auto& info) { return info.param.Name; });
+
+}  // namespace

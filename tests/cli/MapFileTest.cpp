@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "MapFile.h"
+
+namespace {
+
+using TKind = TMapError::TKind;
+
+struct TMapCase {
+  const char* Name;
+  std::string Bytes;
+  /// Expected old/new pairs (UTF-16) when the map is accepted.
+  std::vector<std::pair<std::u16string, std::u16string>> Pairs;
+  std::optional<TKind> Kind = std::nullopt;
+  int Line = 0;
+};
+
+void PrintTo(const TMapCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class MapFileTest : public testing::TestWithParam<TMapCase> {};
+
+TEST_P(MapFileTest, ParsesOrNamesTheLine) {
+  const TMapCase& c = GetParam();
+  const TMapParse parsed = parseMapFile(c.Bytes);
+  if (c.Kind) {
+    ASSERT_TRUE(parsed.Error);
+    EXPECT_EQ(parsed.Error->Kind, *c.Kind);
+    EXPECT_EQ(parsed.Error->Line, c.Line);
+    return;
+  }
+  ASSERT_FALSE(parsed.Error) << describeMapError(*parsed.Error);
+  ASSERT_EQ(parsed.Lines.size(), c.Pairs.size());
+  for (std::size_t i = 0; i < c.Pairs.size(); ++i) {
+    EXPECT_EQ(parsed.Lines[i].Old, c.Pairs[i].first) << i;
+    EXPECT_EQ(parsed.Lines[i].New, c.Pairs[i].second) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maps, MapFileTest,
+    testing::Values(
+        TMapCase{"Empty", "", {}}, TMapCase{"OnlyByteOrderMark", "\xEF\xBB\xBF", {}},
+        TMapCase{"FinalNewlineMakesNoLine", "a\tb\n", {{u"a", u"b"}}},
+        TMapCase{"NoFinalNewline", "a\tb\nc\td", {{u"a", u"b"}, {u"c", u"d"}}},
+        TMapCase{"ByteOrderMarkSkipped",
+                 "\xEF\xBB\xBF"
+                 "a\tb\n",
+                 {{u"a", u"b"}}},
+        TMapCase{"WindowsLineEnds", "a\tb\r\nc\td\r\n", {{u"a", u"b"}, {u"c", u"d"}}},
+        TMapCase{"OnlyOneCarriageReturnDropped", "a\tb\r\r\n", {{u"a", u"b\r"}}},
+        TMapCase{"EscapesRead", "a\\tb\tc\\\\d\\n\\r\n", {{u"a\tb", u"c\\d\n\r"}}},
+        TMapCase{"EmptyOldText", "\tNew\n", {{u"", u"New"}}},
+        TMapCase{"Utf8Decoded", "B\xC3\xA4ume\tTrees\n", {{u"B\u00e4ume", u"Trees"}}},
+        TMapCase{"NonBmpDecoded", "a\t\xF0\x9F\x8C\xB2\n", {{u"a", u"\U0001F332"}}},
+        TMapCase{"SameNewTextTwice", "a\tc\nb\tc\n", {{u"a", u"c"}, {u"b", u"c"}}},
+        TMapCase{"OldTextsDifferInCase", "a\tx\nA\ty\n", {{u"a", u"x"}, {u"A", u"y"}}},
+        TMapCase{"NoTab", "a\tb\nab\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{"TwoTabs", "a\tb\tc\n", {}, TKind::WrongTabCount, 1},
+        TMapCase{"EmptyLineInside", "a\tb\n\nc\td\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{"LoneCarriageReturnLine", "a\tb\r\n\r\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{"EmptyNewText", "a\tb\nc\t\n", {}, TKind::EmptyNewText, 2},
+        TMapCase{"NewTextOnlyCarriageReturn", "a\t\r\n", {}, TKind::EmptyNewText, 1},
+        TMapCase{"DuplicateOld", "a\tb\nc\td\na\te\n", {}, TKind::DuplicateOld, 3},
+        TMapCase{"RawTabIsNotAnEscape", "a\\tb\tx\na\tb\ty\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{"DuplicateOfEscapedText", "a\\tb\tx\na\\tb\ty\n", {}, TKind::DuplicateOld, 2},
+        TMapCase{"BadEscapeInOld", "a\tb\n\\x\tb\n", {}, TKind::BadEscape, 2},
+        TMapCase{"BadEscapeInNew", "a\tb\\\n", {}, TKind::BadEscape, 1},
+        TMapCase{"InvalidUtf8", "a\tb\nc\t\xC3\n", {}, TKind::InvalidUtf8, 2},
+        TMapCase{"Latin1IsNotUtf8", "B\xE4ume\tTrees\n", {}, TKind::InvalidUtf8, 1},
+        TMapCase{"EncodedSurrogate", "a\t\xED\xA0\x80\n", {}, TKind::InvalidUtf8, 1},
+        TMapCase{"ByteOrderMarkLaterIsText",
+                 "a\tb\n\xEF\xBB\xBF"
+                 "c\td\n",
+                 {{u"a", u"b"}, {u"\uFEFFc", u"d"}}},
+        TMapCase{"FirstFaultWins", "a\t\nb\tc\td\n", {}, TKind::EmptyNewText, 1}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST(MapFileMessageTest, DuplicateNamesTheFirstLine) {
+  const TMapParse parsed = parseMapFile("x\ty\na\tb\nx\tz\n");
+  ASSERT_TRUE(parsed.Error);
+  EXPECT_EQ(parsed.Error->FirstLine, 1);
+  EXPECT_NE(describeMapError(*parsed.Error).find("line 1"), std::string::npos);
+}
+
+TEST(MapFileMessageTest, BadEscapeKeepsTheWholeCharacter) {
+  const TMapParse parsed = parseMapFile("a\tb\\\xC3\xA4\n");
+  ASSERT_TRUE(parsed.Error);
+  EXPECT_EQ(parsed.Error->Escape, "\\\xC3\xA4");
+}
+
+TEST(MapFileMessageTest, EmptyNewTextUsesTheWindowsWords) {
+  const TMapParse parsed = parseMapFile("a\t\n");
+  ASSERT_TRUE(parsed.Error);
+  EXPECT_EQ(describeMapError(*parsed.Error), "Sorry - There is an empty category!");
+}
+
+}  // namespace

@@ -1,0 +1,368 @@
+// Runs the real zbl program on libraries built byte by byte in a temporary
+// directory.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+#include <sstream>
+
+#include "ProgramRunner.h"
+#include "SampleLibrary.h"
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+TBytes asBytes(std::string_view aText) { return TBytes(aText.begin(), aText.end()); }
+
+int lineCount(const std::string& aText) {
+  return static_cast<int>(std::count(aText.begin(), aText.end(), '\n'));
+}
+
+TSampleItem item(std::string aName, std::string aCategory, std::string_view aBody,
+                 std::uint8_t aSeed) {
+  TSampleItem result;
+  result.Name = std::move(aName);
+  result.Category = std::move(aCategory);
+  result.Body = asBytes(aBody);
+  result.Seed = aSeed;
+  return result;
+}
+
+/// Five items whose names and categories need escaping, repeat a name, and
+/// differ in letter case only; the header carries bytes a save must keep.
+TSampleLibrary mixedLibrary() {
+  TSampleLibrary library;
+  library.Items = {
+      item("b10", "Trees", "one", 1),
+      item("b9", "B\xE4ume", "two", 2),
+      item("a\tz", "Trees", "three", 3),
+      item("b9", "trees", "four", 4),
+      item("back\\slash\n", "Line\r\nEnd", "", 5),
+  };
+  std::copy_n("\x01\x02\x03\x04\x05", 5, library.ContentsTail);
+  library.ThemeCount = 99;
+  return library;
+}
+
+/// The item's bytes with a new category stored the way a library stores it:
+/// the length byte and the new bytes, the rest of the field left alone.
+TBytes withCategory(const TSampleItem& aItem, std::string_view aCategory) {
+  TBytes bytes = buildSampleItem(aItem);
+  bytes[67] = static_cast<std::uint8_t>(aCategory.size());
+  std::copy(aCategory.begin(), aCategory.end(), bytes.begin() + 68);
+  return bytes;
+}
+
+void appendRecord(TBytes& aOut, const TBytes& aItem) {
+  auto size = static_cast<std::uint64_t>(aItem.size());
+  for (int i = 0; i < 8; ++i) aOut.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
+  aOut.insert(aOut.end(), aItem.begin(), aItem.end());
+}
+
+/// The header as read with both counts set the way a save sets them.
+TBytes savedHeader(const TSampleLibrary& aLibrary, std::int32_t aThemeCount) {
+  TSampleLibrary header = aLibrary;
+  header.Items.clear();
+  header.ThemeCount = aThemeCount;
+  header.ObjectCount = static_cast<std::int32_t>(aLibrary.Items.size());
+  return buildSampleLibrary(header);
+}
+
+class ZblProgramTest : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
+
+  std::string Path(const std::string& aName) const {
+    return mDir.filePath(QString::fromStdString(aName)).toStdString();
+  }
+
+  std::string WriteLibrary(const std::string& aName, const TSampleLibrary& aLibrary) const {
+    writeBytesToFile(Path(aName), buildSampleLibrary(aLibrary));
+    return Path(aName);
+  }
+
+  std::string WriteMap(const std::string& aText) const {
+    writeText(Path("map.tsv"), aText);
+    return Path("map.tsv");
+  }
+
+  /// Asserts one failure line that names aFile.
+  static void ExpectFailure(const TProgramRun& aRun, const std::string& aFile) {
+    EXPECT_EQ(aRun.ExitCode, 1);
+    EXPECT_EQ(lineCount(aRun.Err), 1) << aRun.Err;
+    EXPECT_TRUE(aRun.Err.starts_with("zbl: " + aFile + ": ")) << aRun.Err;
+  }
+
+  QTemporaryDir mDir;
+};
+
+struct TListingCase {
+  const char* Name;
+  std::string Command;
+  std::string Expected;
+};
+
+void PrintTo(const TListingCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class ZblListingTest : public ZblProgramTest, public testing::WithParamInterface<TListingCase> {};
+
+TEST_P(ZblListingTest, ListsTheLibrary) {
+  const std::string library = WriteLibrary("in.zbl", mixedLibrary());
+  const TProgramRun run = runZblProgram({GetParam().Command, library});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Out, GetParam().Expected);
+  EXPECT_EQ(run.Err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ZblListingTest,
+    testing::Values(TListingCase{"Categories", "categories",
+                                 "2\tTrees\n1\tB\xC3\xA4ume\n1\ttrees\n1\tLine\\r\\nEnd\n"},
+                    TListingCase{"Items", "items",
+                                 "b10\tTrees\nb9\tB\xC3\xA4ume\na\\tz\tTrees\nb9\ttrees\n"
+                                 "back\\\\slash\\n\tLine\\r\\nEnd\n"},
+                    TListingCase{"Map", "map",
+                                 "Trees\tTrees\nB\xC3\xA4ume\tB\xC3\xA4ume\ntrees\ttrees\n"
+                                 "Line\\r\\nEnd\tLine\\r\\nEnd\n"}),
+    [](const auto& info) { return info.param.Name; });
+
+// Trees and Bäume swap, so a category translated twice would show; trees is
+// not named and stays; the last line names no category.
+const std::string kSwapMap =
+    "\xEF\xBB\xBFTrees\tB\xC3\xA4ume\r\nB\xC3\xA4ume\tTrees\r\nLine\\r\\nEnd\tLE\r\nGhost\tX\r\n";
+
+TBytes expectedSwapOutput() {
+  const TSampleLibrary library = mixedLibrary();
+  const auto& items = library.Items;
+  TBytes out = savedHeader(library, 4);
+  // Natural order: "a\tz" (the tab is skipped), the two "b9" in file order,
+  // "b10", then "back..." because '1' sorts before 'a'.
+  appendRecord(out, withCategory(items[2], "B\xE4ume"));
+  appendRecord(out, withCategory(items[1], "Trees"));
+  appendRecord(out, withCategory(items[3], "trees"));
+  appendRecord(out, withCategory(items[0], "B\xE4ume"));
+  appendRecord(out, withCategory(items[4], "LE"));
+  return out;
+}
+
+TEST_F(ZblProgramTest, TranslateWritesSortedTranslatedItems) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string map = WriteMap(kSwapMap);
+  const TProgramRun run = runZblProgram({"translate", in, Path("out.zbl"), "--map", map});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + map + ":4: warning: \"Ghost\" is not a category of " + in + "\n");
+  EXPECT_EQ(readBytes(Path("out.zbl")), expectedSwapOutput());
+
+  const TProgramRun back = runZblProgram({"items", Path("out.zbl")});
+  EXPECT_EQ(back.Out,
+            "a\\tz\tB\xC3\xA4ume\nb9\tTrees\nb9\ttrees\nb10\tB\xC3\xA4ume\n"
+            "back\\\\slash\\n\tLE\n");
+}
+
+TEST_F(ZblProgramTest, TranslateMayReplaceItsInput) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const TProgramRun run = runZblProgram({"translate", in, in, "--map", WriteMap(kSwapMap)});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(readBytes(in), expectedSwapOutput());
+}
+
+TEST_F(ZblProgramTest, TranslateWithoutMapOnlySorts) {
+  TSampleLibrary library = mixedLibrary();
+  library.Items.pop_back();  // keep every category non-empty and unescaped
+  const std::string in = WriteLibrary("in.zbl", library);
+  const TProgramRun run = runZblProgram({"translate", in, Path("out.zbl")});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "");  // no bar: standard error is not a terminal
+  TBytes expected = savedHeader(library, 3);
+  for (const std::size_t i : {2, 1, 3, 0})
+    appendRecord(expected, buildSampleItem(library.Items[i]));
+  EXPECT_EQ(readBytes(Path("out.zbl")), expected);
+}
+
+TEST_F(ZblProgramTest, EmptyLibraryTranslatesToItsHeader) {
+  const std::string in = WriteLibrary("empty.zbl", {});
+  EXPECT_EQ(runZblProgram({"categories", in}).Out, "");
+  ASSERT_EQ(runZblProgram({"translate", in, Path("out.zbl")}).ExitCode, 0);
+  EXPECT_EQ(readBytes(Path("out.zbl")), savedHeader({}, 0));
+}
+
+struct TMapFaultCase {
+  const char* Name;
+  std::string Map;
+  int Line;
+  std::string Reason;
+};
+
+void PrintTo(const TMapFaultCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class ZblMapFaultTest : public ZblProgramTest, public testing::WithParamInterface<TMapFaultCase> {};
+
+TEST_P(ZblMapFaultTest, RefusesAndLeavesTheOutputAlone) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string map = WriteMap(GetParam().Map);
+  const std::string out = Path("out.zbl");
+  const std::string expectedErr =
+      "zbl: " + map + ":" + std::to_string(GetParam().Line) + ": " + GetParam().Reason + "\n";
+
+  TProgramRun run = runZblProgram({"translate", in, out, "--map", map});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err, expectedErr);
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  writeText(out, "previous contents");
+  run = runZblProgram({"translate", in, out, "--map", map});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(readBytes(out), asBytes("previous contents"));
+
+  const TBytes before = readBytes(in);
+  run = runZblProgram({"translate", in, in, "--map", map});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(readBytes(in), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Maps, ZblMapFaultTest,
+    testing::Values(TMapFaultCase{"EmptyNewText", "Trees\tBaum\ntrees\t\n", 2,
+                                  "Sorry - There is an empty category!"},
+                    TMapFaultCase{"DuplicateOld", "Trees\tA\ntrees\tB\nTrees\tC\n", 3,
+                                  "old text already mapped on line 1"},
+                    TMapFaultCase{"NoTab", "Trees\tA\r\nGhost\r\n", 2,
+                                  "expected old text, one tab, new text; found 0 tabs"},
+                    TMapFaultCase{"TwoTabs", "Trees\tA\tB\n", 1,
+                                  "expected old text, one tab, new text; found 2 tabs"},
+                    TMapFaultCase{"InvalidUtf8", "Trees\tA\ntrees\tB\xE4ume\n", 2,
+                                  "not valid UTF-8"},
+                    TMapFaultCase{"BadEscape", "Trees\tA\\x\n", 1,
+                                  "invalid escape \"\\x\" (only \\\\ \\t \\n \\r are allowed)"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(ZblProgramTest, EmptyCategoryNeedsANewText) {
+  TSampleLibrary library;
+  library.Items = {item("n", "", "", 0), item("m", "Cars", "", 0)};
+  const std::string in = WriteLibrary("in.zbl", library);
+  const std::string out = Path("out.zbl");
+
+  const TProgramRun refused = runZblProgram({"translate", in, out});
+  ExpectFailure(refused, in);
+  EXPECT_TRUE(refused.Err.ends_with(": Sorry - There is an empty category!\n"));
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  EXPECT_EQ(runZblProgram({"map", in}).Out, "\t\nCars\tCars\n");
+  ASSERT_EQ(runZblProgram({"translate", in, out, "--map", WriteMap("\tNamed\n")}).ExitCode, 0);
+  EXPECT_EQ(runZblProgram({"categories", out}).Out, "1\tCars\n1\tNamed\n");
+}
+
+TEST_F(ZblProgramTest, DamagedLibraryIsListedAsFarAsReadAndNotTranslated) {
+  TSampleLibrary library = mixedLibrary();
+  library.Items[2].DeclaredSize = 100000;  // runs past the end of the file
+  const std::string in = WriteLibrary("damaged.zbl", library);
+
+  const TProgramRun categories = runZblProgram({"categories", in});
+  ExpectFailure(categories, in);
+  EXPECT_NE(categories.Err.find("damaged"), std::string::npos) << categories.Err;
+  EXPECT_EQ(categories.Out, "1\tTrees\n1\tB\xC3\xA4ume\n");
+
+  const TProgramRun items = runZblProgram({"items", in});
+  ExpectFailure(items, in);
+  EXPECT_EQ(items.Out, "b10\tTrees\nb9\tB\xC3\xA4ume\n");
+
+  const std::string out = Path("out.zbl");
+  writeText(out, "previous contents");
+  const TProgramRun translate = runZblProgram({"translate", in, out});
+  ExpectFailure(translate, in);
+  EXPECT_EQ(readBytes(out), asBytes("previous contents"));
+}
+
+struct TUnreadableCase {
+  const char* Name;
+  /// The file's bytes; nothing for a file that does not exist, and a
+  /// directory for "dir".
+  std::optional<TBytes> Bytes;
+  std::string Reason;
+};
+
+void PrintTo(const TUnreadableCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class ZblUnreadableTest : public ZblProgramTest,
+                          public testing::WithParamInterface<TUnreadableCase> {};
+
+TEST_P(ZblUnreadableTest, EveryCommandFailsNamingTheFile) {
+  std::string file = Path("in.zbl");
+  if (GetParam().Bytes) writeBytesToFile(file, *GetParam().Bytes);
+  if (std::string(GetParam().Name) == "Directory") file = mDir.path().toStdString();
+  const std::string out = Path("out.zbl");
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"categories", file}, {"items", file}, {"map", file}, {"translate", file, out}}) {
+    const TProgramRun run = runZblProgram(args);
+    ExpectFailure(run, file);
+    EXPECT_NE(run.Err.find(GetParam().Reason), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Out, "");
+  }
+  EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+TBytes libraryBytes(std::int32_t aVersion, std::uint8_t aSignatureLength) {
+  TSampleLibrary library = mixedLibrary();
+  library.FileVersion = aVersion;
+  library.SignatureLength = aSignatureLength;
+  return buildSampleLibrary(library);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ZblUnreadableTest,
+    testing::Values(TUnreadableCase{"Missing", std::nullopt, "No such file"},
+                    TUnreadableCase{"Directory", std::nullopt, "cannot open"},
+                    TUnreadableCase{"ShorterThanHeader", asBytes("\x06ZmbLib"), "not a library"},
+                    TUnreadableCase{"WrongVersion", libraryBytes(2, 6), "not a library"},
+                    TUnreadableCase{"LongSignature", libraryBytes(1, 7), "not a library"}),
+    [](const auto& info) { return info.param.Name; });
+
+TEST_F(ZblProgramTest, MissingMapFailsNamingTheMap) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const TProgramRun run =
+      runZblProgram({"translate", in, Path("out.zbl"), "--map", Path("nomap.tsv")});
+  ExpectFailure(run, Path("nomap.tsv"));
+  EXPECT_FALSE(std::filesystem::exists(Path("out.zbl")));
+}
+
+TEST_F(ZblProgramTest, UnwritableOutputFailsNamingIt) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string out = Path("no/such/dir/out.zbl");
+  ExpectFailure(runZblProgram({"translate", in, out}), out);
+}
+
+TEST_F(ZblProgramTest, WrongUsageShowsTheUsage) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{}, {"list", "x"}, {"translate", "x"}}) {
+    const TProgramRun run = runZblProgram(args);
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_TRUE(run.Err.starts_with("usage: zbl categories FILE\n")) << run.Err;
+    EXPECT_EQ(run.Out, "");
+  }
+}
+
+TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {
+  const std::string sample = ZBL_EXAMPLES_DIR "/sample.zbl";
+  const TProgramRun categories = runZblProgram({"categories", sample});
+  ASSERT_EQ(categories.ExitCode, 0);
+  EXPECT_EQ(lineCount(categories.Out), 6);
+  std::istringstream lines(categories.Out);
+  int total = 0;
+  for (std::string line; std::getline(lines, line);) total += std::stoi(line);
+  EXPECT_EQ(total, 30);
+  EXPECT_NE(categories.Out.find("\tB\xC3\xA4ume\n"), std::string::npos);
+
+  ASSERT_EQ(runZblProgram({"translate", sample, Path("sorted.zbl")}).ExitCode, 0);
+  const std::string items = runZblProgram({"items", Path("sorted.zbl")}).Out;
+  EXPECT_LT(items.find("Tree 2\t"), items.find("Tree 10\t"));
+  std::vector<std::string> names;
+  std::istringstream itemLines(items);
+  for (std::string line; std::getline(itemLines, line);)
+    names.push_back(line.substr(0, line.find('\t')));
+  EXPECT_NE(std::adjacent_find(names.begin(), names.end()), names.end()) << "no repeated name";
+}
+
+}  // namespace
