@@ -1,0 +1,22 @@
+#include "FakeDialogs.h"
+
+std::optional<QString> TFakeDialogs::Execute(const TFileDialogSpec& aSpec, QWidget*) {
+  Asked.push_back(aSpec);
+  if (Answers.empty()) return std::nullopt;
+  const QString answer = Answers.front();
+  Answers.pop_front();
+  if (answer.isNull()) return std::nullopt;
+  return answer;
+}
+
+void TFakeDialogs::Information(QWidget*, const QString& aTitle, const QString& aText) {
+  Messages.push_back({QStringLiteral("information"), aTitle, aText});
+}
+
+void TFakeDialogs::Warning(QWidget*, const QString& aTitle, const QString& aText) {
+  Messages.push_back({QStringLiteral("warning"), aTitle, aText});
+}
+
+void TFakeDialogs::Critical(QWidget*, const QString& aTitle, const QString& aText) {
+  Messages.push_back({QStringLiteral("critical"), aTitle, aText});
+}

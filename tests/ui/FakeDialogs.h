@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "Dialogs.h"
+
+/// Answers the main window's dialogs from a queue and records every message
+/// box instead of showing it. An empty queue answers "cancel".
+class TFakeDialogs final : public TDialogs {
+ public:
+  struct TMessage {
+    QString Kind;
+    QString Title;
+    QString Text;
+  };
+
+  std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) override;
+  void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+
+  /// A null string answers "cancel".
+  std::deque<QString> Answers;
+  std::vector<TFileDialogSpec> Asked;
+  std::vector<TMessage> Messages;
+};

@@ -1,0 +1,254 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FreeEditorEvent.h"
+#include "TestLibraries.h"
+
+namespace {
+
+/// Records every release message the main window receives, and whom it names.
+class TFreeEditorWatcher final : public QObject {
+ public:
+  explicit TFreeEditorWatcher(QWidget& aForm) { aForm.installEventFilter(this); }
+  std::vector<const QLineEdit*> Editors;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* aEvent) override {
+    if (aEvent->type() == QEvent::Type(1254))
+      Editors.push_back(static_cast<TFreeEditorEvent*>(aEvent)->Editor());
+    return false;
+  }
+};
+
+}  // namespace
+
+class InplaceEditorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    mDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(mDir->isValid());
+    mFixture = std::make_unique<TMainformFixture>();
+    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl",
+                                LibraryWithCategories({"Trees", "Cars", "Roads", "Signs"})));
+    Form().show();
+    QVERIFY(QTest::qWaitForWindowActive(&Form()));
+  }
+  void cleanup() {
+    mFixture.reset();
+    mDir.reset();
+  }
+
+  void DoubleClickOpensTheEditorOverTheRow_data() {
+    QTest::addColumn<int>("row");
+    QTest::newRow("first") << 0;
+    QTest::newRow("third") << 2;
+  }
+  void DoubleClickOpensTheEditorOverTheRow() {
+    QFETCH(int, row);
+    QLineEdit* editor = OpenEditorOn(row);
+    QVERIFY(editor != nullptr);
+    QCOMPARE(editor->parentWidget(), &Form());
+    QCOMPARE(editor->text(), Form().lb_NewCats->item(row)->text());
+    QCOMPARE(editor->font().pointSize(), 10);
+    const int frame = Form().lb_NewCats->frameWidth();
+    QCOMPARE(editor->x(), 296 + frame);
+    QCOMPARE(editor->y(), 107 + frame + 13 * row - 2);
+    QCOMPARE(editor->width(), 161 - 2 * frame);
+    QCOMPARE(editor->height(), QFontMetrics(editor->font()).height() + 8);
+    QCOMPARE(QWidget::mouseGrabber(), editor);
+    QCOMPARE(QApplication::focusWidget(), editor);
+    QCOMPARE(RowTexts(Form().lb_Cats), RowTexts(Form().lb_NewCats));
+  }
+
+  void DoubleClickOnAnEmptyListOpensNothing() {
+    mFixture->Load(WriteLibrary(mDir->path(), "empty.zbl", LibraryWithCategories({})));
+    QCOMPARE(Form().lb_NewCats->count(), 0);
+    DoubleClickInWindow(Form().lb_NewCats->viewport(), QPoint(20, 6));
+    QCOMPARE(Form().findChild<QLineEdit*>(), nullptr);
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+  }
+
+  void ClickOnOldListCommitsIntoTheSameRow_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("new text") << QStringLiteral("Stra\u00dfen");
+    QTest::newRow("cleared") << QString();
+  }
+  void ClickOnOldListCommitsIntoTheSameRow() {
+    QFETCH(QString, typed);
+    QPointer<QLineEdit> editor = OpenEditorOn(2);
+    editor->clear();
+    QTest::keyClicks(editor, typed);
+    ClickInWindow(Form().lb_Cats, RowCentre(Form().lb_Cats, 0));
+    QCOMPARE(Form().lb_NewCats->item(2)->text(), typed);
+    QCOMPARE(RowTexts(Form().lb_Cats), (QStringList{"Trees", "Cars", "Roads", "Signs"}));
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(editor.isNull());
+    QCOMPARE(QWidget::mouseGrabber(), nullptr);
+    if (typed.isEmpty()) {
+      Form().Button2->click();
+      QCOMPARE(mFixture->Dialogs->Messages.back().Text, TMainform::EmptyCategoryText());
+      QCOMPARE(Form().lb_NewCats->currentRow(), 2);
+    }
+  }
+
+  void ReleasedByThePostedMessage_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("press outside") << "press";
+    QTest::newRow("focus loss") << "focus";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+  }
+  void ReleasedByThePostedMessage() {
+    QFETCH(QString, how);
+    TFreeEditorWatcher watcher(Form());
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    const QLineEdit* opened = editor.data();
+    if (how == "press") QTest::mousePress(editor, Qt::LeftButton, {}, QPoint(-1, 2));
+    if (how == "focus") Form().Button1->setFocus(Qt::OtherFocusReason);
+    if (how == "enter") QTest::keyClick(editor, Qt::Key_Return);
+    if (how == "escape") QTest::keyClick(editor, Qt::Key_Escape);
+    // Still alive after its own handler: the message is only queued.
+    QVERIFY(!editor.isNull());
+    QCOMPARE(Form().OpenEditor(), nullptr);
+    QVERIFY(watcher.Editors.empty());
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QCOMPARE(watcher.Editors.size(), std::size_t{1});
+    QVERIFY(editor.isNull());
+    QCOMPARE(watcher.Editors.front(), opened);
+  }
+
+  void FocusMovingElsewhereCommits() {
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    editor->setText("Autos");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QVERIFY(QApplication::focusWidget() != editor.data());
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(editor.isNull());
+  }
+
+  void PressInsideTheEditorDoesNotCommit() {
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    editor->setText("Autos");
+    ClickInWindow(editor, QPoint(5, editor->height() / 2));
+    ClickInWindow(editor, QPoint(0, 0));
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(!editor.isNull());
+    QCOMPARE(Form().OpenEditor(), editor.data());
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Cars"));
+    QCOMPARE(QWidget::mouseGrabber(), editor.data());
+  }
+
+  void PressJustOutsideCommits_data() {
+    QTest::addColumn<bool>("right");
+    QTest::newRow("right edge") << true;
+    QTest::newRow("bottom edge") << false;
+  }
+  void PressJustOutsideCommits() {
+    QFETCH(bool, right);
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    editor->setText("Autos");
+    const QPoint outside = right ? QPoint(editor->width(), 3) : QPoint(3, editor->height());
+    ClickInWindow(editor, outside);
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
+    QCOMPARE(Form().OpenEditor(), nullptr);
+  }
+
+  void CommitHappensExactlyOnce_data() {
+    QTest::addColumn<bool>("pressFirst");
+    QTest::newRow("press, then focus loss") << true;
+    QTest::newRow("focus loss, then press") << false;
+  }
+  void CommitHappensExactlyOnce() {
+    QFETCH(bool, pressFirst);
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    editor->setText("First");
+    const auto pressOutside = [&] {
+      QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(-10, -10));
+    };
+    const auto loseFocus = [&] { Form().lb_Cats->setFocus(Qt::OtherFocusReason); };
+    if (pressFirst)
+      pressOutside();
+    else
+      loseFocus();
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("First"));
+    // A second commit would write into whatever row is selected by then.
+    editor->setText("Second");
+    {
+      const QSignalBlocker block(Form().lb_NewCats);
+      Form().lb_NewCats->setCurrentRow(3);
+    }
+    if (pressFirst)
+      loseFocus();
+    else
+      pressOutside();
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(editor.isNull());
+    QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "First", "Roads", "Signs"}));
+  }
+
+  void EnterCommitsAndEscapeAbandons_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("row");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "Voitures";
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "Voitures";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << "Cars";
+  }
+  void EnterCommitsAndEscapeAbandons() {
+    QFETCH(int, key);
+    QFETCH(QString, row);
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Voitures");
+    QTest::keyClick(editor, static_cast<Qt::Key>(key));
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), row);
+    QCOMPARE(Form().OpenEditor(), nullptr);
+    QVERIFY(!editor.isNull());
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(editor.isNull());
+    QVERIFY(Form().isVisible());
+    // Leaving the window afterwards must not write the old editor's text.
+    Form().lb_Cats->setFocus();
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), row);
+  }
+
+  void EditedRowKeepsItsPlace() {
+    QPointer<QLineEdit> editor = OpenEditorOn(3);
+    editor->setText("Aaa");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "Cars", "Roads", "Aaa"}));
+  }
+
+ private:
+  TMainform& Form() { return *mFixture->Form; }
+
+  QLineEdit* OpenEditorOn(int aRow) {
+    QListWidget* list = Form().lb_NewCats;
+    DoubleClickInWindow(list->viewport(), RowCentre(list, aRow));
+    return Form().OpenEditor();
+  }
+
+  /// A click through the window, so that a widget holding the mouse gets it.
+  void ClickInWindow(QWidget* aWidget, QPoint aPos) {
+    QTest::mouseClick(Form().windowHandle(), Qt::LeftButton, {}, aWidget->mapTo(&Form(), aPos));
+  }
+
+  /// A double-click as the window system delivers it: press, release,
+  /// press, double-click, release.
+  void DoubleClickInWindow(QWidget* aWidget, QPoint aPos) {
+    QTest::mouseDClick(Form().windowHandle(), Qt::LeftButton, {}, aWidget->mapTo(&Form(), aPos));
+  }
+
+  std::unique_ptr<QTemporaryDir> mDir;
+  std::unique_ptr<TMainformFixture> mFixture;
+};
+
+QTEST_MAIN(InplaceEditorTest)
+#include "InplaceEditorTest.moc"

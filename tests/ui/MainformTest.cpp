@@ -1,0 +1,397 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "FileLayer.h"
+#include "LoaderSaver.h"
+#include "ProgressUnit.h"
+#include "TestLibraries.h"
+
+namespace {
+
+QByteArray ExpectedSave(const QString& aInput, const std::vector<std::u16string>& aOld,
+                        const std::vector<std::u16string>& aNew) {
+  TVectorEngine engine;
+  engine.LoadLibraryFromFile(aInput.toStdString());
+  TCategoryMap map{aOld, aNew};
+  TMemorySink sink;
+  engine.SaveLibraryToStream(sink, map);
+  return QByteArray(reinterpret_cast<const char*>(sink.Bytes.data()),
+                    static_cast<qsizetype>(sink.Bytes.size()));
+}
+
+QWidget* Control(QWidget& aForm, const QString& aName) {
+  return aForm.findChild<QWidget*>(aName, Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+class MainformTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    mDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(mDir->isValid());
+    mFixture = std::make_unique<TMainformFixture>();
+  }
+  void cleanup() { mFixture.reset(); }
+
+  void WindowHasItsFixedFrame() {
+    TMainform& form = *mFixture->Form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("Zembrel - Library category translator"));
+    QCOMPARE(form.size(), QSize(484, 461));
+    QCOMPARE(form.minimumSize(), QSize(484, 461));
+    QCOMPARE(form.maximumSize(), QSize(484, 461));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(form.font().pixelSize(), 11);
+  }
+
+  void ControlsStandWhereTheyBelong_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Button1") << "Button1" << QRect(128, 16, 217, 41) << "Load Library";
+    QTest::newRow("Button2") << "Button2" << QRect(128, 368, 217, 41) << "Save Library";
+    QTest::newRow("lb_Cats") << "lb_Cats" << QRect(24, 107, 161, 233) << "";
+    QTest::newRow("lb_NewCats") << "lb_NewCats" << QRect(296, 107, 161, 233) << "";
+    QTest::newRow("Image1") << "Image1" << QRect(201, 176, 81, 81) << "";
+    // Labels size themselves to their text; only where they start is fixed.
+    QTest::newRow("Label1") << "Label1" << QRect(24, 88, -1, -1) << "Old categories";
+    QTest::newRow("Label2") << "Label2" << QRect(296, 88, -1, -1) << "New categories";
+    QTest::newRow("Label3") << "Label3" << QRect(122, 431, 232, -1) << "";
+  }
+  void ControlsStandWhereTheyBelong() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QWidget* control = Control(*mFixture->Form, name);
+    QVERIFY2(control != nullptr, qPrintable(name));
+    QCOMPARE(control->pos(), geometry.topLeft());
+    if (geometry.width() > 0) QCOMPARE(control->width(), geometry.width());
+    if (geometry.height() > 0) QCOMPARE(control->height(), geometry.height());
+    if (auto* button = qobject_cast<QPushButton*>(control)) QCOMPARE(button->text(), caption);
+    if (auto* label = qobject_cast<QLabel*>(control); label && !caption.isEmpty())
+      QCOMPARE(label->text(), caption);
+  }
+
+  void PictureAndCreditAreShown() {
+    TMainform& form = *mFixture->Form;
+    QVERIFY(!form.Image1->pixmap().isNull());
+    const QSize picture = form.Image1->pixmap().size();
+    QVERIFY(picture.width() <= 81 && picture.height() <= 81);
+    QVERIFY(!form.Label3->text().isEmpty());
+    QVERIFY(form.Label3->sizeHint().width() <= 232);
+  }
+
+  void TabOrderStartsAtNewCategories() {
+    TMainform& form = *mFixture->Form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QCOMPARE(QApplication::focusWidget(), form.lb_NewCats);
+    for (QWidget* next : {static_cast<QWidget*>(form.lb_Cats), static_cast<QWidget*>(form.Button1),
+                          static_cast<QWidget*>(form.Button2)}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+  }
+
+  void ListsHaveThirteenPixelRows() {
+    const QString file =
+        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
+    mFixture->Load(file);
+    for (QListWidget* list : {mFixture->Form->lb_Cats, mFixture->Form->lb_NewCats}) {
+      QCOMPARE(list->visualItemRect(list->item(0)).height(), 13);
+      QCOMPARE(list->visualItemRect(list->item(2)).top(), 26);
+    }
+  }
+
+  void LoadFillsBothListsInCatalogueOrder_data() {
+    QTest::addColumn<QList<QByteArray>>("categories");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("first appearance") << QList<QByteArray>{"Trees", "Cars", "Trees", "Roads"}
+                                      << QStringList{"Trees", "Cars", "Roads"};
+    QTest::newRow("case differs") << QList<QByteArray>{"trees", "Trees"}
+                                  << QStringList{"trees", "Trees"};
+    QTest::newRow("eight-bit text")
+        << QList<QByteArray>{"B\xe4ume",
+                             "Stra\xdf"
+                             "e"}
+        << QStringList{QStringLiteral("B\u00e4ume"), QStringLiteral("Stra\u00dfe")};
+    QTest::newRow("empty category") << QList<QByteArray>{"", "Cars"} << QStringList{"", "Cars"};
+    QTest::newRow("no items") << QList<QByteArray>{} << QStringList{};
+  }
+  void LoadFillsBothListsInCatalogueOrder() {
+    QFETCH(QList<QByteArray>, categories);
+    QFETCH(QStringList, rows);
+    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories(categories)));
+    QCOMPARE(RowTexts(mFixture->Form->lb_Cats), rows);
+    QCOMPARE(RowTexts(mFixture->Form->lb_NewCats), rows);
+    QVERIFY(mFixture->Dialogs->Messages.empty());
+    QCOMPARE(mFixture->Dialogs->Asked.front().Filter, QStringLiteral("Zembrel Library (*.zbl)"));
+    QCOMPARE(mFixture->Dialogs->Asked.front().DefaultExt, QStringLiteral("zbl"));
+  }
+
+  void SecondLoadReplacesEditedRows() {
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"Old", "Older"})));
+    form.lb_NewCats->item(0)->setText("Edited");
+    mFixture->Load(WriteLibrary(mDir->path(), "b.zbl", LibraryWithCategories({"New"})));
+    QCOMPARE(RowTexts(form.lb_Cats), QStringList{"New"});
+    QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"New"});
+  }
+
+  void SelectionKeptInStep_data() {
+    QTest::addColumn<bool>("fromOldList");
+    QTest::addColumn<bool>("byKeyboard");
+    QTest::newRow("old list, mouse") << true << false;
+    QTest::newRow("new list, mouse") << false << false;
+    QTest::newRow("old list, keys") << true << true;
+    QTest::newRow("new list, keys") << false << true;
+  }
+  void SelectionKeptInStep() {
+    QFETCH(bool, fromOldList);
+    QFETCH(bool, byKeyboard);
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(
+        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C", "D", "E"})));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QListWidget* source = fromOldList ? form.lb_Cats : form.lb_NewCats;
+    QListWidget* other = fromOldList ? form.lb_NewCats : form.lb_Cats;
+    if (byKeyboard) {
+      QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, RowCentre(source, 0));
+      for (int i = 0; i < 3; ++i) QTest::keyClick(source, Qt::Key_Down);
+    } else {
+      QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, RowCentre(source, 3));
+    }
+    QCOMPARE(source->currentRow(), 3);
+    QCOMPARE(other->currentRow(), 3);
+    QVERIFY(other->item(3)->isSelected());
+  }
+
+  void CancelledOpenKeepsTheLibrary() {
+    TMainform& form = *mFixture->Form;
+    const QString file = WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B"}));
+    mFixture->Load(file);
+    form.lb_NewCats->item(1)->setText("Bee");
+    form.Button1->click();  // no answer queued: the dialog is cancelled
+    QCOMPARE(RowTexts(form.lb_Cats), (QStringList{"A", "B"}));
+    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"A", "Bee"}));
+    QCOMPARE(VectorEngine->ItemCount(), std::size_t{2});
+
+    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+    QCOMPARE(ReadFile(out), ExpectedSave(file, {u"A", u"B"}, {u"A", u"Bee"}));
+  }
+
+  void LoadFailuresAreShown_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("missing file") << "missing"
+                                  << "could not be opened" << QStringList{};
+    QTest::newRow("not a library") << "signature"
+                                   << "is not a Zembrel library" << QStringList{};
+    QTest::newRow("wrong version") << "version"
+                                   << "is not a Zembrel library" << QStringList{};
+    QTest::newRow("damaged") << "damaged"
+                             << "2 of 3 items" << QStringList{"A", "B"};
+  }
+  void LoadFailuresAreShown() {
+    QFETCH(QString, kind);
+    QFETCH(QString, words);
+    QFETCH(QStringList, rows);
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(WriteLibrary(mDir->path(), "old.zbl", LibraryWithCategories({"Previous"})));
+
+    TSampleLibrary library = LibraryWithCategories({"A", "B", "C"});
+    if (kind == "signature") library.SignatureLength = 7;
+    if (kind == "version") library.FileVersion = 2;
+    if (kind == "damaged") library.Items[2].DeclaredSize = 100000;
+    QString file = WriteLibrary(mDir->path(), "new.zbl", library);
+    if (kind == "missing") file = QDir(mDir->path()).filePath("absent.zbl");
+    mFixture->Load(file);
+
+    QCOMPARE(RowTexts(form.lb_Cats), rows);
+    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
+    QCOMPARE(message.Kind, QStringLiteral("warning"));
+    QVERIFY2(message.Text.contains(words), qPrintable(message.Text));
+    QVERIFY2(message.Text.contains(QDir::toNativeSeparators(file)), qPrintable(message.Text));
+  }
+
+  void EmptyRowRefusesTheSave_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("empty") << QByteArray("") << true;
+    QTest::newRow("blanks pass") << QByteArray("  ") << false;
+  }
+  void EmptyRowRefusesTheSave() {
+    QFETCH(QByteArray, category);
+    QFETCH(bool, refused);
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(
+        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", category, "D"})));
+    form.lb_Cats->setCurrentRow(0);
+    mFixture->Dialogs->Asked.clear();
+    form.Button2->click();
+    if (refused) {
+      QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+      QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("information"));
+      QCOMPARE(mFixture->Dialogs->Messages.front().Text,
+               QStringLiteral("Sorry - There is an empty category!"));
+      QVERIFY(mFixture->Dialogs->Asked.empty());
+      QCOMPARE(form.lb_Cats->currentRow(), 2);
+      QCOMPARE(form.lb_NewCats->currentRow(), 2);
+      QVERIFY(form.lb_NewCats->item(2)->isSelected());
+    } else {
+      QVERIFY(mFixture->Dialogs->Messages.empty());
+      QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{1});
+      QCOMPARE(mFixture->Dialogs->Asked.front().Title, QStringLiteral("Save Library"));
+    }
+  }
+
+  void SaveWritesWhatTheCoreWrites_data() {
+    QTest::addColumn<QList<QByteArray>>("categories");
+    QTest::addColumn<QStringList>("newTexts");
+    QTest::newRow("nothing loaded") << QList<QByteArray>{} << QStringList{};
+    QTest::newRow("renamed") << QList<QByteArray>{"Trees", "Cars", "Trees"}
+                             << QStringList{QStringLiteral("B\u00e4ume"), "Autos"};
+    QTest::newRow("two onto one") << QList<QByteArray>{"A", "B"} << QStringList{"C", "C"};
+    QTest::newRow("unchanged") << QList<QByteArray>{"A", "B"} << QStringList{"A", "B"};
+  }
+  void SaveWritesWhatTheCoreWrites() {
+    QFETCH(QList<QByteArray>, categories);
+    QFETCH(QStringList, newTexts);
+    TMainform& form = *mFixture->Form;
+    QString file;
+    if (!categories.isEmpty()) {
+      file = WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories(categories));
+      mFixture->Load(file);
+    }
+    std::vector<std::u16string> oldCats, newCats;
+    for (int row = 0; row < newTexts.size(); ++row) {
+      form.lb_NewCats->item(row)->setText(newTexts[row]);
+      oldCats.push_back(form.lb_Cats->item(row)->text().toStdU16String());
+      newCats.push_back(newTexts[row].toStdU16String());
+    }
+    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+    QVERIFY(mFixture->Dialogs->Messages.empty());
+    const QByteArray written = ReadFile(out);
+    if (categories.isEmpty()) {
+      QCOMPARE(written.size(), 24);
+      QCOMPARE(written.mid(0, 7), QByteArray("\x06ZmbLib"));
+    } else {
+      QCOMPARE(written, ExpectedSave(file, oldCats, newCats));
+    }
+  }
+
+  void FailedSaveSaysWhyAndKeepsTheFile_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("missing folder") << "absent/out.zbl";
+    QTest::newRow("folder in the way") << "folder.zbl";
+  }
+  void FailedSaveSaysWhyAndKeepsTheFile() {
+    QFETCH(QString, target);
+    TMainform& form = *mFixture->Form;
+    QVERIFY(QDir(mDir->path()).mkdir("folder.zbl"));
+    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A"})));
+    TProgressform progress;
+    Progressform = &progress;
+    const QString out = QDir(mDir->path()).filePath(target);
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+    Progressform = nullptr;
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
+    QCOMPARE(message.Kind, QStringLiteral("critical"));
+    QVERIFY2(message.Text.contains(out), qPrintable(message.Text));
+    QVERIFY(!progress.isVisible());
+    QVERIFY(!form.IsSaving());
+    QVERIFY(!QFileInfo(out).isFile());
+    QCOMPARE(QFileInfo(QDir(mDir->path()).filePath("folder.zbl")).isDir(), true);
+  }
+
+  void SaveCannotBeDisturbed() {
+    TMainform& form = *mFixture->Form;
+    const QString in = WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
+    mFixture->Load(in);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    TProgressform progress;
+    Progressform = &progress;
+
+    bool disturbed = false;
+    std::size_t dialogsDuring = 0;
+    bool editorDuring = true;
+    bool engineDuring = false;
+    bool visibleDuring = false;
+    connect(progress.ProgressBar1, &QProgressBar::valueChanged, this, [&](int aValue) {
+      if (aValue != 1 || disturbed) return;
+      disturbed = true;
+      // Queued, so the clicks arrive through the save's own event pumping.
+      QMetaObject::invokeMethod(
+          this,
+          [&] {
+            const std::size_t before = mFixture->Dialogs->Asked.size();
+            mFixture->Dialogs->Answers.push_back(in);
+            form.Button1->click();
+            form.Button2->click();
+            form.lb_NewCats->setCurrentRow(0);
+            QTest::mouseDClick(form.lb_NewCats->viewport(), Qt::LeftButton, {},
+                               RowCentre(form.lb_NewCats, 0));
+            form.close();
+            dialogsDuring = mFixture->Dialogs->Asked.size() - before;
+            editorDuring = form.OpenEditor() != nullptr;
+            engineDuring = VectorEngine != nullptr;
+            visibleDuring = form.isVisible();
+          },
+          Qt::QueuedConnection);
+    });
+    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+    Progressform = nullptr;
+
+    QVERIFY(disturbed);
+    QCOMPARE(dialogsDuring, std::size_t{0});
+    QVERIFY(!editorDuring);
+    QVERIFY(engineDuring);
+    QVERIFY(visibleDuring);
+    QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B", u"C"}, {u"A", u"B", u"C"}));
+    // The close asked for during the save happens once it has ended.
+    QVERIFY(!form.isVisible());
+    QCOMPARE(VectorEngine, nullptr);
+  }
+
+  void ClosingReleasesTheEngine() {
+    TMainform& form = *mFixture->Form;
+    QVERIFY(VectorEngine != nullptr);
+    form.show();
+    QVERIFY(form.close());
+    QCOMPARE(VectorEngine, nullptr);
+    form.Button1->click();  // a closed window has no engine to load into
+    QVERIFY(mFixture->Dialogs->Asked.empty());
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> mDir;
+  std::unique_ptr<TMainformFixture> mFixture;
+};
+
+QTEST_MAIN(MainformTest)
+#include "MainformTest.moc"

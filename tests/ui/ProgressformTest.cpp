@@ -1,0 +1,146 @@
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ProgressUnit.h"
+#include "TestLibraries.h"
+
+namespace {
+
+/// What the progress window showed each time the save repainted its label.
+struct TShown {
+  QString Label;
+  int Position;
+  int Maximum;
+  bool Visible;
+};
+
+class TLabelWatcher final : public QObject {
+ public:
+  explicit TLabelWatcher(TProgressform& aForm) : mForm(aForm) {
+    aForm.Label1->installEventFilter(this);
+    aForm.installEventFilter(this);
+  }
+
+  std::vector<TShown> Shown;
+  int Shows = 0;
+
+ protected:
+  bool eventFilter(QObject* aWatched, QEvent* aEvent) override {
+    if (aWatched == mForm.Label1 && aEvent->type() == QEvent::Paint)
+      Shown.push_back({mForm.Label1->text(), mForm.ProgressBar1->value(),
+                       mForm.ProgressBar1->maximum(), mForm.isVisible()});
+    if (aWatched == &mForm && aEvent->type() == QEvent::Show) ++Shows;
+    return false;
+  }
+
+ private:
+  TProgressform& mForm;
+};
+
+QString Label(int aPercent) { return QStringLiteral("Progress : %1 %").arg(aPercent); }
+
+}  // namespace
+
+class ProgressformTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    mDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(mDir->isValid());
+    mProgress = std::make_unique<TProgressform>();
+    Progressform = mProgress.get();
+  }
+  void cleanup() {
+    Progressform = nullptr;
+    mProgress.reset();
+  }
+
+  void StartsHiddenWithItsLayout() {
+    TProgressform& form = *mProgress;
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Progressform"));
+    QCOMPARE(form.size(), QSize(302, 81));
+    QCOMPARE(form.maximumSize(), QSize(302, 81));
+    QCOMPARE(form.font().pixelSize(), 11);
+    QCOMPARE(form.Label1->text(), QStringLiteral("Label1"));
+    QCOMPARE(form.Label1->pos(), QPoint(16, 13));
+    QCOMPARE(form.Label1->height(), 13);
+    QCOMPARE(form.ProgressBar1->geometry(), QRect(16, 32, 265, 17));
+    QCOMPARE(form.ProgressBar1->orientation(), Qt::Horizontal);
+    QCOMPARE(form.ProgressBar1->minimum(), 0);
+    QCOMPARE(form.ProgressBar1->maximum(), 100);
+    QCOMPARE(form.ProgressBar1->value(), 0);
+  }
+
+  void LabelFitsItsText() {
+    mProgress->SetLabelText(Label(100));
+    const int wide = mProgress->Label1->width();
+    mProgress->SetLabelText(Label(5));
+    QVERIFY(mProgress->Label1->width() < wide);
+    QCOMPARE(mProgress->Label1->height(), 13);
+  }
+
+  void SaveDrivesTheWindow_data() {
+    QTest::addColumn<int>("items");
+    QTest::addColumn<QStringList>("someLabels");  // first, middle, last
+    QTest::newRow("three") << 3 << QStringList{Label(0), Label(33), Label(67)};
+    QTest::newRow("two hundred") << 200 << QStringList{Label(0), Label(50), Label(100)};
+  }
+  void SaveDrivesTheWindow() {
+    QFETCH(int, items);
+    QFETCH(QStringList, someLabels);
+    TMainformFixture fixture;
+    QList<QByteArray> categories;
+    for (int i = 0; i < items; ++i) categories << QByteArray::number(i % 7);
+    fixture.Load(WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories(categories)));
+
+    TLabelWatcher watcher(*mProgress);
+    fixture.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("out.zbl"));
+    fixture.Form->Button2->click();
+
+    QCOMPARE(watcher.Shows, 1);
+    QCOMPARE(static_cast<int>(watcher.Shown.size()), items);
+    for (int k = 0; k < items; ++k) {
+      QCOMPARE(watcher.Shown[k].Position, k);
+      QCOMPARE(watcher.Shown[k].Maximum, items);
+      QVERIFY(watcher.Shown[k].Visible);
+    }
+    QCOMPARE(watcher.Shown.front().Label, someLabels[0]);
+    QCOMPARE(watcher.Shown[items / 2].Label, someLabels[1]);
+    QCOMPARE(watcher.Shown.back().Label, someLabels[2]);
+    QVERIFY(!mProgress->isVisible());
+    QCOMPARE(mProgress->Label1->text(), someLabels[2]);
+    QCOMPARE(mProgress->ProgressBar1->value(), items - 1);
+  }
+
+  void LabelKeepsItsTextBetweenSaves() {
+    TMainformFixture fixture;
+    fixture.Load(WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories({"A", "B", "C"})));
+    fixture.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("one.zbl"));
+    fixture.Form->Button2->click();
+    QCOMPARE(mProgress->Label1->text(), Label(67));
+
+    // A library of no items shows and closes the window and sets no label.
+    TMainformFixture empty;
+    TLabelWatcher watcher(*mProgress);
+    empty.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("two.zbl"));
+    empty.Form->Button2->click();
+    QCOMPARE(watcher.Shows, 1);
+    QVERIFY(watcher.Shown.empty());
+    QVERIFY(!mProgress->isVisible());
+    QCOMPARE(mProgress->ProgressBar1->maximum(), 0);
+    QCOMPARE(mProgress->Label1->text(), Label(67));
+  }
+
+ private:
+  std::unique_ptr<QTemporaryDir> mDir;
+  std::unique_ptr<TProgressform> mProgress;
+};
+
+QTEST_MAIN(ProgressformTest)
+#include "ProgressformTest.moc"

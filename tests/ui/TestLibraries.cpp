@@ -1,0 +1,53 @@
+#include "TestLibraries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+
+TSampleLibrary LibraryWithCategories(const QList<QByteArray>& aCategories) {
+  TSampleLibrary library;
+  const auto count = static_cast<int>(aCategories.size());
+  for (int i = 0; i < count; ++i) {
+    TSampleItem item;
+    item.Name = "item " + std::to_string(count - i);
+    item.Category = aCategories[i].toStdString();
+    item.Body = {static_cast<std::uint8_t>(i), 0xAB, static_cast<std::uint8_t>(0xF0 + i)};
+    item.Seed = static_cast<std::uint8_t>(i + 1);
+    library.Items.push_back(item);
+  }
+  return library;
+}
+
+QString WriteLibrary(const QString& aDir, const QString& aName, const TSampleLibrary& aLibrary) {
+  const QString path = QDir(aDir).filePath(aName);
+  writeBytesToFile(path.toStdString(), buildSampleLibrary(aLibrary));
+  return path;
+}
+
+QByteArray ReadFile(const QString& aPath) {
+  QFile file(aPath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+QStringList RowTexts(const QListWidget* aList) {
+  QStringList rows;
+  for (int row = 0; row < aList->count(); ++row) rows << aList->item(row)->text();
+  return rows;
+}
+
+QPoint RowCentre(const QListWidget* aList, int aRow) {
+  return aList->visualItemRect(aList->item(aRow)).center();
+}
+
+TMainformFixture::TMainformFixture() {
+  auto dialogs = std::make_unique<TFakeDialogs>();
+  Dialogs = dialogs.get();
+  Form = std::make_unique<TMainform>(std::move(dialogs));
+}
+
+void TMainformFixture::Load(const QString& aFile) {
+  Dialogs->Answers.push_back(aFile);
+  Form->Button1->click();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "FakeDialogs.h"
+#include "MainUnit.h"
+#include "SampleLibrary.h"
+
+class QListWidget;
+
+/// A library with one item per category text (raw 8-bit bytes), named
+/// "item 1", "item 2", ... in reverse file order so that a save reorders them.
+TSampleLibrary LibraryWithCategories(const QList<QByteArray>& aCategories);
+
+/// Writes the library into aDir under aName and returns its path.
+QString WriteLibrary(const QString& aDir, const QString& aName, const TSampleLibrary& aLibrary);
+
+QByteArray ReadFile(const QString& aPath);
+
+/// The texts of a list's rows, top to bottom.
+QStringList RowTexts(const QListWidget* aList);
+
+/// The centre of a row in the list's viewport coordinates.
+QPoint RowCentre(const QListWidget* aList, int aRow);
+
+/// A main window answering its dialogs through a fake the test keeps.
+struct TMainformFixture {
+  TMainformFixture();
+  TFakeDialogs* Dialogs;
+  std::unique_ptr<TMainform> Form;
+
+  /// Loads aFile through the open dialog.
+  void Load(const QString& aFile);
+};
