@@ -40,16 +40,25 @@ std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
   const qint64 expected = file.size();
   if (expected > 0) bytes.resize(static_cast<std::size_t>(expected));
   std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) {
-      // The file may have grown since its size was taken; keep reading.
-      bytes.resize(std::max<std::size_t>(bytes.size() * 2, 64 * 1024));
-    }
-    const qint64 got = file.read(reinterpret_cast<char*>(bytes.data() + filled),
-                                 static_cast<qint64>(bytes.size() - filled));
+  const auto readInto = [&](std::uint8_t* aTarget, std::size_t aSize) {
+    const qint64 got = file.read(reinterpret_cast<char*>(aTarget), static_cast<qint64>(aSize));
     if (got < 0) throw TFileError("cannot read", aFile, fromQString(file.errorString()));
+    return static_cast<std::size_t>(got);
+  };
+  for (;;) {
+    if (filled < bytes.size()) {
+      const std::size_t got = readInto(bytes.data() + filled, bytes.size() - filled);
+      if (got == 0) break;
+      filled += got;
+      continue;
+    }
+    // The file may have grown since its size was taken: look for more
+    // without doubling a buffer that is usually already exact.
+    std::uint8_t probe[64 * 1024];
+    const std::size_t got = readInto(probe, sizeof probe);
     if (got == 0) break;
-    filled += static_cast<std::size_t>(got);
+    bytes.insert(bytes.end(), probe, probe + got);
+    filled += got;
   }
   bytes.resize(filled);
   bytes.shrink_to_fit();
