@@ -49,6 +49,16 @@ class TPercentCursor {
   int mValue = 0;
 };
 
+constexpr std::size_t kPrefetchDistance = 8;
+
+void prefetchHeader(const std::uint8_t* aHeader) {
+#if defined(__GNUC__) || defined(__clang__)
+  for (std::size_t line = 0; line < kItemHeaderSize; line += 64) __builtin_prefetch(aHeader + line);
+#else
+  (void)aHeader;
+#endif
+}
+
 }  // namespace
 
 TCategoryMap TCategoryMap::Identity(const TVectorEngine& aEngine) {
@@ -257,6 +267,8 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
   for (std::size_t k = 0; k < count; ++k) {
     const std::uint32_t id = order[k];
     const TItemStream item = OLibrary[id];
+    // Sorted order jumps across the buffer; ask for a later header early.
+    if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
 
     TFileHeader header;
     std::memcpy(header.Bytes.data(), item.Data, kItemHeaderSize);

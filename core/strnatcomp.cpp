@@ -1,14 +1,5 @@
 #include "strnatcomp.h"
 
-char16_t NatCharAt(std::u16string_view S, std::ptrdiff_t i) {
-  if (i < 1 || i > static_cast<std::ptrdiff_t>(S.size())) return 0;
-  return S[static_cast<std::size_t>(i - 1)];
-}
-
-bool NatIsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-
-bool NatIsSpace(char16_t c) { return c != 0 && c <= 32; }
-
 int NatCompareLeft(std::u16string_view A, std::u16string_view B) {
   for (std::ptrdiff_t i = 1;; ++i) {
     const char16_t a = NatCharAt(A, i);
@@ -56,7 +47,47 @@ int NatCompare(std::u16string_view A, std::u16string_view B) {
   }
 }
 
+namespace {
+
+int compareLeftTerminated(const char16_t* a, const char16_t* b) {
+  for (;; ++a, ++b) {
+    if (!NatIsDigit(*a) && !NatIsDigit(*b)) return 0;
+    if (!NatIsDigit(*a)) return -1;
+    if (!NatIsDigit(*b)) return +1;
+    if (*a < *b) return -1;
+    if (*a > *b) return +1;
+  }
+}
+
+int compareRightTerminated(const char16_t* a, const char16_t* b) {
+  for (;; ++a, ++b) {
+    if (!NatIsDigit(*a) && !NatIsDigit(*b)) return 0;
+    if (!NatIsDigit(*a)) return -1;
+    if (!NatIsDigit(*b)) return +1;
+  }
+}
+
+}  // namespace
+
+int NatCompareTerminated(const char16_t* A, const char16_t* B) {
+  for (;; ++A, ++B) {
+    char16_t ca = *A;
+    char16_t cb = *B;
+    while (NatIsSpace(ca)) ca = *++A;
+    while (NatIsSpace(cb)) cb = *++B;
+    if (NatIsDigit(ca) && NatIsDigit(cb)) {
+      const int r =
+          (ca == u'0' || cb == u'0') ? compareLeftTerminated(A, B) : compareRightTerminated(A, B);
+      if (r != 0) return r;
+    }
+    // Every comparison reaching a 0 ends here, so no read passes the end.
+    if (ca == 0 && cb == 0) return 0;
+    if (ca < cb) return -1;
+    if (ca > cb) return +1;
+  }
+}
+
 int CompareLibraryNames(const std::vector<std::u16string>& List, std::size_t Index1,
                         std::size_t Index2) {
-  return NatCompare(List[Index1], List[Index2]);
+  return NatCompareTerminated(List[Index1].c_str(), List[Index2].c_str());
 }

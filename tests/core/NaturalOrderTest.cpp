@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <vector>
 
 #include "strnatcomp.h"
@@ -63,6 +64,24 @@ TEST(CompareLibraryNamesTest, SortsANameListNaturally) {
   for (std::size_t i : order) sorted.push_back(names[i]);
   EXPECT_EQ(sorted, (std::vector<std::u16string>{u"Tree", u"Tree 2", u"Tree 10", u"a", u"b9",
                                                  u"b10", u"tree"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The unchecked comparison the save sorts with must agree with the checked
+// one everywhere, including strings with a 0 inside and long digit runs.
+TEST(NatCompareTerminatedTest, AgreesWithNatCompareOnRandomNames) {
+  std::mt19937 random(7);
+  const char16_t alphabet[] = {u'0', u'1', u'9', u' ', u'\t', u'a', u'A', u'.', u'\0', u'\u00e4'};
+  for (int i = 0; i < 200000; ++i) {
+    std::u16string a, b;
+    for (std::size_t n = random() % 8; n > 0; --n) a.push_back(alphabet[random() % 10]);
+    for (std::size_t n = random() % 8; n > 0; --n) b.push_back(alphabet[random() % 10]);
+    ASSERT_EQ(NatCompareTerminated(a.c_str(), b.c_str()), NatCompare(a, b))
+        << testing::PrintToString(a) << " vs " << testing::PrintToString(b);
+  }
 }
 
 }  // namespace

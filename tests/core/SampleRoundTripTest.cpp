@@ -5,9 +5,9 @@
 #include "FileLayer.h"
 #include "LibraryBytes.h"
 #include "LoaderSaver.h"
+#include "TempDir.h"
 #include "TextCodec.h"
 #include "strnatcomp.h"
-#include "TempDir.h"
 
 namespace {
 

@@ -9,8 +9,9 @@
 
 namespace {
 
-const char* const kWords[] = {"Tree", "Car", "House", "Sign", "Lamp", "Road", "Bridge", "Person",
-                              "Bench", "Tower", "Fence", "Gate", "Boat", "Train", "Bus", "Wall"};
+const char* const kWords[] = {"Tree",   "Car",    "House", "Sign",  "Lamp",  "Road",
+                              "Bridge", "Person", "Bench", "Tower", "Fence", "Gate",
+                              "Boat",   "Train",  "Bus",   "Wall"};
 
 std::string categoryName(int aIndex) { return "Category " + std::to_string(aIndex); }
 
@@ -42,11 +43,13 @@ void writeBenchLibrary(const std::string& aFile, std::int64_t aItems, std::uint3
     appendLE(block, bytes.size(), 8);
     block.insert(block.end(), bytes.begin(), bytes.end());
     if (block.size() > (4u << 20)) {
-      out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+      out.write(reinterpret_cast<const char*>(block.data()),
+                static_cast<std::streamsize>(block.size()));
       block.clear();
     }
   }
-  out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+  out.write(reinterpret_cast<const char*>(block.data()),
+            static_cast<std::streamsize>(block.size()));
   if (!out.flush()) throw std::runtime_error("cannot write " + aFile);
 }
 

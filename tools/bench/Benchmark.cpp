@@ -1,7 +1,9 @@
 // Measures loading and saving against the raw file operations in the same
 // run, at several library sizes, and prints one table.
 //
-//   zbl-bench [--runs N] [--sizes 1000,10000,...] [--dir DIR]
+//   zbl-bench [--runs N] [--sizes 1000,10000,...] [--dir DIR] [--keep]
+//
+// --keep leaves the generated libraries in DIR, for profiling.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,7 +45,7 @@ TCategoryMap translating(const TVectorEngine& aEngine) {
 
 void removeFile(const std::string& aFile) { std::filesystem::remove(aFile); }
 
-TRow measure(const std::string& aDir, long long aItems, int aRuns) {
+TRow measure(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
   const std::string library = aDir + "/lib-" + std::to_string(aItems) + ".zbl";
   const std::string map = aDir + "/map.tsv";
   const std::string out = aDir + "/out.zbl";
@@ -90,7 +92,7 @@ TRow measure(const std::string& aDir, long long aItems, int aRuns) {
   row.WindowSave = windowSaveSeconds(library, out, aRuns);
 #endif
   removeFile(out);
-  removeFile(library);
+  if (!aKeep) removeFile(library);
   return row;
 }
 
@@ -107,6 +109,7 @@ int main(int argc, char* argv[]) {
   int runs = 5;
   std::vector<long long> sizes{1000, 10000, 100000, 1000000};
   std::string dir;
+  bool keep = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--runs" && i + 1 < argc) {
@@ -115,8 +118,10 @@ int main(int argc, char* argv[]) {
       sizes = parseSizes(argv[++i]);
     } else if (arg == "--dir" && i + 1 < argc) {
       dir = argv[++i];
+    } else if (arg == "--keep") {
+      keep = true;
     } else {
-      std::fprintf(stderr, "usage: zbl-bench [--runs N] [--sizes N,N,...] [--dir DIR]\n");
+      std::fprintf(stderr, "usage: zbl-bench [--runs N] [--sizes N,N,...] [--dir DIR] [--keep]\n");
       return 2;
     }
   }
@@ -132,40 +137,43 @@ int main(int argc, char* argv[]) {
   }
 
   std::vector<TRow> rows;
-  for (long long n : sizes) rows.push_back(measure(dir, n, runs));
+  for (long long n : sizes) rows.push_back(measure(dir, n, runs, keep));
 
   std::printf("Median of %d runs; times in seconds, ratios against the raw operation.\n\n", runs);
-  std::printf("| items | file MiB | read | load | load/read | write | save | save/write | cp | "
-              "zbl translate | translate/cp | peak RSS MiB | RSS/(1.15 file + 30) | window save | "
-              "window/save |\n");
+  std::printf(
+      "| items | file MiB | read | load | load/read | write | save | save/write | cp | "
+      "zbl translate | translate/cp | peak RSS MiB | RSS/(1.15 file + 30) | window save | "
+      "window/save |\n");
   std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
   for (const TRow& r : rows) {
-    std::printf("| %lld | %.1f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | "
-                "%.1f | %.2f | %.4f | %.2f |\n",
-                r.Items, r.FileMiB, r.Read, r.Load, r.Load / r.Read, r.Write, r.Save,
-                r.Save / r.Write, r.Copy, r.Translate, r.Translate / r.Copy, r.PeakMiB,
-                r.PeakMiB / (1.15 * r.FileMiB + 30), r.WindowSave,
-                r.WindowSave > 0 ? r.WindowSave / r.Save : 0.0);
+    std::printf(
+        "| %lld | %.1f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | "
+        "%.1f | %.2f | %.4f | %.2f |\n",
+        r.Items, r.FileMiB, r.Read, r.Load, r.Load / r.Read, r.Write, r.Save, r.Save / r.Write,
+        r.Copy, r.Translate, r.Translate / r.Copy, r.PeakMiB, r.PeakMiB / (1.15 * r.FileMiB + 30),
+        r.WindowSave, r.WindowSave > 0 ? r.WindowSave / r.Save : 0.0);
   }
   std::map<long long, const TRow*> bySize;
   for (const TRow& r : rows) bySize[r.Items] = &r;
   if (bySize.count(100000) && bySize.count(1000000)) {
     const TRow& a = *bySize[100000];
     const TRow& b = *bySize[1000000];
-    std::printf("\nGrowth from 100 000 to 1 000 000 items (goal: at most 12): load %.1f, save %.1f, "
-                "zbl translate %.1f, window save %.1f\n",
-                b.Load / a.Load, b.Save / a.Save, b.Translate / a.Translate,
-                a.WindowSave > 0 ? b.WindowSave / a.WindowSave : 0.0);
+    std::printf(
+        "\nGrowth from 100 000 to 1 000 000 items (goal: at most 12): load %.1f, save %.1f, "
+        "zbl translate %.1f, window save %.1f\n",
+        b.Load / a.Load, b.Save / a.Save, b.Translate / a.Translate,
+        a.WindowSave > 0 ? b.WindowSave / a.WindowSave : 0.0);
   }
 #ifdef ZBL_BENCH_WINDOWS
   const double program = medianProcess(runs, {ZBL_STARTUP_PROBE}).Seconds;
   const double empty = medianProcess(runs, {ZBL_EMPTY_PROBE}).Seconds;
-  std::printf("\nStartup to the main window shown (offscreen, whole process): %.4f s; an empty Qt "
-              "Widgets window: %.4f s; ratio %.2f\n",
-              program, empty, program / empty);
+  std::printf(
+      "\nStartup to the main window shown (offscreen, whole process): %.4f s; an empty Qt "
+      "Widgets window: %.4f s; ratio %.2f\n",
+      program, empty, program / empty);
 #endif
   std::fflush(stdout);
-  if (ownDir) std::filesystem::remove_all(dir);
+  if (ownDir && !keep) std::filesystem::remove_all(dir);
 #ifdef ZBL_BENCH_WINDOWS
   stopWindowApplication();
 #endif

@@ -24,7 +24,8 @@ double medianSeconds(int aRuns, const std::function<void()>& aWork,
     if (aBefore) aBefore();
     const auto start = std::chrono::steady_clock::now();
     aWork();
-    times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
   return median(times);
 }

@@ -17,7 +17,8 @@ namespace {
 // target; any message box means the measurement is void.
 class TAnsweringDialogs final : public TDialogs {
  public:
-  TAnsweringDialogs(QString aOpen, QString aSave) : mOpen(std::move(aOpen)), mSave(std::move(aSave)) {}
+  TAnsweringDialogs(QString aOpen, QString aSave)
+      : mOpen(std::move(aOpen)), mSave(std::move(aSave)) {}
 
   std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget*) override {
     return aSpec.Mode == TFileDialogSpec::TMode::Open ? mOpen : mSave;
