@@ -22,7 +22,8 @@ void TTerminalProgress::Show() {}
 void TTerminalProgress::SetLabelText(const std::string&) {}
 
 void TTerminalProgress::RepaintBar() {
-  if (mMaximum > 0) Draw(ExtendedPercent(std::max(mPosition, 0), mMaximum));
+  // Nothing is drawn off a terminal, so nothing needs computing per item.
+  if (mEnabled && mMaximum > 0) Draw(ExtendedPercent(std::max(mPosition, 0), mMaximum));
 }
 
 void TTerminalProgress::RepaintLabel() {}
