@@ -5,4 +5,8 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine"
 . "$ROOT/scripts/setup.sh"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): the window" >&2
+  echo "program needs a desktop session, or try: xvfb-run -a sh scripts/run-app.sh" >&2
+fi
 exec "$BUILD_DIR/app/zbl-translator"
