@@ -124,11 +124,7 @@ void TMainform::CreateControls() {
       LibraryPicture(160).scaled(Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
   Button2 = createButton(this, QStringLiteral("Button2"), QStringLiteral("Save Library"), 368);
-  Label3 = new QLabel(QStringLiteral("zbl-translator %1 \u00b7 free software made with Qt")
-                          .arg(QCoreApplication::applicationVersion().isEmpty()
-                                   ? QStringLiteral("0.1")
-                                   : QCoreApplication::applicationVersion()),
-                      this);
+  Label3 = new QLabel(QStringLiteral("zbl-translator \u00b7 free software made with Qt"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label3->setGeometry(122, 431, 232, Label3->sizeHint().height());
