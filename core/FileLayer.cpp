@@ -1,10 +1,13 @@
 #include "FileLayer.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -103,6 +106,15 @@ TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mImpl(std::make
   // seen here, not lost in a last flush inside commit().
   if (!mImpl->Target.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
     throw TFileError("cannot create", aFile, fromQString(mImpl->Target.errorString()));
+  // QSaveFile adds the owner's write bit to the mode it copies, so a
+  // read-only file would come back writable; copy the exact bits instead.
+  struct stat existing {};
+  if (::stat(aFile.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+      ::fchmod(mImpl->Target.handle(), existing.st_mode & 0777) != 0) {
+    const std::string reason = std::strerror(errno);
+    mImpl->Target.cancelWriting();
+    throw TFileError("cannot create", aFile, reason);
+  }
   mImpl->Block.reserve(kWriteBlockSize);
 }
 

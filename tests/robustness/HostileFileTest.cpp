@@ -1,0 +1,243 @@
+// Hostile files given as the library, through the file layer and through the
+// zbl program: each gives the outcome the user is told, and the engine never
+// holds more than the bytes that are there.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ChildProcess.h"
+#include "FileLayer.h"
+#include "LoadCheck.h"
+#include "LoaderSaver.h"
+#include "SampleLibrary.h"
+#include "TempDir.h"
+
+namespace {
+
+using TKind = TLoadResult::TKind;
+
+TSampleLibrary threeItems() {
+  TSampleLibrary lib;
+  for (int i = 0; i < 3; ++i) {
+    TSampleItem item;
+    item.Name = "Item " + std::to_string(i + 1);
+    item.Category = i == 1 ? "Cars" : "Trees";
+    item.Body.assign(static_cast<std::size_t>(10 * i), static_cast<std::uint8_t>('a' + i));
+    item.Seed = static_cast<std::uint8_t>(i);
+    lib.Items.push_back(item);
+  }
+  return lib;
+}
+
+std::vector<std::uint8_t> withObjectCount(std::int32_t aCount) {
+  TSampleLibrary lib = threeItems();
+  lib.ObjectCount = aCount;
+  return buildSampleLibrary(lib);
+}
+
+std::vector<std::uint8_t> withSecondItemSize(std::int64_t aSize) {
+  TSampleLibrary lib = threeItems();
+  lib.Items[1].DeclaredSize = aSize;
+  return buildSampleLibrary(lib);
+}
+
+std::vector<std::uint8_t> firstBytes(std::size_t aCount) {
+  std::vector<std::uint8_t> bytes = buildSampleLibrary(threeItems());
+  bytes.resize(aCount);
+  return bytes;
+}
+
+struct THostileCase {
+  const char* Label;
+  /// The library's bytes; ignored when Make makes something else.
+  std::vector<std::uint8_t> (*Bytes)();
+  /// Makes the path in the directory; null for a plain file of Bytes.
+  void (*Make)(const std::string& aPath);
+  TKind Kind;
+  std::int64_t ItemsRead;
+  std::int64_t ItemsDeclared;
+  /// What zbl reports after "zbl: FILE: ", or empty when it succeeds.
+  const char* Message;
+};
+
+void PrintTo(const THostileCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+void makeDirectory(const std::string& aPath) { std::filesystem::create_directory(aPath); }
+void makeFifo(const std::string& aPath) { ASSERT_EQ(mkfifo(aPath.c_str(), 0644), 0); }
+void makeUnreadable(const std::string& aPath) {
+  writeBytesToFile(aPath, buildSampleLibrary(threeItems()));
+  ASSERT_EQ(chmod(aPath.c_str(), 0), 0);
+}
+
+// Permission bits do not stop root; what matters is whether this process can
+// open the file at all.
+bool canOpen(const std::string& aPath) {
+  const int fd = open(aPath.c_str(), O_RDONLY | O_NONBLOCK);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
+class HostileFileTest : public testing::TestWithParam<THostileCase> {};
+
+TEST_P(HostileFileTest, OutcomeIsWhatTheUserIsTold) {
+  const THostileCase& row = GetParam();
+  TTempDir dir;
+  const std::string path = dir.File("library.zbl");
+  std::vector<std::uint8_t> bytes;
+  if (row.Make) {
+    row.Make(path);
+  } else {
+    bytes = row.Bytes();
+    writeBytesToFile(path, bytes);
+  }
+  TKind kind = row.Kind;
+  std::string message = row.Message;
+  if (row.Make == makeUnreadable && canOpen(path)) {
+    kind = TKind::Loaded;
+    message.clear();
+  }
+
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromFile(path);
+  EXPECT_EQ(result.Kind, kind);
+  if (kind == TKind::CannotOpen) {
+    EXPECT_FALSE(result.Reason.empty());
+    EXPECT_EQ(engine.ItemCount(), 0u);
+  } else if (row.Make == nullptr) {
+    expectLoadedAsWalked(engine, result, bytes);
+    EXPECT_EQ(result.ItemsRead, row.ItemsRead);
+    EXPECT_EQ(result.ItemsDeclared, row.ItemsDeclared);
+  }
+
+  const TChildResult zbl = runProgram(ZBL_PROGRAM, {"categories", path});
+  if (message.empty()) {
+    EXPECT_EQ(zbl.ExitCode, 0) << zbl.Err;
+    EXPECT_EQ(zbl.Err, "");
+  } else {
+    EXPECT_EQ(zbl.ExitCode, 1);
+    EXPECT_EQ(zbl.Err.rfind("zbl: " + path + ": " + message, 0), 0u) << zbl.Err;
+    EXPECT_EQ(std::count(zbl.Err.begin(), zbl.Err.end(), '\n'), 1) << zbl.Err;
+  }
+}
+
+constexpr const char* kNotALibrary = "not a library";
+constexpr const char* kCannotOpen = "cannot open: ";
+
+INSTANTIATE_TEST_SUITE_P(
+    ObjectCount, HostileFileTest,
+    testing::Values(
+        THostileCase{"Zero", [] { return withObjectCount(0); }, nullptr, TKind::Loaded, 0, 0, ""},
+        THostileCase{"MinusOne", [] { return withObjectCount(-1); }, nullptr, TKind::Loaded, 0, 0,
+                     ""},
+        THostileCase{"Largest", [] { return withObjectCount(INT32_MAX); }, nullptr, TKind::Damaged,
+                     3, INT32_MAX, "damaged: only 3 of 2147483647 items could be read"},
+        THostileCase{"Smallest", [] { return withObjectCount(INT32_MIN); }, nullptr, TKind::Loaded,
+                     0, 0, ""}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    ItemSize, HostileFileTest,
+    testing::Values(THostileCase{"Zero", [] { return withSecondItemSize(0); }, nullptr,
+                                 TKind::Damaged, 1, 3, "damaged: only 1 of 3 items could be read"},
+                    THostileCase{"MinusOne", [] { return withSecondItemSize(-1); }, nullptr,
+                                 TKind::Damaged, 1, 3, "damaged: only 1 of 3 items could be read"},
+                    THostileCase{"OneBelowTheHeader", [] { return withSecondItemSize(191); },
+                                 nullptr, TKind::Damaged, 1, 3,
+                                 "damaged: only 1 of 3 items could be read"},
+                    THostileCase{"HeaderOnly", [] { return withSecondItemSize(192); }, nullptr,
+                                 TKind::Damaged, 2, 3, "damaged: only 2 of 3 items could be read"},
+                    THostileCase{"Largest", [] { return withSecondItemSize(INT64_MAX); }, nullptr,
+                                 TKind::Damaged, 1, 3, "damaged: only 1 of 3 items could be read"},
+                    THostileCase{"Smallest", [] { return withSecondItemSize(INT64_MIN); }, nullptr,
+                                 TKind::Damaged, 1, 3, "damaged: only 1 of 3 items could be read"}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    FileLength, HostileFileTest,
+    testing::Values(THostileCase{"Empty", [] { return firstBytes(0); }, nullptr, TKind::NotALibrary,
+                                 0, 0, kNotALibrary},
+                    THostileCase{"OneByteShortOfAHeader", [] { return firstBytes(23); }, nullptr,
+                                 TKind::NotALibrary, 0, 0, kNotALibrary},
+                    THostileCase{"HeaderOfThreeItemsAlone", [] { return firstBytes(24); }, nullptr,
+                                 TKind::Damaged, 0, 3, "damaged: only 0 of 3 items could be read"},
+                    THostileCase{"HeaderOfNoItems", [] { return withObjectCount(0); }, nullptr,
+                                 TKind::Loaded, 0, 0, ""}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    NotAFile, HostileFileTest,
+    testing::Values(THostileCase{"Directory", nullptr, makeDirectory, TKind::CannotOpen, 0, 0,
+                                 kCannotOpen},
+                    THostileCase{"Fifo", nullptr, makeFifo, TKind::CannotOpen, 0, 0, kCannotOpen},
+                    THostileCase{"WithoutReadPermission", nullptr, makeUnreadable,
+                                 TKind::CannotOpen, 0, 0, kCannotOpen},
+                    THostileCase{"Missing", nullptr, [](const std::string&) {}, TKind::CannotOpen,
+                                 0, 0, kCannotOpen}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+// A length byte above its field's capacity reads only the field, and the save
+// writes Remarks' length back clamped while Author's stays as it was.
+struct TLengthCase {
+  const char* Label;
+  bool Author;
+  std::uint8_t Length;
+};
+
+void PrintTo(const TLengthCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+class LengthByteTest : public testing::TestWithParam<TLengthCase> {};
+
+TEST_P(LengthByteTest, TextNeverLeavesItsField) {
+  const TLengthCase& row = GetParam();
+  TSampleLibrary lib = threeItems();
+  lib.Items[0].Name = "Oak";
+  lib.Items[0].Category = "Trees";
+  (row.Author ? lib.Items[0].AuthorLength : lib.Items[0].RemarksLength) = row.Length;
+  const std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
+  const std::size_t field = 24 + 8 + (row.Author ? 16 : 67);
+  const std::size_t capacity = row.Author ? 50 : 100;
+
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromStream(bytes);
+  expectLoadedAsWalked(engine, result, bytes);
+  ASSERT_EQ(result.Kind, TKind::Loaded);
+  const TItemStream first = engine.GetLibraryItembyID(0);
+  const std::u16string text = row.Author ? TVectorEngine::GetLibraryItemAuthor(first)
+                                         : TVectorEngine::GetLibraryItemRemarks(first);
+  const std::size_t shown = std::min<std::size_t>(row.Length, capacity);
+  ASSERT_EQ(text.size(), shown);
+  for (std::size_t i = 0; i < shown; ++i)
+    EXPECT_EQ(text[i], cp1252ToUtf16(std::string(1, static_cast<char>(bytes[field + 1 + i])))[0]);
+
+  TMemorySink sink;
+  engine.SaveLibraryToStream(sink, TCategoryMap::Identity(engine));
+  TVectorEngine reloaded;
+  ASSERT_EQ(reloaded.LoadLibraryFromStream(sink.Bytes).Kind, TKind::Loaded);
+  const std::vector<std::uint32_t> order = engine.SortedItemOrder();
+  const std::size_t position =
+      static_cast<std::size_t>(std::find(order.begin(), order.end(), 0U) - order.begin());
+  const TItemStream saved = reloaded.GetLibraryItembyID(static_cast<int>(position));
+  EXPECT_EQ(saved.Data[row.Author ? 16 : 67], row.Author ? row.Length : shown);
+  EXPECT_EQ(row.Author ? TVectorEngine::GetLibraryItemAuthor(saved)
+                       : TVectorEngine::GetLibraryItemRemarks(saved),
+            text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, LengthByteTest,
+    testing::Values(TLengthCase{"Author51", true, 51}, TLengthCase{"Author101", true, 101},
+                    TLengthCase{"Author176", true, 176}, TLengthCase{"Author255", true, 255},
+                    TLengthCase{"Remarks51", false, 51}, TLengthCase{"Remarks101", false, 101},
+                    TLengthCase{"Remarks176", false, 176}, TLengthCase{"Remarks255", false, 255}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+}  // namespace

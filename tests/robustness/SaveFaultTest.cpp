@@ -1,0 +1,262 @@
+// Saves that fail, through SaveLibraryToFile and through zbl translate: each
+// reports the file and the reason, and leaves every file as it was, with no
+// temporary file beside it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+#include "ChildProcess.h"
+#include "FileLayer.h"
+#include "SampleLibrary.h"
+#include "SaveFixture.h"
+#include "SaveProgress.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class TSaver { Engine, Program };
+
+std::string saverName(TSaver aSaver) {
+  return aSaver == TSaver::Engine ? "SaveLibraryToFile" : "ZblTranslate";
+}
+
+void PrintTo(TSaver aSaver, std::ostream* aOut) { *aOut << saverName(aSaver); }
+
+/// A place a save cannot write, made in the directory; returns the target.
+struct TPlaceCase {
+  const char* Label;
+  std::string (*Make)(const TTempDir& aDir);
+};
+
+void PrintTo(const TPlaceCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+const TPlaceCase kPlaces[] = {
+    {"MissingDirectory", [](const TTempDir& d) { return d.File("missing/out.zbl"); }},
+    {"ComponentIsAFile", [](const TTempDir& d) { return d.File("old.zbl/out.zbl"); }},
+    {"TargetIsADirectory",
+     [](const TTempDir& d) {
+       fs::create_directory(d.File("folder"));
+       writeBytesToFile(d.File("folder/keep"), {7, 7});
+       return d.File("folder");
+     }},
+    {"LinkToADirectory",
+     [](const TTempDir& d) {
+       fs::create_directory(d.File("folder"));
+       fs::create_directory_symlink("folder", d.File("link"));
+       return d.File("link");
+     }},
+    {"DanglingLinkIntoMissingDirectory",
+     [](const TTempDir& d) {
+       fs::create_symlink("missing/out.zbl", d.File("link"));
+       return d.File("link");
+     }},
+};
+
+// The outcome of one save in a child: 0 when it failed with a TFileError
+// that names the target, 1 when it succeeded; the message goes to stderr.
+int saveInChild(TVectorEngine& aEngine, const std::string& aTarget, const TCategoryMap& aMap) {
+  try {
+    aEngine.SaveLibraryToFile(aTarget, aMap);
+  } catch (const TFileError& e) {
+    std::fputs(e.what(), stderr);
+    return e.File() == aTarget && !e.Reason().empty() ? 0 : 2;
+  }
+  return 1;
+}
+
+class UnwritablePlaceTest : public TSaveFixture,
+                            public testing::WithParamInterface<std::tuple<TSaver, TPlaceCase>> {};
+
+TEST_P(UnwritablePlaceTest, FailsNamingTheFileAndChangesNothing) {
+  const auto [saver, place] = GetParam();
+  const std::string target = place.Make(Dir);
+  Before = snapshotDir(Dir.Path());
+  if (saver == TSaver::Engine) {
+    try {
+      Engine.SaveLibraryToFile(target, Translation());
+      ADD_FAILURE() << target << " was written";
+    } catch (const TFileError& e) {
+      EXPECT_EQ(e.File(), target);
+      EXPECT_FALSE(e.Reason().empty());
+      EXPECT_NE(std::string(e.what()).find("'" + target + "': " + e.Reason()), std::string::npos)
+          << e.what();
+    }
+  } else {
+    const TChildResult run = runProgram(ZBL_PROGRAM, {"translate", In, target});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err.rfind("zbl: " + target + ": cannot save: ", 0), 0u) << run.Err;
+    EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
+  }
+  ExpectDirectoryUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, UnwritablePlaceTest,
+                         testing::Combine(testing::Values(TSaver::Engine, TSaver::Program),
+                                          testing::ValuesIn(kPlaces)),
+                         [](const auto& info) {
+                           return saverName(std::get<0>(info.param)) +
+                                  std::get<1>(info.param).Label;
+                         });
+
+/// A file-size limit, counted from the start of the output or back from its
+/// end.
+struct TLimitCase {
+  const char* Label;
+  bool FromEnd;
+  std::size_t Bytes;
+};
+
+void PrintTo(const TLimitCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+const TLimitCase kLimits[] = {
+    {"Nothing", false, 0},
+    {"OneByte", false, 1},
+    {"OneByteShortOfTheHeader", false, 23},
+    {"HeaderOnly", false, 24},
+    {"HeaderAndFirstSize", false, 32},
+    {"OneByteShortOfABlock", false, kBlock - 1},
+    {"OneBlock", false, kBlock},
+    {"OneBlockAndAByte", false, kBlock + 1},
+    {"LastSixteenKiB", true, 16384},
+    {"LastSixteenKiBLessOne", true, 16383},
+    {"LastTenThousand", true, 10000},
+    {"LastPageAndAByte", true, 4097},
+    {"LastPage", true, 4096},
+    {"LastHalfKiB", true, 512},
+    {"LastItemHeader", true, 193},
+    {"LastEight", true, 8},
+    {"LastByte", true, 1},
+};
+
+class FileSizeLimitTest : public TSaveFixture,
+                          public testing::WithParamInterface<std::tuple<TSaver, TLimitCase>> {};
+
+TEST_P(FileSizeLimitTest, WriteThatFailsKeepsTheOldFile) {
+  const auto [saver, limitCase] = GetParam();
+  const std::size_t size = saver == TSaver::Engine ? Expected.size() : ExpectedKept.size();
+  const rlim_t limit = limitCase.FromEnd ? size - limitCase.Bytes : limitCase.Bytes;
+  ASSERT_LT(limit, size);
+  const TChildLimits limits{limit};
+  if (saver == TSaver::Engine) {
+    const TChildResult run =
+        runInChild([&] { return saveInChild(Engine, Old, Translation()); }, limits);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Err.find("'" + Old + "': File too large"), std::string::npos) << run.Err;
+  } else {
+    const TChildResult run = runProgram(ZBL_PROGRAM, {"translate", In, Old}, limits);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "zbl: " + Old + ": cannot save: File too large\n");
+  }
+  ExpectDirectoryUnchanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sweep, FileSizeLimitTest,
+                         testing::Combine(testing::Values(TSaver::Engine, TSaver::Program),
+                                          testing::ValuesIn(kLimits)),
+                         [](const auto& info) {
+                           return saverName(std::get<0>(info.param)) +
+                                  std::get<1>(info.param).Label;
+                         });
+
+class ExactLimitTest : public TSaveFixture {};
+
+// The sweep's limits fail only because they are below the output's size.
+TEST_F(ExactLimitTest, LimitOfExactlyTheOutputSucceeds) {
+  const TChildResult run = runInChild([&] { return saveInChild(Engine, Old, Translation()); },
+                                      TChildLimits{Expected.size()});
+  EXPECT_EQ(run.ExitCode, 1) << run.Err;
+  EXPECT_EQ(readFileBytes(Old), Expected);
+
+  const TChildResult program =
+      runProgram(ZBL_PROGRAM, {"translate", In, Old}, TChildLimits{ExpectedKept.size()});
+  EXPECT_EQ(program.ExitCode, 0) << program.Err;
+  EXPECT_EQ(readFileBytes(Old), ExpectedKept);
+  EXPECT_EQ(Dir.Entries(), (std::vector<std::string>{"in.zbl", "old.zbl"}));
+}
+
+/// Where a progress reporter written for the test throws.
+enum class TStep { SetMaximum, Show, SetPosition, SetLabelText, RepaintBar, ProcessEvents };
+
+struct TThrowCase {
+  const char* Label;
+  TStep Step;
+  /// The item position at which it throws; -1 for the last item.
+  int Position;
+};
+
+void PrintTo(const TThrowCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+class TInterrupted : public std::runtime_error {
+ public:
+  TInterrupted() : std::runtime_error("interrupted by the reporter") {}
+};
+
+class TThrowingProgress final : public TSaveProgress {
+ public:
+  TThrowingProgress(TStep aStep, int aPosition) : mStep(aStep), mPosition(aPosition) {}
+
+  int Closed = 0;
+
+  void SetMaximum(int) override { At(TStep::SetMaximum); }
+  void SetPosition(int aPosition) override {
+    mCurrent = aPosition;
+    At(TStep::SetPosition);
+  }
+  void Show() override { At(TStep::Show); }
+  void SetLabelText(const std::string&) override { At(TStep::SetLabelText); }
+  void RepaintBar() override { At(TStep::RepaintBar); }
+  void RepaintLabel() override {}
+  void ProcessEvents() override { At(TStep::ProcessEvents); }
+  void Close() override { ++Closed; }
+
+ private:
+  void At(TStep aStep) const {
+    const bool positioned = aStep != TStep::SetMaximum && aStep != TStep::Show;
+    if (aStep == mStep && (!positioned || mCurrent == mPosition)) throw TInterrupted();
+  }
+
+  TStep mStep;
+  int mPosition;
+  int mCurrent = -1;
+};
+
+const TThrowCase kThrows[] = {
+    {"SettingTheMaximum", TStep::SetMaximum, 0},
+    {"Showing", TStep::Show, 0},
+    {"FirstPosition", TStep::SetPosition, 0},
+    {"SecondPosition", TStep::SetPosition, 1},
+    {"MiddlePosition", TStep::SetPosition, 150},
+    {"LastPosition", TStep::SetPosition, 299},
+    {"MiddleRepaint", TStep::RepaintBar, 150},
+    {"MiddleLabel", TStep::SetLabelText, 150},
+    {"FirstEvents", TStep::ProcessEvents, 0},
+    {"LastEventsAfterEveryItemIsWritten", TStep::ProcessEvents, 299},
+};
+
+class ThrowingReporterTest : public TSaveFixture, public testing::WithParamInterface<TThrowCase> {};
+
+TEST_P(ThrowingReporterTest, ExceptionLeavesTheOldFileAndClosesTheWindow) {
+  ASSERT_EQ(Engine.ItemCount(), 300u);
+  TThrowingProgress progress(GetParam().Step, GetParam().Position);
+  EXPECT_THROW(Engine.SaveLibraryToFile(Old, Translation(), &progress), TInterrupted);
+  EXPECT_EQ(progress.Closed, 1);
+  ExpectDirectoryUnchanged();
+
+  // The engine is still whole: the next save writes everything.
+  Engine.SaveLibraryToFile(Old, Translation());
+  EXPECT_EQ(readFileBytes(Old), Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ThrowingReporterTest, testing::ValuesIn(kThrows),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
+}  // namespace
