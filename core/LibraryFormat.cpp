@@ -42,17 +42,21 @@ void TLibraryHeader::PrepareForWrite(std::int32_t aThemeCount, std::int32_t aObj
   writeInt32LE(Bytes.data() + 20, aObjectCount);
 }
 
-std::string readAnsiShortString(const std::uint8_t* aField, std::size_t aCapacity) {
+std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCapacity) {
   const std::size_t length = std::min<std::size_t>(aField[0], aCapacity);
-  return std::string(reinterpret_cast<const char*>(aField + 1), length);
+  return std::string_view(reinterpret_cast<const char*>(aField + 1), length);
+}
+
+std::string readAnsiShortString(const std::uint8_t* aField, std::size_t aCapacity) {
+  return std::string(ansiShortStringView(aField, aCapacity));
 }
 
 std::u16string readItemAuthor(const std::uint8_t* aHeader) {
-  return cp1252ToUtf16(readAnsiShortString(aHeader + kAuthorOffset, kAuthorCapacity));
+  return cp1252ToUtf16(ansiShortStringView(aHeader + kAuthorOffset, kAuthorCapacity));
 }
 
 std::u16string readItemRemarks(const std::uint8_t* aHeader) {
-  return cp1252ToUtf16(readAnsiShortString(aHeader + kRemarksOffset, kRemarksCapacity));
+  return cp1252ToUtf16(ansiShortStringView(aHeader + kRemarksOffset, kRemarksCapacity));
 }
 
 void storeItemRemarksBytes(std::uint8_t* aHeader, std::string_view aEncoded) {

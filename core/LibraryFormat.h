@@ -53,6 +53,9 @@ struct TFileHeader {
 /// read never leaves the field.
 std::string readAnsiShortString(const std::uint8_t* aField, std::size_t aCapacity);
 
+/// The same text as a view into the field.
+std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCapacity);
+
 /// The item's name (Author) and category (Remarks), as UTF-16.
 std::u16string readItemAuthor(const std::uint8_t* aHeader);
 std::u16string readItemRemarks(const std::uint8_t* aHeader);

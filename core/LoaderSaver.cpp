@@ -119,6 +119,7 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
   Signs.reserve(reserve);
   mItemCategory.reserve(reserve);
 
+  std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < declared; ++i) {
     const std::size_t remaining = mBuffer.size() - position;
@@ -142,8 +143,19 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
     const auto index = static_cast<std::uint32_t>(OLibrary.size());
     OLibrary.push_back(item);
     Signs.push_back(GetLibraryItemAuthor(item));
-    mItemCategory.push_back(
-        static_cast<std::uint32_t>(AddLibraryIndexItem(GetLibraryItemRemarks(item), index)));
+    // The code page maps bytes to code units one to one, so equal bytes are
+    // equal categories: most items find theirs without decoding it.
+    const std::string_view remarks =
+        ansiShortStringView(item.Data + kRemarksOffset, kRemarksCapacity);
+    std::size_t entry = 0;
+    if (const auto known = categoryOfBytes.find(remarks); known != categoryOfBytes.end()) {
+      entry = known->second;
+      LibraryIndex.Contents[entry].Identifiers.push_back(index);
+    } else {
+      entry = AddLibraryIndexItem(cp1252ToUtf16(remarks), index);
+      categoryOfBytes.emplace(remarks, entry);
+    }
+    mItemCategory.push_back(static_cast<std::uint32_t>(entry));
   }
   result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
   if (result.ItemsRead < result.ItemsDeclared) result.Kind = TLoadResult::TKind::Damaged;
@@ -264,6 +276,8 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
 
   const std::vector<std::uint32_t> order = SortedItemOrder();
   TPercentCursor percent(n);
+  int labelPercent = -1;
+  std::string label;
   for (std::size_t k = 0; k < count; ++k) {
     const std::uint32_t id = order[k];
     const TItemStream item = OLibrary[id];
@@ -285,7 +299,12 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
     if (aProgress) {
       aProgress->SetPosition(static_cast<int>(k));
       aProgress->RepaintBar();
-      aProgress->SetLabelText(ProgressLabelText(percent.At(static_cast<long long>(k))));
+      // The text changes about a hundred times in a save; build it only then.
+      if (const int value = percent.At(static_cast<long long>(k)); value != labelPercent) {
+        labelPercent = value;
+        label = ProgressLabelText(value);
+      }
+      aProgress->SetLabelText(label);
       aProgress->RepaintLabel();
       aProgress->ProcessEvents();
     }
