@@ -34,4 +34,9 @@ cp "$ROOT"/fuzz/corpus/* "$WORK/"
 mkdir -p "$ROOT/fuzz-artifacts"
 "$FUZZ_DIR/fuzz/zbl_loader_fuzzer" -max_total_time="${ZBL_FUZZ_SECONDS:-60}" -max_len=16384 \
   -print_final_stats=1 -artifact_prefix="$ROOT/fuzz-artifacts/" "$WORK"
-echo "All tests passed: ordinary, sanitizer build and fuzzing smoke run."
+# Reached only when every stage passed (set -e): one closing count of both
+# test runs, after the fuzzer's statistics.
+ORDINARY=$(cd "$BUILD_DIR" && ctest -N | sed -n 's/^Total Tests: //p')
+SANITIZED=$(cd "$ASAN_DIR" && ctest -N | sed -n 's/^Total Tests: //p')
+echo "All tests passed: ordinary build ($ORDINARY), sanitizer build ($SANITIZED) and the fuzzing smoke run."
+echo "tests: $((ORDINARY + SANITIZED)) passed, 0 failed"
