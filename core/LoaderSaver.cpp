@@ -140,9 +140,10 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
     const TItemStream item{mBuffer.data() + position, static_cast<std::size_t>(size)};
     position += static_cast<std::size_t>(size);
 
+    // Whatever may throw (decoding, the catalogue) comes first; the appends
+    // below fit in what was reserved, so the lists never get out of step.
     const auto index = static_cast<std::uint32_t>(OLibrary.size());
-    OLibrary.push_back(item);
-    Signs.push_back(GetLibraryItemAuthor(item));
+    std::u16string name = GetLibraryItemAuthor(item);
     // The code page maps bytes to code units one to one, so equal bytes are
     // equal categories: most items find theirs without decoding it.
     const std::string_view remarks =
@@ -155,6 +156,8 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
       entry = AddLibraryIndexItem(cp1252ToUtf16(remarks), index);
       categoryOfBytes.emplace(remarks, entry);
     }
+    OLibrary.push_back(item);
+    Signs.push_back(std::move(name));
     mItemCategory.push_back(static_cast<std::uint32_t>(entry));
   }
   result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
