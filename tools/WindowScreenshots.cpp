@@ -28,7 +28,7 @@ class TScriptedDialogs final : public TDialogs {
  public:
   std::deque<QString> Answers;
 
-  std::optional<QString> Execute(const TFileDialogSpec&, QWidget*) override {
+  std::optional<QString> Execute(const TFileDialogSetup&, QWidget*) override {
     if (Answers.empty()) return std::nullopt;
     QString answer = Answers.front();
     Answers.pop_front();

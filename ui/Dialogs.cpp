@@ -2,20 +2,20 @@
 
 #include <QMessageBox>
 
-std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSpec& aSpec, QWidget* aParent) {
-  auto dialog = std::make_unique<QFileDialog>(aParent, aSpec.Title);
-  const bool save = aSpec.Mode == TFileDialogSpec::TMode::Save;
+std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSetup& aSetup, QWidget* aParent) {
+  auto dialog = std::make_unique<QFileDialog>(aParent, aSetup.Title);
+  const bool save = aSetup.Mode == TFileDialogSetup::TMode::Save;
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   // A name that does not exist yet is accepted in both; a load reports it.
   dialog->setFileMode(QFileDialog::AnyFile);
-  dialog->setNameFilter(aSpec.Filter);
-  dialog->setDefaultSuffix(aSpec.DefaultExt);
+  dialog->setNameFilter(aSetup.Filter);
+  dialog->setDefaultSuffix(aSetup.DefaultExt);
   dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
   return dialog;
 }
 
-std::optional<QString> TQtDialogs::Execute(const TFileDialogSpec& aSpec, QWidget* aParent) {
-  const std::unique_ptr<QFileDialog> dialog = CreateFileDialog(aSpec, aParent);
+std::optional<QString> TQtDialogs::Execute(const TFileDialogSetup& aSetup, QWidget* aParent) {
+  const std::unique_ptr<QFileDialog> dialog = CreateFileDialog(aSetup, aParent);
   if (dialog->exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog->selectedFiles();
   if (files.isEmpty()) return std::nullopt;

@@ -8,7 +8,7 @@
 class QWidget;
 
 /// What a file dialog of the main window looks like and accepts.
-struct TFileDialogSpec {
+struct TFileDialogSetup {
   enum class TMode { Open, Save };
   TMode Mode = TMode::Open;
   QString Title;
@@ -25,7 +25,7 @@ class TDialogs {
   virtual ~TDialogs() = default;
 
   /// Runs a file dialog; the chosen file, or nothing when it was cancelled.
-  virtual std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) = 0;
+  virtual std::optional<QString> Execute(const TFileDialogSetup& aSetup, QWidget* aParent) = 0;
   virtual void Information(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
@@ -34,13 +34,13 @@ class TDialogs {
 /// The real dialogs and message boxes, modal to their parent.
 class TQtDialogs final : public TDialogs {
  public:
-  std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) override;
+  std::optional<QString> Execute(const TFileDialogSetup& aSetup, QWidget* aParent) override;
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 };
 
-/// The file dialog TQtDialogs runs for aSpec, configured but not shown. A
+/// The file dialog TQtDialogs runs for aSetup, configured but not shown. A
 /// save dialog asks before it replaces an existing file; neither dialog
 /// insists that the chosen file exists.
-std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSpec& aSpec, QWidget* aParent);
+std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSetup& aSetup, QWidget* aParent);

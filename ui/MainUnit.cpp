@@ -32,10 +32,10 @@ constexpr int kEditorPointSize = 10;
 // A single-line edit is as tall as its font's text plus its border.
 constexpr int kEditorBorderHeight = 8;
 
-TFileDialogSpec libraryDialog(TFileDialogSpec::TMode aMode) {
+TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
   return {aMode,
-          aMode == TFileDialogSpec::TMode::Open ? QStringLiteral("Load Library")
-                                                : QStringLiteral("Save Library"),
+          aMode == TFileDialogSetup::TMode::Open ? QStringLiteral("Load Library")
+                                                 : QStringLiteral("Save Library"),
           QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
 }
 
@@ -85,8 +85,8 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
     : QWidget(aParent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
-      OpenDialog1(libraryDialog(TFileDialogSpec::TMode::Open)),
-      SaveDialog1(libraryDialog(TFileDialogSpec::TMode::Save)),
+      OpenDialog1(libraryDialog(TFileDialogSetup::TMode::Open)),
+      SaveDialog1(libraryDialog(TFileDialogSetup::TMode::Save)),
       mDialogs(std::move(aDialogs)) {
   CreateControls();
   FormCreate();

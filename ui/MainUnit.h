@@ -48,8 +48,8 @@ class TMainform final : public QWidget {
   QLabel* Image1;
   QListWidget* lb_Cats;
   QListWidget* lb_NewCats;
-  const TFileDialogSpec OpenDialog1;
-  const TFileDialogSpec SaveDialog1;
+  const TFileDialogSetup OpenDialog1;
+  const TFileDialogSetup SaveDialog1;
 
  protected:
   void closeEvent(QCloseEvent* aEvent) override;

@@ -1,7 +1,7 @@
 #include "FakeDialogs.h"
 
-std::optional<QString> TFakeDialogs::Execute(const TFileDialogSpec& aSpec, QWidget*) {
-  Asked.push_back(aSpec);
+std::optional<QString> TFakeDialogs::Execute(const TFileDialogSetup& aSetup, QWidget*) {
+  Asked.push_back(aSetup);
   if (Answers.empty()) return std::nullopt;
   const QString answer = Answers.front();
   Answers.pop_front();

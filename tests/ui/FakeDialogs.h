@@ -17,13 +17,13 @@ class TFakeDialogs final : public TDialogs {
     QString Text;
   };
 
-  std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget* aParent) override;
+  std::optional<QString> Execute(const TFileDialogSetup& aSetup, QWidget* aParent) override;
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 
   /// A null string answers "cancel".
   std::deque<QString> Answers;
-  std::vector<TFileDialogSpec> Asked;
+  std::vector<TFileDialogSetup> Asked;
   std::vector<TMessage> Messages;
 };

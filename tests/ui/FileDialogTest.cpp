@@ -18,8 +18,8 @@ class FileDialogTest : public QObject {
   void DialogsAreConfigured() {
     QFETCH(bool, save);
     TMainformFixture fixture;
-    const TFileDialogSpec& spec = save ? fixture.Form->SaveDialog1 : fixture.Form->OpenDialog1;
-    const std::unique_ptr<QFileDialog> dialog = CreateFileDialog(spec, fixture.Form.get());
+    const TFileDialogSetup& setup = save ? fixture.Form->SaveDialog1 : fixture.Form->OpenDialog1;
+    const std::unique_ptr<QFileDialog> dialog = CreateFileDialog(setup, fixture.Form.get());
     QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Zembrel Library (*.zbl)")});
     QCOMPARE(dialog->defaultSuffix(), QStringLiteral("zbl"));

@@ -21,8 +21,8 @@ class TAnsweringDialogs final : public TDialogs {
   TAnsweringDialogs(QString aOpen, QString aSave)
       : mOpen(std::move(aOpen)), mSave(std::move(aSave)) {}
 
-  std::optional<QString> Execute(const TFileDialogSpec& aSpec, QWidget*) override {
-    return aSpec.Mode == TFileDialogSpec::TMode::Open ? mOpen : mSave;
+  std::optional<QString> Execute(const TFileDialogSetup& aSetup, QWidget*) override {
+    return aSetup.Mode == TFileDialogSetup::TMode::Open ? mOpen : mSave;
   }
   void Information(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { fail(aText); }
