@@ -52,9 +52,10 @@ std::vector<char*> argumentVector(const std::string& aProgram,
   return argv;
 }
 
-}  // namespace
-
-TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& aLimits) {
+// Forks a child whose standard error comes back through a pipe, with the
+// limits applied; aChildMain runs in the child and must end it.
+TChildResult runWithErrorPipe(const TChildLimits& aLimits,
+                              const std::function<void()>& aChildMain) {
   int pipeEnds[2];
   if (pipe(pipeEnds) != 0) throw std::runtime_error("cannot create a pipe");
   const pid_t child = fork();
@@ -63,36 +64,36 @@ TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& a
     close(pipeEnds[0]);
     redirect(pipeEnds[1], STDERR_FILENO);
     applyLimits(aLimits);
+    aChildMain();
+    _exit(125);
+  }
+  close(pipeEnds[1]);
+  return waitFor(child, pipeEnds[0]);
+}
+
+}  // namespace
+
+TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& aLimits) {
+  return runWithErrorPipe(aLimits, [&] {
     int status = 125;
     try {
       status = aBody();
     } catch (...) {
     }
     _exit(status);
-  }
-  close(pipeEnds[1]);
-  return waitFor(child, pipeEnds[0]);
+  });
 }
 
 TChildResult runProgram(const std::string& aProgram, const std::vector<std::string>& aArgs,
                         const TChildLimits& aLimits) {
   std::vector<char*> argv = argumentVector(aProgram, aArgs);
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) throw std::runtime_error("cannot create a pipe");
-  const pid_t child = fork();
-  if (child < 0) throw std::runtime_error("cannot fork");
-  if (child == 0) {
-    close(pipeEnds[0]);
+  return runWithErrorPipe(aLimits, [&] {
     const int null = open("/dev/null", O_RDWR);
     redirect(null, STDIN_FILENO);
     redirect(null, STDOUT_FILENO);
-    redirect(pipeEnds[1], STDERR_FILENO);
-    applyLimits(aLimits);
     execv(aProgram.c_str(), argv.data());
     _exit(127);
-  }
-  close(pipeEnds[1]);
-  return waitFor(child, pipeEnds[0]);
+  });
 }
 
 pid_t startProgram(const std::string& aProgram, const std::vector<std::string>& aArgs) {
