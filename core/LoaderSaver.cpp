@@ -74,23 +74,20 @@ TVectorEngine::TVectorEngine() = default;
 TVectorEngine::~TVectorEngine() { ClearLibrary(); }
 
 TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
+  const auto cannotOpen = [](std::string aReason) {
+    TLoadResult result;
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = std::move(aReason);
+    return result;
+  };
   try {
     return LoadLibraryFromStream(readWholeFile(aFile));
   } catch (const TFileError& e) {
-    TLoadResult result;
-    result.Kind = TLoadResult::TKind::CannotOpen;
-    result.Reason = e.Reason();
-    return result;
+    return cannotOpen(e.Reason());
   } catch (const std::bad_alloc&) {
-    TLoadResult result;
-    result.Kind = TLoadResult::TKind::CannotOpen;
-    result.Reason = "Not enough memory to read the file";
-    return result;
+    return cannotOpen("Not enough memory to read the file");
   } catch (const std::exception& e) {
-    TLoadResult result;
-    result.Kind = TLoadResult::TKind::CannotOpen;
-    result.Reason = e.what();
-    return result;
+    return cannotOpen(e.what());
   }
 }
 
