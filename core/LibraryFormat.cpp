@@ -47,10 +47,6 @@ std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCa
   return std::string_view(reinterpret_cast<const char*>(aField + 1), length);
 }
 
-std::string readAnsiShortString(const std::uint8_t* aField, std::size_t aCapacity) {
-  return std::string(ansiShortStringView(aField, aCapacity));
-}
-
 std::u16string readItemAuthor(const std::uint8_t* aHeader) {
   return cp1252ToUtf16(ansiShortStringView(aHeader + kAuthorOffset, kAuthorCapacity));
 }

@@ -48,12 +48,9 @@ struct TFileHeader {
   std::array<std::uint8_t, kItemHeaderSize> Bytes{};
 };
 
-/// Reads a length-prefixed 8-bit field of the given capacity. A length byte
-/// may claim more than the field holds; it is clamped to the capacity, so the
-/// read never leaves the field.
-std::string readAnsiShortString(const std::uint8_t* aField, std::size_t aCapacity);
-
-/// The same text as a view into the field.
+/// A length-prefixed 8-bit field of the given capacity, as a view into it. A
+/// length byte may claim more than the field holds; it is clamped to the
+/// capacity, so the read never leaves the field.
 std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCapacity);
 
 /// The item's name (Author) and category (Remarks), as UTF-16.

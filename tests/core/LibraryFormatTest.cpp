@@ -85,7 +85,7 @@ TEST_P(ShortStringClampTest, NeverReadsPastTheField) {
   std::vector<std::uint8_t> field(1 + c.Capacity, 'x');
   field[0] = c.LengthByte;
   field.resize(256, '!');
-  const std::string text = readAnsiShortString(field.data(), c.Capacity);
+  const std::string_view text = ansiShortStringView(field.data(), c.Capacity);
   EXPECT_EQ(text.size(), c.Expected);
   EXPECT_EQ(text.find('!'), std::string::npos);
 }
