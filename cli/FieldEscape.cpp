@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldEscape.h"
 
 std::string escapeField(std::string_view aText) {

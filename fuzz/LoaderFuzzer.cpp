@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every input to the loader, asks the catalogue what the windows ask,
 // saves with every category kept and loads the output again. Two properties
 // must hold for any input at all:

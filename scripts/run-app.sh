@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the project and starts the window program. Installs what is missing
 # first (Qt 6, the build tools, and a Tahoma font for the windows).
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the project and runs every test: the ordinary build, the same tests
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
 # run of the loader's fuzz target. Installs what is missing first.

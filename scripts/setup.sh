@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs on Debian 12 (when missing) and configures and
 # builds the project into build/. Sourced by run-app.sh and run-tests.sh.
 set -eu

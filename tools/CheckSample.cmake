@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the sample library and compares it byte for byte with the one
 # the repository ships.
 execute_process(COMMAND ${TOOL} ${DESCRIPTION} ${OUTPUT} RESULT_VARIABLE status)

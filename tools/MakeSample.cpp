@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zbl-mksample DESCRIPTION OUTPUT: writes the library a plain description
 // names (see SampleDescription.h).
 #include <fstream>

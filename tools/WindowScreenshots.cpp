@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: drives the real windows through the scenes the README shows
 // (a library loaded, the editor open over a row, a save under way) and saves
 // a picture of the screen for each. Run it under an X server, e.g. xvfb-run.

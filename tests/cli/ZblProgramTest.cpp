@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real zbl program on libraries built byte by byte in a temporary
 // directory.
 #include <gtest/gtest.h>

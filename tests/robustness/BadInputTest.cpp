@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged libraries loaded from memory: every prefix of a valid library and
 // every single-bit flip in its headers. Whatever the damage, the engine keeps
 // exactly the items whose bytes are all there, and nothing beyond them.

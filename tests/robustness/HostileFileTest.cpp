@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile files given as the library, through the file layer and through the
 // zbl program: each gives the outcome the user is told, and the engine never
 // holds more than the bytes that are there.

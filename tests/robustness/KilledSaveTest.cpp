@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zbl translate killed with SIGKILL while it writes a large library: the
 // target is the old file or the complete new one, never a mixture, and at
 // most a temporary file named after the target stays behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a save keeps of the file it replaces: the permission bits, and
 // symbolic links, which lead the save to the file they point to. After each
 // save the whole directory is compared with what the save was meant to leave.

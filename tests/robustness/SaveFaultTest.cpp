@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail, through SaveLibraryToFile and through zbl translate: each
 // reports the file and the reason, and leaves every file as it was, with no
 // temporary file beside it.

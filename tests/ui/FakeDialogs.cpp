@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeDialogs.h"
 
 std::optional<QString> TFakeDialogs::Execute(const TFileDialogSetup& aSetup, QWidget*) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures loading and saving against the raw file operations in the same
 // run, at several library sizes, and prints one table.
 //

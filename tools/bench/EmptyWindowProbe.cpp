@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program does: show an empty window and end as soon
 // as the event loop runs.
 #include <QApplication>

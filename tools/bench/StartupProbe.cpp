@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts like the program does, shows the main window and ends as soon as
 // the event loop runs: the benchmark times the whole process.
 #include <QApplication>
