@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ class TFileError : public std::runtime_error {
 
 /// Reads a whole regular file. Directories, FIFOs and devices are refused
 /// without being opened for reading, so none of them can block the caller.
-/// Throws TFileError.
+/// Throws TFileError, or std::bad_alloc when the file does not fit in memory.
 std::vector<std::uint8_t> readWholeFile(const std::string& aFile);
 
 /// Somewhere a save writes its bytes, in order.
@@ -42,9 +43,13 @@ class TMemorySink final : public TByteSink {
 };
 
 /// Writes a file atomically: the bytes go to a temporary file beside the
-/// target, in large blocks, and only Commit() puts it in the target's place.
-/// A writer destroyed without a successful Commit() removes the temporary file
-/// and leaves the target exactly as it was. Throws TFileError.
+/// target, in large blocks, and only Commit() puts it in the target's place,
+/// once every write and the sync to the disk have succeeded. A symbolic link
+/// is followed to the file it names; a target that exists but is not a
+/// regular file (a directory, a FIFO, a device) is refused before anything
+/// is written. A replaced file's permission bits are kept. A writer
+/// destroyed without a successful Commit() removes the temporary file and
+/// leaves the target exactly as it was. Throws TFileError.
 class TAtomicFileWriter final : public TByteSink {
  public:
   explicit TAtomicFileWriter(const std::string& aFile);
@@ -56,6 +61,31 @@ class TAtomicFileWriter final : public TByteSink {
   void Commit();
 
  private:
-  struct TImpl;
-  std::unique_ptr<TImpl> mImpl;
+  void WriteAll(const std::uint8_t* aData, std::size_t aSize);
+  void FlushBlock();
+  [[noreturn]] void Fail(const char* aOperation, int aError);
+  void Discard() noexcept;
+
+  std::string mFile;
+  /// The name that is replaced: mFile with its symbolic links followed.
+  std::string mTarget;
+  /// The temporary file's name once it has one; empty while it is unnamed.
+  std::string mTemporary;
+  int mDescriptor = -1;
+  std::vector<std::uint8_t> mBlock;
 };
+
+/// The system calls through which the file layer writes and puts a file in
+/// place. Tests replace one to make it fail as a full or failing disk does;
+/// everything else uses the system's own.
+struct TFileSystemCalls {
+  /// Opens a file without a name in aDirectory for writing, or fails with
+  /// errno set; the writer then makes a named temporary file instead.
+  int (*OpenUnnamed)(const char* aDirectory);
+  ssize_t (*Write)(int aDescriptor, const void* aData, std::size_t aSize);
+  int (*Sync)(int aDescriptor);
+  int (*Rename)(const char* aFrom, const char* aTo);
+};
+
+/// The calls in use, which a test may change and must put back.
+TFileSystemCalls& fileSystemCalls();

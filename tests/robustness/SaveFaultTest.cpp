@@ -3,9 +3,13 @@
 // reports the file and the reason, and leaves every file as it was, with no
 // temporary file beside it.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
@@ -57,6 +61,30 @@ const TPlaceCase kPlaces[] = {
      [](const TTempDir& d) {
        fs::create_symlink("missing/out.zbl", d.File("link"));
        return d.File("link");
+     }},
+    // Neither is opened: a FIFO without a reader would block the save.
+    {"TargetIsAFifo",
+     [](const TTempDir& d) {
+       EXPECT_EQ(mkfifo(d.File("pipe").c_str(), 0644), 0);
+       return d.File("pipe");
+     }},
+    {"LinkToAFifo",
+     [](const TTempDir& d) {
+       EXPECT_EQ(mkfifo(d.File("pipe").c_str(), 0644), 0);
+       fs::create_symlink("pipe", d.File("link"));
+       return d.File("link");
+     }},
+    {"TargetIsASocket",
+     [](const TTempDir& d) {
+       sockaddr_un address{};
+       address.sun_family = AF_UNIX;
+       const std::string path = d.File("socket");
+       EXPECT_LT(path.size(), sizeof address.sun_path);
+       std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+       const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+       EXPECT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+       close(listener);
+       return path;
      }},
 };
 
@@ -183,6 +211,119 @@ TEST_F(ExactLimitTest, LimitOfExactlyTheOutputSucceeds) {
   EXPECT_EQ(readFileBytes(Old), ExpectedKept);
   EXPECT_EQ(Dir.Entries(), (std::vector<std::string>{"in.zbl", "old.zbl"}));
 }
+
+/// A system call of the file layer that fails once, at its aAt-th use,
+/// with aError; the rest go to the system.
+enum class TCall { Write, Sync, Rename };
+
+struct TInjectedCase {
+  const char* Label;
+  TCall Call;
+  int At;
+  /// errno of the failure; 0 for a write that makes no progress.
+  int Error;
+  /// The reason the save reports; empty when the save must succeed anyway.
+  const char* Reason;
+};
+
+void PrintTo(const TInjectedCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+/// How the temporary file starts: without a name, or named when the system
+/// cannot make an unnamed one.
+enum class TTemporary { Unnamed, Named };
+
+struct TInjected {
+  TInjectedCase Case{};
+  int Uses = 0;
+  std::string Dir;
+  std::size_t EntriesWhileWriting = 0;
+};
+TInjected gInjected;
+
+bool failsNow(TCall aCall) {
+  if (gInjected.Case.Call != aCall || ++gInjected.Uses != gInjected.Case.At) return false;
+  errno = gInjected.Case.Error;
+  return true;
+}
+
+ssize_t injectedWrite(int aDescriptor, const void* aData, std::size_t aSize) {
+  gInjected.EntriesWhileWriting = static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(gInjected.Dir), fs::directory_iterator()));
+  if (failsNow(TCall::Write)) return gInjected.Case.Error == 0 ? 0 : -1;
+  // Short writes must be continued, not taken for the whole.
+  return write(aDescriptor, aData, aSize > 1000 ? aSize / 3 : aSize);
+}
+
+int injectedSync(int aDescriptor) { return failsNow(TCall::Sync) ? -1 : fsync(aDescriptor); }
+
+int injectedRename(const char* aFrom, const char* aTo) {
+  return failsNow(TCall::Rename) ? -1 : rename(aFrom, aTo);
+}
+
+int noUnnamedFiles(const char*) {
+  errno = EOPNOTSUPP;
+  return -1;
+}
+
+const TInjectedCase kInjected[] = {
+    {"SyncFails", TCall::Sync, 1, EIO, "Input/output error"},
+    {"SyncFindsTheDiskFull", TCall::Sync, 1, ENOSPC, "No space left on device"},
+    {"FirstWriteFindsTheDiskFull", TCall::Write, 1, ENOSPC, "No space left on device"},
+    {"LaterWriteFails", TCall::Write, 4, EIO, "Input/output error"},
+    {"WriteMakesNoProgress", TCall::Write, 2, 0, "No space left on device"},
+    {"RenameFails", TCall::Rename, 1, EXDEV, "Invalid cross-device link"},
+    {"InterruptedWriteGoesOn", TCall::Write, 1, EINTR, ""},
+    {"InterruptedLaterWriteGoesOn", TCall::Write, 3, EINTR, ""},
+};
+
+class InjectedFailureTest
+    : public TSaveFixture,
+      public testing::WithParamInterface<std::tuple<TTemporary, TInjectedCase>> {
+ protected:
+  void SetUp() override {
+    TSaveFixture::SetUp();
+    gInjected = TInjected{std::get<1>(GetParam()), 0, Dir.Path(), 0};
+    TFileSystemCalls& calls = fileSystemCalls();
+    calls.Write = injectedWrite;
+    calls.Sync = injectedSync;
+    calls.Rename = injectedRename;
+    if (std::get<0>(GetParam()) == TTemporary::Named) calls.OpenUnnamed = noUnnamedFiles;
+  }
+  void TearDown() override { fileSystemCalls() = mSystem; }
+
+  const TFileSystemCalls mSystem = fileSystemCalls();
+};
+
+TEST_P(InjectedFailureTest, FailureIsReportedAndKeepsTheOldFile) {
+  const auto [temporary, row] = GetParam();
+  const std::string reason = row.Reason;
+  if (reason.empty()) {
+    Engine.SaveLibraryToFile(Old, Translation());
+    EXPECT_EQ(readFileBytes(Old), Expected);
+    EXPECT_EQ(Dir.Entries(), (std::vector<std::string>{"in.zbl", "old.zbl"}));
+  } else {
+    try {
+      Engine.SaveLibraryToFile(Old, Translation());
+      ADD_FAILURE() << "the save succeeded";
+    } catch (const TFileError& e) {
+      EXPECT_EQ(e.File(), Old);
+      EXPECT_EQ(e.Reason(), reason);
+    }
+    ExpectDirectoryUnchanged();
+  }
+  // Only a named temporary file shows in the directory while it is written.
+  EXPECT_EQ(gInjected.EntriesWhileWriting, temporary == TTemporary::Named ? 3u : 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, InjectedFailureTest,
+                         testing::Combine(testing::Values(TTemporary::Unnamed, TTemporary::Named),
+                                          testing::ValuesIn(kInjected)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param) == TTemporary::Named
+                                                  ? "Named"
+                                                  : "Unnamed") +
+                                  std::get<1>(info.param).Label;
+                         });
 
 /// Where a progress reporter written for the test throws.
 enum class TStep { SetMaximum, Show, SetPosition, SetLabelText, RepaintBar, ProcessEvents };
