@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include <exception>
+#include <new>
 #include <string_view>
 
 #include "CommandLine.h"
@@ -21,6 +22,15 @@ int fail(std::ostream& aErr, std::string_view aFile, std::string_view aReason) {
   return kExitFailure;
 }
 
+constexpr const char* kNotEnoughMemory = "not enough memory";
+
+/// What lies after the last item, which no item holds and a save drops.
+std::string describeTrailingBytes(std::uint64_t aCount) {
+  return aCount == 1
+             ? "1 byte after the last item is not part of any item"
+             : std::to_string(aCount) + " bytes after the last item are not part of any item";
+}
+
 std::string describeLoad(const TLoadResult& aResult) {
   switch (aResult.Kind) {
     case TLoadResult::TKind::Loaded:
@@ -33,6 +43,8 @@ std::string describeLoad(const TLoadResult& aResult) {
       return "damaged: only " + std::to_string(aResult.ItemsRead) + " of " +
              std::to_string(aResult.ItemsDeclared) + " items could be read (" + aResult.Damage +
              ")";
+    case TLoadResult::TKind::OutOfMemory:
+      return std::string(kNotEnoughMemory) + " to load it";
   }
   return {};
 }
@@ -63,8 +75,7 @@ void listMap(const TVectorEngine& aEngine, std::ostream& aOut) {
 int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr) {
   TVectorEngine engine;
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
-  if (loaded.Kind == TLoadResult::TKind::CannotOpen ||
-      loaded.Kind == TLoadResult::TKind::NotALibrary)
+  if (loaded.Kind != TLoadResult::TKind::Loaded && loaded.Kind != TLoadResult::TKind::Damaged)
     return fail(aErr, aLine.In, describeLoad(loaded));
 
   switch (aLine.Command) {
@@ -81,6 +92,11 @@ int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr
   aOut.flush();
   if (!aOut) return fail(aErr, "standard output", "cannot write");
   if (loaded.Kind == TLoadResult::TKind::Damaged) return fail(aErr, aLine.In, describeLoad(loaded));
+  // The listing is whole; the bytes it cannot show are worth a word.
+  if (loaded.TrailingBytes > 0)
+    aErr << "zbl: " << aLine.In << ": warning: " << describeTrailingBytes(loaded.TrailingBytes)
+         << '\n'
+         << std::flush;
   return kExitSuccess;
 }
 
@@ -93,6 +109,11 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
   TVectorEngine engine;
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
   if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
+  // A translation writes the items only; it refuses to lose bytes silently,
+  // as it refuses a damaged library.
+  if (loaded.TrailingBytes > 0)
+    return fail(aErr, aLine.In,
+                describeTrailingBytes(loaded.TrailingBytes) + "; translate would drop them");
 
   TCategoryMap map = TCategoryMap::Identity(engine);
   std::vector<TMapWarning> warnings;
@@ -102,6 +123,8 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
       bytes = readWholeFile(*aLine.MapFile);
     } catch (const TFileError& e) {
       return fail(aErr, *aLine.MapFile, "cannot open: " + e.Reason());
+    } catch (const std::bad_alloc&) {
+      return fail(aErr, *aLine.MapFile, std::string(kNotEnoughMemory) + " to load it");
     }
     const TMapParse parsed =
         parseMapFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
@@ -130,6 +153,9 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
   } catch (const TFileError& e) {
     progress.EndLine();
     return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+  } catch (const std::bad_alloc&) {
+    progress.EndLine();
+    return fail(aErr, aLine.Out, std::string("cannot save: ") + kNotEnoughMemory);
   }
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
@@ -153,9 +179,11 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
     if (line->Command == TCommandLine::TCommand::Translate)
       return runTranslate(*line, aErr, aErrIsTerminal);
     return runListing(*line, aOut, aErr);
-  } catch (const std::exception& e) {
+  } catch (const std::bad_alloc&) {
     // Nothing above is expected to throw but memory running out; name the
     // file all the same.
+    return fail(aErr, line->In, kNotEnoughMemory);
+  } catch (const std::exception& e) {
     return fail(aErr, line->In, e.what());
   }
 }

@@ -86,7 +86,12 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
   } catch (const TFileError& e) {
     return cannotOpen(e.Reason());
   } catch (const std::bad_alloc&) {
-    return cannotOpen("Not enough memory to read the file");
+    // Part of a library would pass for all of it; keep none, and give the
+    // memory back.
+    ClearLibrary();
+    TLoadResult result;
+    result.Kind = TLoadResult::TKind::OutOfMemory;
+    return result;
   } catch (const std::exception& e) {
     return cannotOpen(e.what());
   }
@@ -159,7 +164,10 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
     mItemCategory.push_back(static_cast<std::uint32_t>(entry));
   }
   result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
-  if (result.ItemsRead < result.ItemsDeclared) result.Kind = TLoadResult::TKind::Damaged;
+  if (result.ItemsRead < result.ItemsDeclared)
+    result.Kind = TLoadResult::TKind::Damaged;
+  else
+    result.TrailingBytes = mBuffer.size() - position;
   return result;
 }
 

@@ -53,6 +53,7 @@ struct TLoadResult {
     CannotOpen,   ///< the file could not be opened or read; see Reason
     NotALibrary,  ///< too short for a header, or a wrong signature or version
     Damaged,      ///< the items before ItemsRead were read, then one failed
+    OutOfMemory,  ///< the file or its items did not fit in memory; nothing is loaded
   };
   TKind Kind = TKind::Loaded;
   /// The system's reason when the file could not be opened or read.
@@ -61,6 +62,9 @@ struct TLoadResult {
   std::string Damage;
   std::int64_t ItemsRead = 0;
   std::int64_t ItemsDeclared = 0;
+  /// For Loaded: the bytes after the last declared item. No item holds them,
+  /// so a save does not write them.
+  std::uint64_t TrailingBytes = 0;
 };
 
 /// One library in memory: the items in file order, their names and the
@@ -73,7 +77,8 @@ class TVectorEngine {
   TVectorEngine& operator=(const TVectorEngine&) = delete;
 
   /// Reads the whole file into memory and loads it. Never throws: every
-  /// failure is caught and described by the result.
+  /// failure is caught and described by the result. When memory runs out the
+  /// engine is left empty.
   TLoadResult LoadLibraryFromFile(const std::string& aFile);
 
   /// Loads a library from an in-memory copy of a file. A buffer that is not

@@ -57,6 +57,7 @@ std::vector<std::uint8_t> buildSampleLibrary(const TSampleLibrary& aLibrary) {
     appendInt64(out, item.DeclaredSize.value_or(static_cast<std::int64_t>(bytes.size())));
     out.insert(out.end(), bytes.begin(), bytes.end());
   }
+  out.insert(out.end(), aLibrary.Trailing.begin(), aLibrary.Trailing.end());
   return out;
 }
 

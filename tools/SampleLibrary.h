@@ -33,6 +33,8 @@ struct TSampleLibrary {
   /// Defaults to the number of items.
   std::optional<std::int32_t> ObjectCount;
   std::uint8_t SignatureLength = 6;
+  /// Bytes after the last item record, which belong to no item.
+  std::vector<std::uint8_t> Trailing;
 };
 
 /// The 192-byte header of one item followed by its body.

@@ -6,8 +6,17 @@
 std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString& aFile) {
   const QString file = QDir::toNativeSeparators(aFile);
   switch (aResult.Kind) {
-    case TLoadResult::TKind::Loaded:
-      return std::nullopt;
+    case TLoadResult::TKind::Loaded: {
+      if (aResult.TrailingBytes == 0) return std::nullopt;
+      const bool one = aResult.TrailingBytes == 1;
+      return QStringLiteral(
+                 "The library \"%1\" ends with %2 that no item holds. A save will not "
+                 "keep %3.")
+          .arg(file,
+               one ? QStringLiteral("1 byte")
+                   : QStringLiteral("%1 bytes").arg(aResult.TrailingBytes),
+               one ? QStringLiteral("it") : QStringLiteral("them"));
+    }
     case TLoadResult::TKind::CannotOpen:
       return QStringLiteral("The file \"%1\" could not be opened: %2.")
           .arg(file, QString::fromStdString(aResult.Reason));
@@ -22,6 +31,8 @@ std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString
         text += QStringLiteral("\n\n%1").arg(QString::fromStdString(aResult.Damage));
       return text;
     }
+    case TLoadResult::TKind::OutOfMemory:
+      return QStringLiteral("There is not enough memory to load the library \"%1\".").arg(file);
   }
   return std::nullopt;
 }

@@ -23,6 +23,7 @@
 #include "LoaderSaver.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
+#include "SaveMessages.h"
 #include "WindowFont.h"
 
 namespace {
@@ -225,10 +226,8 @@ void TMainform::SaveTo(const QString& aFile) {
     if (Progressform) reporter.emplace(*Progressform);
     try {
       mEngine->SaveLibraryToFile(aFile.toStdString(), map, reporter ? &*reporter : nullptr);
-    } catch (const std::exception& e) {
-      failure = QString::fromStdString(e.what());
     } catch (...) {
-      failure = QStringLiteral("The library could not be saved to \"%1\".").arg(aFile);
+      failure = SaveFailureText(std::current_exception(), aFile);
     }
   }
   if (failure) {

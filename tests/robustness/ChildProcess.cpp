@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -16,6 +17,17 @@ void applyLimits(const TChildLimits& aLimits) {
     signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{*aLimits.FileSize, *aLimits.FileSize};
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(126);
+  }
+  if (aLimits.AddressSpaceHeadroom) {
+    // The first field of statm is the size of everything mapped, in pages.
+    unsigned long pages = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm || std::fscanf(statm, "%lu", &pages) != 1) _exit(126);
+    std::fclose(statm);
+    const rlim_t bytes =
+        pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + *aLimits.AddressSpaceHeadroom;
+    const rlimit limit{bytes, bytes};
+    if (setrlimit(RLIMIT_AS, &limit) != 0) _exit(126);
   }
 }
 

@@ -22,7 +22,10 @@ struct TChildResult {
 struct TChildLimits {
   /// RLIMIT_FSIZE in bytes, with SIGXFSZ ignored, so that a write past it
   /// fails with EFBIG instead of killing the child.
-  std::optional<rlim_t> FileSize;
+  std::optional<rlim_t> FileSize{};
+  /// RLIMIT_AS set this many bytes above what the child has mapped when it
+  /// starts, so that a larger allocation fails.
+  std::optional<rlim_t> AddressSpaceHeadroom{};
 };
 
 /// Runs aBody in a forked child (its return value is the exit status) and

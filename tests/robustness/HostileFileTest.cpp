@@ -50,6 +50,12 @@ std::vector<std::uint8_t> withSecondItemSize(std::int64_t aSize) {
   return buildSampleLibrary(lib);
 }
 
+std::vector<std::uint8_t> withTrailing(std::vector<std::uint8_t> aTrailing) {
+  TSampleLibrary lib = threeItems();
+  lib.Trailing = std::move(aTrailing);
+  return buildSampleLibrary(lib);
+}
+
 std::vector<std::uint8_t> firstBytes(std::size_t aCount) {
   std::vector<std::uint8_t> bytes = buildSampleLibrary(threeItems());
   bytes.resize(aCount);
@@ -65,7 +71,8 @@ struct THostileCase {
   TKind Kind;
   std::int64_t ItemsRead;
   std::int64_t ItemsDeclared;
-  /// What zbl reports after "zbl: FILE: ", or empty when it succeeds.
+  /// What zbl reports after "zbl: FILE: ", or empty when it succeeds; a
+  /// warning does not make it fail.
   const char* Message;
 };
 
@@ -123,6 +130,9 @@ TEST_P(HostileFileTest, OutcomeIsWhatTheUserIsTold) {
   if (message.empty()) {
     EXPECT_EQ(zbl.ExitCode, 0) << zbl.Err;
     EXPECT_EQ(zbl.Err, "");
+  } else if (message.starts_with("warning: ")) {
+    EXPECT_EQ(zbl.ExitCode, 0) << zbl.Err;
+    EXPECT_EQ(zbl.Err, "zbl: " + path + ": " + message + "\n");
   } else {
     EXPECT_EQ(zbl.ExitCode, 1);
     EXPECT_EQ(zbl.Err.rfind("zbl: " + path + ": " + message, 0), 0u) << zbl.Err;
@@ -132,17 +142,21 @@ TEST_P(HostileFileTest, OutcomeIsWhatTheUserIsTold) {
 
 constexpr const char* kNotALibrary = "not a library";
 constexpr const char* kCannotOpen = "cannot open: ";
+// The three items' records when the header counts none of them.
+constexpr const char* kThreeRecordsTrailing =
+    "warning: 630 bytes after the last item are not part of any item";
 
 INSTANTIATE_TEST_SUITE_P(
     ObjectCount, HostileFileTest,
-    testing::Values(
-        THostileCase{"Zero", [] { return withObjectCount(0); }, nullptr, TKind::Loaded, 0, 0, ""},
-        THostileCase{"MinusOne", [] { return withObjectCount(-1); }, nullptr, TKind::Loaded, 0, 0,
-                     ""},
-        THostileCase{"Largest", [] { return withObjectCount(INT32_MAX); }, nullptr, TKind::Damaged,
-                     3, INT32_MAX, "damaged: only 3 of 2147483647 items could be read"},
-        THostileCase{"Smallest", [] { return withObjectCount(INT32_MIN); }, nullptr, TKind::Loaded,
-                     0, 0, ""}),
+    testing::Values(THostileCase{"Zero", [] { return withObjectCount(0); }, nullptr, TKind::Loaded,
+                                 0, 0, kThreeRecordsTrailing},
+                    THostileCase{"MinusOne", [] { return withObjectCount(-1); }, nullptr,
+                                 TKind::Loaded, 0, 0, kThreeRecordsTrailing},
+                    THostileCase{"Largest", [] { return withObjectCount(INT32_MAX); }, nullptr,
+                                 TKind::Damaged, 3, INT32_MAX,
+                                 "damaged: only 3 of 2147483647 items could be read"},
+                    THostileCase{"Smallest", [] { return withObjectCount(INT32_MIN); }, nullptr,
+                                 TKind::Loaded, 0, 0, kThreeRecordsTrailing}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,8 +184,29 @@ INSTANTIATE_TEST_SUITE_P(
                                  TKind::NotALibrary, 0, 0, kNotALibrary},
                     THostileCase{"HeaderOfThreeItemsAlone", [] { return firstBytes(24); }, nullptr,
                                  TKind::Damaged, 0, 3, "damaged: only 0 of 3 items could be read"},
-                    THostileCase{"HeaderOfNoItems", [] { return withObjectCount(0); }, nullptr,
+                    THostileCase{"HeaderOfNoItems",
+                                 [] { return buildSampleLibrary(TSampleLibrary{}); }, nullptr,
                                  TKind::Loaded, 0, 0, ""}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+INSTANTIATE_TEST_SUITE_P(
+    AfterTheLastItem, HostileFileTest,
+    testing::Values(
+        THostileCase{"OneByte", [] { return withTrailing({0}); }, nullptr, TKind::Loaded, 3, 3,
+                     "warning: 1 byte after the last item is not part of any item"},
+        THostileCase{"SizeOfARecordThatIsNotCounted",
+                     [] { return withTrailing(std::vector<std::uint8_t>(200, 0x5a)); }, nullptr,
+                     TKind::Loaded, 3, 3,
+                     "warning: 200 bytes after the last item are not part of any item"},
+        THostileCase{"SecondLibrary",
+                     [] {
+                       std::vector<std::uint8_t> twice = withObjectCount(3);
+                       const std::vector<std::uint8_t> once = twice;
+                       twice.insert(twice.end(), once.begin(), once.end());
+                       return twice;
+                     },
+                     nullptr, TKind::Loaded, 3, 3,
+                     "warning: 654 bytes after the last item are not part of any item"}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -240,5 +275,56 @@ INSTANTIATE_TEST_SUITE_P(
                     TLengthCase{"Remarks51", false, 51}, TLengthCase{"Remarks101", false, 101},
                     TLengthCase{"Remarks176", false, 176}, TLengthCase{"Remarks255", false, 255}),
     [](const auto& info) { return std::string(info.param.Label); });
+
+// A sanitizer reserves more address space than any limit here allows, and
+// ends the process instead of letting an allocation fail.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAllocationsCanFail = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAllocationsCanFail = false;
+#else
+constexpr bool kAllocationsCanFail = true;
+#endif
+#else
+constexpr bool kAllocationsCanFail = true;
+#endif
+
+enum class TLoader { Engine, Program };
+
+class OutOfMemoryTest : public testing::TestWithParam<TLoader> {};
+
+// A library larger than the memory the process may take: the load says so,
+// and keeps nothing.
+TEST_P(OutOfMemoryTest, LoadLargerThanMemorySaysSo) {
+  if (!kAllocationsCanFail) GTEST_SKIP() << "allocations cannot fail under a sanitizer";
+  TTempDir dir;
+  const std::string path = dir.File("large.zbl");
+  writeBytesToFile(path, buildSampleLibrary(threeItems()));
+  // Sparse: it takes no room on the disk.
+  ASSERT_EQ(truncate(path.c_str(), off_t{1} << 31), 0);
+  const TChildLimits limits{std::nullopt, rlim_t{256} << 20};
+
+  if (GetParam() == TLoader::Engine) {
+    const TChildResult run = runInChild(
+        [&] {
+          TVectorEngine engine;
+          const TLoadResult result = engine.LoadLibraryFromFile(path);
+          return result.Kind == TKind::OutOfMemory && engine.ItemCount() == 0 ? 0 : 1;
+        },
+        limits);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  } else {
+    const TChildResult run = runProgram(ZBL_PROGRAM, {"categories", path}, limits);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "zbl: " + path + ": not enough memory to load it\n");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, OutOfMemoryTest, testing::Values(TLoader::Engine, TLoader::Program),
+                         [](const auto& info) {
+                           return std::string(info.param == TLoader::Engine ? "LoadLibraryFromFile"
+                                                                            : "ZblCategories");
+                         });
 
 }  // namespace

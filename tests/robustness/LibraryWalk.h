@@ -20,6 +20,8 @@ struct TExpectedLoad {
   TLoadResult::TKind Kind = TLoadResult::TKind::NotALibrary;
   std::int64_t Declared = 0;
   std::vector<TItemSpan> Items;
+  /// When every declared item is there: the bytes after the last one.
+  std::uint64_t Trailing = 0;
 };
 
 inline std::int64_t littleEndian(const std::uint8_t* aBytes, int aWidth) {
@@ -50,5 +52,6 @@ inline TExpectedLoad walkLibrary(const std::vector<std::uint8_t>& aBytes) {
   expected.Kind = static_cast<std::int64_t>(expected.Items.size()) == expected.Declared
                       ? TLoadResult::TKind::Loaded
                       : TLoadResult::TKind::Damaged;
+  if (expected.Kind == TLoadResult::TKind::Loaded) expected.Trailing = aBytes.size() - at;
   return expected;
 }

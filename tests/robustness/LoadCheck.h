@@ -31,6 +31,7 @@ inline void expectLoadedAsWalked(const TVectorEngine& aEngine, const TLoadResult
     return;
   }
   EXPECT_EQ(aResult.ItemsDeclared, expected.Declared);
+  EXPECT_EQ(aResult.TrailingBytes, expected.Trailing);
   ASSERT_EQ(aResult.ItemsRead, static_cast<std::int64_t>(expected.Items.size()));
   ASSERT_EQ(aEngine.ItemCount(), expected.Items.size());
   ASSERT_EQ(aEngine.Names().size(), expected.Items.size());

@@ -7,8 +7,12 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
 #include "FileLayer.h"
 #include "LoaderSaver.h"
@@ -208,6 +212,9 @@ class MainformTest : public QObject {
                                    << "is not a Zembrel library" << QStringList{};
     QTest::newRow("damaged") << "damaged"
                              << "2 of 3 items" << QStringList{"A", "B"};
+    QTest::newRow("bytes after the last item")
+        << "trailing"
+        << "ends with 3 bytes that no item holds" << QStringList{"A", "B", "C"};
   }
   void LoadFailuresAreShown() {
     QFETCH(QString, kind);
@@ -220,6 +227,7 @@ class MainformTest : public QObject {
     if (kind == "signature") library.SignatureLength = 7;
     if (kind == "version") library.FileVersion = 2;
     if (kind == "damaged") library.Items[2].DeclaredSize = 100000;
+    if (kind == "trailing") library.Trailing = {1, 2, 3};
     QString file = WriteLibrary(mDir->path(), "new.zbl", library);
     if (kind == "missing") file = QDir(mDir->path()).filePath("absent.zbl");
     mFixture->Load(file);
@@ -303,11 +311,35 @@ class MainformTest : public QObject {
 
   void FailedSaveSaysWhyAndKeepsTheFile_data() {
     QTest::addColumn<QString>("target");
-    QTest::newRow("missing folder") << "absent/out.zbl";
-    QTest::newRow("folder in the way") << "folder.zbl";
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("words");
+    // The system's reasons in the words of the locale the application runs in.
+    const auto reason = [](int aError) { return QString::fromLocal8Bit(std::strerror(aError)); };
+    QTest::newRow("missing folder") << "absent/out.zbl"
+                                    << "" << reason(ENOENT);
+    QTest::newRow("folder in the way") << "folder.zbl"
+                                       << "" << reason(EISDIR);
+    QTest::newRow("sync fails") << "out.zbl"
+                                << "sync" << reason(EIO);
+    QTest::newRow("memory runs out") << "out.zbl"
+                                     << "memory"
+                                     << "not enough memory";
   }
   void FailedSaveSaysWhyAndKeepsTheFile() {
     QFETCH(QString, target);
+    QFETCH(QString, failure);
+    QFETCH(QString, words);
+    const TFileSystemCalls system = fileSystemCalls();
+    if (failure == "sync")
+      fileSystemCalls().Sync = [](int) {
+        errno = EIO;
+        return -1;
+      };
+    if (failure == "memory")
+      fileSystemCalls().Write = [](int, const void*, std::size_t) -> ssize_t {
+        throw std::bad_alloc();
+      };
+    const auto restore = qScopeGuard([&] { fileSystemCalls() = system; });
     TMainform& form = *mFixture->Form;
     QVERIFY(QDir(mDir->path()).mkdir("folder.zbl"));
     mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A"})));
@@ -321,6 +353,7 @@ class MainformTest : public QObject {
     const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
     QCOMPARE(message.Kind, QStringLiteral("critical"));
     QVERIFY2(message.Text.contains(out), qPrintable(message.Text));
+    QVERIFY2(message.Text.contains(words), qPrintable(message.Text));
     QVERIFY(!progress.isVisible());
     QVERIFY(!form.IsSaving());
     QVERIFY(!QFileInfo(out).isFile());

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SaveMessages.h"
+
+#include <QDir>
+#include <new>
+
+QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
+  const QString file = QDir::toNativeSeparators(aFile);
+  try {
+    std::rethrow_exception(aFailure);
+  } catch (const std::bad_alloc&) {
+    return QStringLiteral(
+               "There is not enough memory to save the library to \"%1\". The file was left as "
+               "it was.")
+        .arg(file);
+  } catch (const std::exception& e) {
+    return QString::fromStdString(e.what());
+  } catch (...) {
+  }
+  return QStringLiteral("The library could not be saved to \"%1\".").arg(file);
+}

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <exception>
+
+/// The message for a save to aFile that ended with aFailure: a file error's
+/// own words (the file and the system's reason), or plain words for memory
+/// running out and for anything else.
+QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile);
