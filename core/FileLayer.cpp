@@ -75,13 +75,14 @@ std::string randomSuffix() {
   return suffix;
 }
 
-/// Tries names beside aTarget until aMake(name) succeeds or fails for another
-/// reason than the name being taken. Returns the name, with errno set on
-/// failure (then the name is empty).
+/// Tries short names in aDirectory until aMake(name) succeeds or fails for
+/// another reason than the name being taken. Short, so that a target whose
+/// name is as long as the system allows can still be replaced. Returns the
+/// name, or an empty one with errno set.
 template <typename TMake>
-std::string claimTemporaryName(const std::string& aTarget, TMake aMake) {
+std::string claimTemporaryName(const std::string& aDirectory, TMake aMake) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = aTarget + "." + randomSuffix();
+    std::string name = aDirectory + "/.zbl-" + randomSuffix();
     if (aMake(name)) return name;
     if (errno != EEXIST) return {};
   }
@@ -107,56 +108,37 @@ TFileError::TFileError(std::string aOperation, std::string aFile, std::string aR
       mReason(std::move(aReason)) {}
 
 TFileSystemCalls& fileSystemCalls() {
-  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, ::rename};
+  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, ::rename, ::unlink};
   return calls;
 }
 
 std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
-  // Opening a FIFO or a device for reading may block, never end or have an
-  // effect of its own; look before opening.
-  struct stat info {};
-  if (::stat(aFile.c_str(), &info) != 0) throwSystemError("cannot open", aFile, errno);
-  requireRegularFile(info, "cannot open", aFile);
-
-  // Non-blocking and checked again once open, in case something else took
-  // the name in between.
+  // Non-blocking, so that a FIFO (even one put there after the name was
+  // chosen) cannot hold the caller; what was opened is checked, not the name.
   const int descriptor = ::open(aFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (descriptor < 0) throwSystemError("cannot open", aFile, errno);
   struct TCloser {
     int Descriptor;
     ~TCloser() { closeDescriptor(Descriptor); }
   } closer{descriptor};
+  struct stat info {};
   if (::fstat(descriptor, &info) != 0) throwSystemError("cannot open", aFile, errno);
   requireRegularFile(info, "cannot open", aFile);
 
+  // Exactly the size the file has now: a file that reports 0 bytes and keeps
+  // giving more, or one being appended to, cannot make the read grow.
   std::vector<std::uint8_t> bytes;
   if (static_cast<std::uintmax_t>(info.st_size) > bytes.max_size()) throw std::bad_alloc();
   bytes.resize(static_cast<std::size_t>(info.st_size));
   std::size_t filled = 0;
-  const auto readInto = [&](std::uint8_t* aTarget, std::size_t aSize) {
-    ssize_t got = 0;
-    while ((got = ::read(descriptor, aTarget, aSize)) < 0 && errno == EINTR) {
-    }
+  while (filled < bytes.size()) {
+    const ssize_t got = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
     if (got < 0) throwSystemError("cannot read", aFile, errno);
-    return static_cast<std::size_t>(got);
-  };
-  for (;;) {
-    if (filled < bytes.size()) {
-      const std::size_t got = readInto(bytes.data() + filled, bytes.size() - filled);
-      if (got == 0) break;
-      filled += got;
-      continue;
-    }
-    // The file may have grown since its size was taken: look for more
-    // without doubling a buffer that is usually already exact.
-    std::uint8_t probe[64 * 1024];
-    const std::size_t got = readInto(probe, sizeof probe);
-    if (got == 0) break;
-    bytes.insert(bytes.end(), probe, probe + got);
-    filled += got;
+    if (got == 0) break;  // it shrank meanwhile
+    filled += static_cast<std::size_t>(got);
   }
   bytes.resize(filled);
-  bytes.shrink_to_fit();
   return bytes;
 }
 
@@ -166,18 +148,19 @@ void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
 
 TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
   if (aFile.empty()) throwSystemError("cannot create", aFile, ENOENT);
-  mTarget = followLinks(aFile);
-
+  // The system follows every link here, /dev/stdout's included, and refuses
+  // a loop. Replacing a FIFO or a device by a regular file would break
+  // whatever uses it, and writing into one would not be atomic.
   struct stat existing {};
-  const bool replacing = ::stat(mTarget.c_str(), &existing) == 0;
+  const bool replacing = ::stat(aFile.c_str(), &existing) == 0;
   if (!replacing && errno != ENOENT) throwSystemError("cannot create", aFile, errno);
-  // Replacing a FIFO or a device by a regular file would break whatever
-  // uses it; writing into it would not be atomic.
   if (replacing) requireRegularFile(existing, "cannot create", aFile);
+  mTarget = followLinks(aFile);
+  const std::string directory = directoryOf(mTarget);
 
-  mDescriptor = fileSystemCalls().OpenUnnamed(directoryOf(mTarget).c_str());
+  mDescriptor = fileSystemCalls().OpenUnnamed(directory.c_str());
   if (mDescriptor < 0) {
-    mTemporary = claimTemporaryName(mTarget, [this](const std::string& aName) {
+    mTemporary = claimTemporaryName(directory, [this](const std::string& aName) {
       mDescriptor = ::open(aName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       return mDescriptor >= 0;
     });
@@ -197,16 +180,23 @@ TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
 
 TAtomicFileWriter::~TAtomicFileWriter() { Discard(); }
 
-void TAtomicFileWriter::Discard() noexcept {
+std::string TAtomicFileWriter::Discard() noexcept {
   closeDescriptor(mDescriptor);
   mDescriptor = -1;
-  if (!mTemporary.empty()) ::unlink(mTemporary.c_str());
+  std::string left;
+  if (!mTemporary.empty() && fileSystemCalls().Unlink(mTemporary.c_str()) != 0)
+    left = std::move(mTemporary);
   mTemporary.clear();
+  return left;
 }
 
 void TAtomicFileWriter::Fail(const char* aOperation, int aError) {
-  Discard();
-  throwSystemError(aOperation, mFile, aError);
+  std::string reason = std::strerror(aError);
+  // Say what is left behind when not even the removal works (a directory
+  // where names can be added but not taken away).
+  if (const std::string left = Discard(); !left.empty())
+    reason += "; the temporary file '" + left + "' could not be removed";
+  throw TFileError(aOperation, mFile, reason);
 }
 
 void TAtomicFileWriter::WriteAll(const std::uint8_t* aData, std::size_t aSize) {
@@ -244,7 +234,7 @@ void TAtomicFileWriter::Commit() {
   if (fileSystemCalls().Sync(mDescriptor) != 0) Fail("cannot write", errno);
   if (mTemporary.empty()) {
     const std::string unnamed = "/proc/self/fd/" + std::to_string(mDescriptor);
-    mTemporary = claimTemporaryName(mTarget, [&unnamed](const std::string& aName) {
+    mTemporary = claimTemporaryName(directoryOf(mTarget), [&unnamed](const std::string& aName) {
       return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, aName.c_str(), AT_SYMLINK_FOLLOW) == 0;
     });
     if (mTemporary.empty()) Fail("cannot write", errno);

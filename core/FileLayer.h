@@ -23,9 +23,10 @@ class TFileError : public std::runtime_error {
   std::string mReason;
 };
 
-/// Reads a whole regular file. Directories, FIFOs and devices are refused
-/// without being opened for reading, so none of them can block the caller.
-/// Throws TFileError, or std::bad_alloc when the file does not fit in memory.
+/// Reads a whole regular file, exactly the size it has when opened. It is
+/// opened without blocking and checked: directories, FIFOs and devices are
+/// refused. Throws TFileError, or std::bad_alloc when the file does not fit
+/// in memory.
 std::vector<std::uint8_t> readWholeFile(const std::string& aFile);
 
 /// Somewhere a save writes its bytes, in order.
@@ -64,7 +65,9 @@ class TAtomicFileWriter final : public TByteSink {
   void WriteAll(const std::uint8_t* aData, std::size_t aSize);
   void FlushBlock();
   [[noreturn]] void Fail(const char* aOperation, int aError);
-  void Discard() noexcept;
+  /// Closes and removes the temporary file; returns its name when it could
+  /// not be removed.
+  std::string Discard() noexcept;
 
   std::string mFile;
   /// The name that is replaced: mFile with its symbolic links followed.
@@ -85,6 +88,7 @@ struct TFileSystemCalls {
   ssize_t (*Write)(int aDescriptor, const void* aData, std::size_t aSize);
   int (*Sync)(int aDescriptor);
   int (*Rename)(const char* aFrom, const char* aTo);
+  int (*Unlink)(const char* aName);
 };
 
 /// The calls in use, which a test may change and must put back.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // zbl translate killed with SIGKILL while it writes a large library: the
 // target is the old file or the complete new one, never a mixture, and at
-// most a temporary file named after the target stays behind.
+// most a temporary file (.zbl- and six letters or digits) stays behind.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -115,7 +115,7 @@ TEST_P(KilledSaveTest, TargetIsTheOldFileOrTheWholeNewOne) {
   }
 
   TDirSnapshot after = snapshotDir(dir.Path());
-  const std::regex strayName(R"(out\.zbl\.[A-Za-z0-9]{6})");
+  const std::regex strayName(R"(\.zbl-[A-Za-z0-9]{6})");
   for (auto it = after.begin(); it != after.end();) {
     if (std::regex_match(it->first, strayName))
       it = after.erase(it);

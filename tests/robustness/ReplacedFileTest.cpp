@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 
+#include "ChildProcess.h"
 #include "FileLayer.h"
 #include "SampleLibrary.h"
 #include "SaveFixture.h"
@@ -156,5 +157,55 @@ TEST_F(HardLinkTest, OtherNamesKeepTheOldBytes) {
   EXPECT_EQ(snapshotDir(Dir.Path()), expected);
   EXPECT_EQ(info.st_nlink, 1u);
 }
+
+/// A name the save is given as bytes, with no conversion on the way; Relative
+/// names are given from inside the directory. Next is a file that must stay
+/// as it is, where a converted name would land.
+struct TNameCase {
+  const char* Label;
+  std::string Name;
+  bool Relative;
+  std::string Next;
+};
+
+void PrintTo(const TNameCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+class NameTest : public TSaveFixture, public testing::WithParamInterface<TNameCase> {};
+
+TEST_P(NameTest, FileOfThatNameIsReplacedAndReadBack) {
+  const TNameCase& row = GetParam();
+  writeBytesToFile(Dir.File(row.Name), {1, 2, 3});
+  ASSERT_EQ(chmod(Dir.File(row.Name).c_str(), 0640), 0);
+  if (!row.Next.empty()) writeBytesToFile(Dir.File(row.Next), {4, 5, 6});
+  Before = snapshotDir(Dir.Path());
+  const std::string given = row.Relative ? row.Name : Dir.File(row.Name);
+  const fs::path home = fs::current_path();
+  if (row.Relative) fs::current_path(Dir.Path());
+
+  Engine.SaveLibraryToFile(given, Translation());
+  TVectorEngine reloaded;
+  const TLoadResult result = reloaded.LoadLibraryFromFile(given);
+  fs::current_path(home);
+  EXPECT_EQ(result.Kind, TLoadResult::TKind::Loaded);
+  EXPECT_EQ(reloaded.ItemCount(), Engine.ItemCount());
+  TDirSnapshot expected = Before;
+  expected[row.Name] = fileEntry(asText(Expected), 0640);
+  EXPECT_EQ(snapshotDir(Dir.Path()), expected);
+
+  if (row.Relative) return;
+  const TChildResult run = runProgram(ZBL_PROGRAM, {"translate", In, given});
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  expected[row.Name] = fileEntry(asText(ExpectedKept), 0640);
+  EXPECT_EQ(snapshotDir(Dir.Path()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NameTest,
+    testing::Values(TNameCase{"NotUtf8", "out\xFE.zbl", false, "out\xEF\xBF\xBD.zbl"},
+                    TNameCase{"LeadingColon", ":lib.zbl", true, "lib.zbl"},
+                    // As long as a name may be: no room for a suffix.
+                    TNameCase{"LongestName", std::string(251, 'n') + ".zbl", false, ""},
+                    TNameCase{"NewlineAndTab", "two\nlines\t.zbl", false, ""}),
+    [](const auto& info) { return std::string(info.param.Label); });
 
 }  // namespace

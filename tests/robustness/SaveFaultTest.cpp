@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -34,7 +35,8 @@ std::string saverName(TSaver aSaver) {
 
 void PrintTo(TSaver aSaver, std::ostream* aOut) { *aOut << saverName(aSaver); }
 
-/// A place a save cannot write, made in the directory; returns the target.
+/// A place a save cannot write, made in the directory; returns the target,
+/// or nothing when the system does not let the test make it.
 struct TPlaceCase {
   const char* Label;
   std::string (*Make)(const TTempDir& aDir);
@@ -74,6 +76,18 @@ const TPlaceCase kPlaces[] = {
        fs::create_symlink("pipe", d.File("link"));
        return d.File("link");
      }},
+    // The device /dev/null is; where devices cannot be made, the row is skipped.
+    {"TargetIsADevice",
+     [](const TTempDir& d) {
+       const std::string path = d.File("null");
+       return mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? path : std::string();
+     }},
+    {"LoopOfLinks",
+     [](const TTempDir& d) {
+       fs::create_symlink("second", d.File("first"));
+       fs::create_symlink("first", d.File("second"));
+       return d.File("first");
+     }},
     {"TargetIsASocket",
      [](const TTempDir& d) {
        sockaddr_un address{};
@@ -106,6 +120,7 @@ class UnwritablePlaceTest : public TSaveFixture,
 TEST_P(UnwritablePlaceTest, FailsNamingTheFileAndChangesNothing) {
   const auto [saver, place] = GetParam();
   const std::string target = place.Make(Dir);
+  if (target.empty()) GTEST_SKIP() << "this system does not let the test make it";
   Before = snapshotDir(Dir.Path());
   if (saver == TSaver::Engine) {
     try {
@@ -224,6 +239,8 @@ struct TInjectedCase {
   int Error;
   /// The reason the save reports; empty when the save must succeed anyway.
   const char* Reason;
+  /// The temporary file cannot be removed either, and is named.
+  bool RemovalFails = false;
 };
 
 void PrintTo(const TInjectedCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
@@ -260,6 +277,12 @@ int injectedRename(const char* aFrom, const char* aTo) {
   return failsNow(TCall::Rename) ? -1 : rename(aFrom, aTo);
 }
 
+int failingUnlink(const char* aName) {
+  if (!gInjected.Case.RemovalFails) return unlink(aName);
+  errno = EPERM;
+  return -1;
+}
+
 int noUnnamedFiles(const char*) {
   errno = EOPNOTSUPP;
   return -1;
@@ -272,6 +295,7 @@ const TInjectedCase kInjected[] = {
     {"LaterWriteFails", TCall::Write, 4, EIO, "Input/output error"},
     {"WriteMakesNoProgress", TCall::Write, 2, 0, "No space left on device"},
     {"RenameFails", TCall::Rename, 1, EXDEV, "Invalid cross-device link"},
+    {"RenameAndRemovalFail", TCall::Rename, 1, EPERM, "Operation not permitted", true},
     {"InterruptedWriteGoesOn", TCall::Write, 1, EINTR, ""},
     {"InterruptedLaterWriteGoesOn", TCall::Write, 3, EINTR, ""},
 };
@@ -287,6 +311,7 @@ class InjectedFailureTest
     calls.Write = injectedWrite;
     calls.Sync = injectedSync;
     calls.Rename = injectedRename;
+    calls.Unlink = failingUnlink;
     if (std::get<0>(GetParam()) == TTemporary::Named) calls.OpenUnnamed = noUnnamedFiles;
   }
   void TearDown() override { fileSystemCalls() = mSystem; }
@@ -307,7 +332,18 @@ TEST_P(InjectedFailureTest, FailureIsReportedAndKeepsTheOldFile) {
       ADD_FAILURE() << "the save succeeded";
     } catch (const TFileError& e) {
       EXPECT_EQ(e.File(), Old);
-      EXPECT_EQ(e.Reason(), reason);
+      if (row.RemovalFails) {
+        // The one file left behind is named, and holds the whole new output.
+        const std::vector<std::string> entries = Dir.Entries();
+        ASSERT_EQ(entries.size(), 3u);
+        const std::string left = Dir.File(entries.front());
+        EXPECT_TRUE(entries.front().starts_with(".zbl-")) << entries.front();
+        EXPECT_EQ(e.Reason(), reason + "; the temporary file '" + left + "' could not be removed");
+        EXPECT_EQ(readFileBytes(left), Expected);
+        fs::remove(left);
+      } else {
+        EXPECT_EQ(e.Reason(), reason);
+      }
     }
     ExpectDirectoryUnchanged();
   }
