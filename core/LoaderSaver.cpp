@@ -167,7 +167,7 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
   if (result.ItemsRead < result.ItemsDeclared)
     result.Kind = TLoadResult::TKind::Damaged;
   else
-    result.TrailingBytes = mBuffer.size() - position;
+    result.TrailingBytes = mTrailingBytes = mBuffer.size() - position;
   return result;
 }
 
@@ -181,6 +181,7 @@ void TVectorEngine::ClearLibrary() {
   mItemCategory.shrink_to_fit();
   mBuffer.clear();
   mBuffer.shrink_to_fit();
+  mTrailingBytes = 0;
 }
 
 void TVectorEngine::ClearLibraryIndex() {

@@ -122,6 +122,9 @@ class TVectorEngine {
   const std::vector<std::u16string>& Names() const { return Signs; }
   const TLibraryCatalog& Catalog() const { return LibraryIndex; }
   const TLibraryHeader& Header() const { return LibraryHeader; }
+  /// The bytes after the last item of the library loaded, which a save does
+  /// not write.
+  std::uint64_t TrailingBytes() const { return mTrailingBytes; }
 
   /// The item positions in the order the save writes them: natural order of
   /// their names, equal names in file order.
@@ -138,6 +141,7 @@ class TVectorEngine {
   /// Catalogue entry of each category text, so adding a name is not a walk.
   std::unordered_map<std::u16string, std::size_t> mCatalogLookup;
   TLibraryHeader LibraryHeader;
+  std::uint64_t mTrailingBytes = 0;
 };
 
 /// The one engine the main window owns while it lives; null otherwise.

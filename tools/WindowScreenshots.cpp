@@ -38,6 +38,10 @@ class TScriptedDialogs final : public TDialogs {
   void Information(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { Report(aText); }
+  bool Question(QWidget*, const QString&, const QString& aText) override {
+    Report(aText);
+    return true;
+  }
 
  private:
   static void Report(const QString& aText) {

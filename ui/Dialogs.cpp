@@ -34,3 +34,8 @@ void TQtDialogs::Warning(QWidget* aParent, const QString& aTitle, const QString&
 void TQtDialogs::Critical(QWidget* aParent, const QString& aTitle, const QString& aText) {
   QMessageBox::critical(aParent, aTitle, aText, QMessageBox::Ok);
 }
+
+bool TQtDialogs::Question(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  return QMessageBox::question(aParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}

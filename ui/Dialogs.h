@@ -30,6 +30,8 @@ class TDialogs {
   virtual void Information(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  /// Asks a yes-or-no question; true for yes. No is the default answer.
+  virtual bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
 };
 
 /// The real dialogs and message boxes, modal to their parent.
@@ -39,6 +41,7 @@ class TQtDialogs final : public TDialogs {
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 };
 
 /// The file dialog TQtDialogs runs for aSetup, configured but not shown. A

@@ -3,6 +3,10 @@
 
 #include <QDir>
 
+QString BytesText(std::uint64_t aCount) {
+  return aCount == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(aCount);
+}
+
 std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString& aFile) {
   const QString file = QDir::toNativeSeparators(aFile);
   switch (aResult.Kind) {
@@ -10,11 +14,10 @@ std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString
       if (aResult.TrailingBytes == 0) return std::nullopt;
       const bool one = aResult.TrailingBytes == 1;
       return QStringLiteral(
-                 "The library \"%1\" ends with %2 that no item holds. A save will not "
-                 "keep %3.")
-          .arg(file,
-               one ? QStringLiteral("1 byte")
-                   : QStringLiteral("%1 bytes").arg(aResult.TrailingBytes),
+                 "In the library \"%1\", %2 after the last of the %3 items %4 not read. "
+                 "A save will not keep %5.")
+          .arg(file, BytesText(aResult.TrailingBytes), QString::number(aResult.ItemsRead),
+               one ? QStringLiteral("was") : QStringLiteral("were"),
                one ? QStringLiteral("it") : QStringLiteral("them"));
     }
     case TLoadResult::TKind::CannotOpen:

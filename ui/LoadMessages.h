@@ -2,9 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 #include "LoaderSaver.h"
+
+/// "1 byte" or "N bytes".
+QString BytesText(std::uint64_t aCount);
 
 /// The warning a load deserves, in plain words naming aFile; nothing when
 /// every declared item was read.

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -183,7 +184,8 @@ void TMainform::Button1Click() {
   // Cancelling keeps the library that is loaded, so the lists stay true.
   if (!file) return;
   mEngine->ClearLibrary();
-  const TLoadResult result = mEngine->LoadLibraryFromFile(file->toStdString());
+  // The name as the file system's bytes, not converted to UTF-8.
+  const TLoadResult result = mEngine->LoadLibraryFromFile(QFile::encodeName(*file).toStdString());
   FillLists();
   if (const std::optional<QString> warning = LoadWarningText(result, *file))
     mDialogs->Warning(this, windowTitle(), *warning);
@@ -208,6 +210,10 @@ void TMainform::Button2Click() {
       return;
     }
   }
+  // The bytes after the last item are not written; they go only when asked.
+  if (const std::uint64_t dropped = mEngine->TrailingBytes();
+      dropped > 0 && !mDialogs->Question(this, windowTitle(), DroppedBytesQuestion(dropped)))
+    return;
   const std::optional<QString> file = mDialogs->Execute(SaveDialog1, this);
   if (!file) return;
   SaveTo(*file);
@@ -225,7 +231,8 @@ void TMainform::SaveTo(const QString& aFile) {
     std::optional<TProgressReporter> reporter;
     if (Progressform) reporter.emplace(*Progressform);
     try {
-      mEngine->SaveLibraryToFile(aFile.toStdString(), map, reporter ? &*reporter : nullptr);
+      mEngine->SaveLibraryToFile(QFile::encodeName(aFile).toStdString(), map,
+                                 reporter ? &*reporter : nullptr);
     } catch (...) {
       failure = SaveFailureText(std::current_exception(), aFile);
     }

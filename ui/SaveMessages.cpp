@@ -4,6 +4,8 @@
 #include <QDir>
 #include <new>
 
+#include "LoadMessages.h"
+
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
   const QString file = QDir::toNativeSeparators(aFile);
   try {
@@ -18,4 +20,11 @@ QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile
   } catch (...) {
   }
   return QStringLiteral("The library could not be saved to \"%1\".").arg(file);
+}
+
+QString DroppedBytesQuestion(std::uint64_t aCount) {
+  return QStringLiteral(
+             "The library ends with %1 after its last item, which the save will not write. Save "
+             "without %2?")
+      .arg(BytesText(aCount), aCount == 1 ? QStringLiteral("it") : QStringLiteral("them"));
 }

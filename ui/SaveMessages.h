@@ -2,9 +2,14 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <exception>
 
 /// The message for a save to aFile that ended with aFailure: a file error's
 /// own words (the file and the system's reason), or plain words for memory
 /// running out and for anything else.
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile);
+
+/// The question asked before a save that will not write the aCount bytes
+/// after the last item of the library loaded.
+QString DroppedBytesQuestion(std::uint64_t aCount);

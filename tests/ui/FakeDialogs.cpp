@@ -21,3 +21,11 @@ void TFakeDialogs::Warning(QWidget*, const QString& aTitle, const QString& aText
 void TFakeDialogs::Critical(QWidget*, const QString& aTitle, const QString& aText) {
   Messages.push_back({QStringLiteral("critical"), aTitle, aText});
 }
+
+bool TFakeDialogs::Question(QWidget*, const QString& aTitle, const QString& aText) {
+  Messages.push_back({QStringLiteral("question"), aTitle, aText});
+  if (QuestionAnswers.empty()) return false;
+  const bool answer = QuestionAnswers.front();
+  QuestionAnswers.pop_front();
+  return answer;
+}

@@ -22,9 +22,12 @@ class TFakeDialogs final : public TDialogs {
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 
   /// A null string answers "cancel".
   std::deque<QString> Answers;
   std::vector<TFileDialogSetup> Asked;
   std::vector<TMessage> Messages;
+  /// Answers to questions, in turn; an empty queue answers no.
+  std::deque<bool> QuestionAnswers;
 };

@@ -214,7 +214,7 @@ class MainformTest : public QObject {
                              << "2 of 3 items" << QStringList{"A", "B"};
     QTest::newRow("bytes after the last item")
         << "trailing"
-        << "ends with 3 bytes that no item holds" << QStringList{"A", "B", "C"};
+        << "3 bytes after the last of the 3 items were not read" << QStringList{"A", "B", "C"};
   }
   void LoadFailuresAreShown() {
     QFETCH(QString, kind);
@@ -239,6 +239,33 @@ class MainformTest : public QObject {
     QCOMPARE(message.Kind, QStringLiteral("warning"));
     QVERIFY2(message.Text.contains(words), qPrintable(message.Text));
     QVERIFY2(message.Text.contains(QDir::toNativeSeparators(file)), qPrintable(message.Text));
+  }
+
+  void SaveAsksBeforeDroppingBytesAfterTheLastItem_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes saves without them") << true;
+    QTest::newRow("no saves nothing") << false;
+  }
+  void SaveAsksBeforeDroppingBytesAfterTheLastItem() {
+    QFETCH(bool, yes);
+    TSampleLibrary library = LibraryWithCategories({"A", "B"});
+    library.Trailing = {9, 9};
+    const QString in = WriteLibrary(mDir->path(), "in.zbl", library);
+    mFixture->Load(in);
+    mFixture->Dialogs->Messages.clear();
+    mFixture->Dialogs->Asked.clear();
+    mFixture->Dialogs->QuestionAnswers.push_back(yes);
+    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    mFixture->Form->Button2->click();
+
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("question"));
+    QVERIFY2(mFixture->Dialogs->Messages.front().Text.contains("2 bytes"),
+             qPrintable(mFixture->Dialogs->Messages.front().Text));
+    QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{yes ? 1U : 0U});
+    QCOMPARE(QFileInfo::exists(out), yes);
+    if (yes) QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B"}, {u"A", u"B"}));
   }
 
   void EmptyRowRefusesTheSave_data() {

@@ -23,12 +23,12 @@ class MessagesTest : public QObject {
         << "There is not enough memory to load the library \"/d/a.zbl\".";
     QTest::newRow("one byte after the last item")
         << static_cast<int>(TLoadResult::TKind::Loaded) << 1ULL
-        << "The library \"/d/a.zbl\" ends with 1 byte that no item holds. A save will not keep "
-           "it.";
+        << "In the library \"/d/a.zbl\", 1 byte after the last of the 2 items was not read. A "
+           "save will not keep it.";
     QTest::newRow("bytes after the last item")
         << static_cast<int>(TLoadResult::TKind::Loaded) << 4096ULL
-        << "The library \"/d/a.zbl\" ends with 4096 bytes that no item holds. A save will not "
-           "keep them.";
+        << "In the library \"/d/a.zbl\", 4096 bytes after the last of the 2 items were not read. "
+           "A save will not keep them.";
   }
   void LoadWarningNamesWhatHappened() {
     QFETCH(int, kind);
@@ -37,6 +37,7 @@ class MessagesTest : public QObject {
     TLoadResult result;
     result.Kind = static_cast<TLoadResult::TKind>(kind);
     result.TrailingBytes = trailing;
+    result.ItemsRead = result.ItemsDeclared = 2;
     QCOMPARE(LoadWarningText(result, QStringLiteral("/d/a.zbl")), std::optional<QString>(text));
   }
 
