@@ -17,8 +17,15 @@ namespace {
 
 std::string field(std::u16string_view aText) { return escapeField(utf16ToUtf8(aText)); }
 
+/// Writes "zbl: FILE: TEXT" as one line, whatever the name holds.
+void report(std::ostream& aErr, std::string_view aFile, std::string_view aText) {
+  aErr << "zbl: " << escapeControlCharacters(aFile) << ": " << escapeControlCharacters(aText)
+       << '\n'
+       << std::flush;
+}
+
 int fail(std::ostream& aErr, std::string_view aFile, std::string_view aReason) {
-  aErr << "zbl: " << aFile << ": " << aReason << '\n' << std::flush;
+  report(aErr, aFile, aReason);
   return kExitFailure;
 }
 
@@ -94,9 +101,7 @@ int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr
   if (loaded.Kind == TLoadResult::TKind::Damaged) return fail(aErr, aLine.In, describeLoad(loaded));
   // The listing is whole; the bytes it cannot show are worth a word.
   if (loaded.TrailingBytes > 0)
-    aErr << "zbl: " << aLine.In << ": warning: " << describeTrailingBytes(loaded.TrailingBytes)
-         << '\n'
-         << std::flush;
+    report(aErr, aLine.In, "warning: " + describeTrailingBytes(loaded.TrailingBytes));
   return kExitSuccess;
 }
 
@@ -160,9 +165,8 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
   for (const TMapWarning& warning : warnings)
-    aErr << "zbl: " << *aLine.MapFile << ':' << warning.Line << ": warning: \""
-         << field(warning.Old) << "\" is not a category of " << aLine.In << '\n';
-  aErr.flush();
+    report(aErr, *aLine.MapFile + ':' + std::to_string(warning.Line),
+           "warning: \"" + field(warning.Old) + "\" is not a category of " + aLine.In);
   return kExitSuccess;
 }
 

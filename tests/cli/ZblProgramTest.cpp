@@ -323,6 +323,7 @@ TEST_P(ZblUnreadableTest, EveryCommandFailsNamingTheFile) {
   std::string file = Path("in.zbl");
   if (GetParam().Bytes) writeBytesToFile(file, *GetParam().Bytes);
   if (std::string(GetParam().Name) == "Directory") file = mDir.path().toStdString();
+  if (std::string(GetParam().Name) == "FileWithTrailingSlash") file += "/";
   const std::string out = Path("out.zbl");
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"categories", file}, {"items", file}, {"map", file}, {"translate", file, out}}) {
@@ -345,10 +346,19 @@ INSTANTIATE_TEST_SUITE_P(
     Files, ZblUnreadableTest,
     testing::Values(TUnreadableCase{"Missing", std::nullopt, "No such file"},
                     TUnreadableCase{"Directory", std::nullopt, "cannot open"},
+                    TUnreadableCase{"FileWithTrailingSlash", libraryBytes(1, 6),
+                                    "cannot open: Not a directory"},
                     TUnreadableCase{"ShorterThanHeader", asBytes("\x06ZmbLib"), "not a library"},
                     TUnreadableCase{"WrongVersion", libraryBytes(2, 6), "not a library"},
                     TUnreadableCase{"LongSignature", libraryBytes(1, 7), "not a library"}),
     [](const auto& info) { return info.param.Name; });
+
+TEST_F(ZblProgramTest, FileNameWithControlCharactersStaysOnOneLine) {
+  const TProgramRun run = runZblProgram({"categories", Path("two\nlines\x01.zbl")});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Err,
+            "zbl: " + Path("two\\nlines\\x01.zbl") + ": cannot open: No such file or directory\n");
+}
 
 TEST_F(ZblProgramTest, MissingMapFailsNamingTheMap) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
