@@ -3,12 +3,31 @@
 
 #include <QDir>
 
+QString EscapeControlCharacters(const QString& aText) {
+  QString out;
+  out.reserve(aText.size());
+  for (const QChar c : aText) {
+    const char16_t unit = c.unicode();
+    if (unit == u'\t')
+      out += QStringLiteral("\\t");
+    else if (unit == u'\n')
+      out += QStringLiteral("\\n");
+    else if (unit == u'\r')
+      out += QStringLiteral("\\r");
+    else if (unit < 0x20 || unit == 0x7f)
+      out += QStringLiteral("\\x%1").arg(unit, 2, 16, QLatin1Char('0'));
+    else
+      out += c;
+  }
+  return out;
+}
+
 QString BytesText(std::uint64_t aCount) {
   return aCount == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(aCount);
 }
 
 std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString& aFile) {
-  const QString file = QDir::toNativeSeparators(aFile);
+  const QString file = EscapeControlCharacters(QDir::toNativeSeparators(aFile));
   switch (aResult.Kind) {
     case TLoadResult::TKind::Loaded: {
       if (aResult.TrailingBytes == 0) return std::nullopt;

@@ -7,6 +7,10 @@
 
 #include "LoaderSaver.h"
 
+/// The text with its control characters written as \t, \n, \r or \xHH, so
+/// that a file name cannot break a message's lines or hide in it.
+QString EscapeControlCharacters(const QString& aText);
+
 /// "1 byte" or "N bytes".
 QString BytesText(std::uint64_t aCount);
 

@@ -7,7 +7,7 @@
 #include "LoadMessages.h"
 
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
-  const QString file = QDir::toNativeSeparators(aFile);
+  const QString file = EscapeControlCharacters(QDir::toNativeSeparators(aFile));
   try {
     std::rethrow_exception(aFailure);
   } catch (const std::bad_alloc&) {
@@ -16,7 +16,8 @@ QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile
                "it was.")
         .arg(file);
   } catch (const std::exception& e) {
-    return QString::fromStdString(e.what());
+    // A file error's text holds the file's name.
+    return EscapeControlCharacters(QString::fromStdString(e.what()));
   } catch (...) {
   }
   return QStringLiteral("The library could not be saved to \"%1\".").arg(file);

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <exception>
 
+#include "FileLayer.h"
 #include "LoadMessages.h"
 #include "SaveMessages.h"
 
@@ -21,6 +22,9 @@ class MessagesTest : public QObject {
     QTest::newRow("out of memory")
         << static_cast<int>(TLoadResult::TKind::OutOfMemory) << 0ULL
         << "There is not enough memory to load the library \"/d/a.zbl\".";
+    QTest::newRow("name with control characters")
+        << static_cast<int>(TLoadResult::TKind::NotALibrary) << 0ULL
+        << "The file \"/d/two\\nlines\\x01.zbl\" is not a Zembrel library.";
     QTest::newRow("one byte after the last item")
         << static_cast<int>(TLoadResult::TKind::Loaded) << 1ULL
         << "In the library \"/d/a.zbl\", 1 byte after the last of the 2 items was not read. A "
@@ -34,11 +38,14 @@ class MessagesTest : public QObject {
     QFETCH(int, kind);
     QFETCH(qulonglong, trailing);
     QFETCH(QString, text);
+    const QString file = QTest::currentDataTag() == QByteArray("name with control characters")
+                             ? QStringLiteral("/d/two\nlines\x01.zbl")
+                             : QStringLiteral("/d/a.zbl");
     TLoadResult result;
     result.Kind = static_cast<TLoadResult::TKind>(kind);
     result.TrailingBytes = trailing;
     result.ItemsRead = result.ItemsDeclared = 2;
-    QCOMPARE(LoadWarningText(result, QStringLiteral("/d/a.zbl")), std::optional<QString>(text));
+    QCOMPARE(LoadWarningText(result, file), std::optional<QString>(text));
   }
 
   void SaveFailureInPlainWords_data() {
@@ -47,6 +54,9 @@ class MessagesTest : public QObject {
     QTest::newRow("memory") << std::make_exception_ptr(std::bad_alloc())
                             << "There is not enough memory to save the library to \"/d/a.zbl\". "
                                "The file was left as it was.";
+    QTest::newRow("file error naming a file with a newline")
+        << std::make_exception_ptr(TFileError("cannot write", "/d/two\nlines.zbl", "Disk full"))
+        << "cannot write '/d/two\\nlines.zbl': Disk full";
     QTest::newRow("not a standard exception")
         << std::make_exception_ptr(42) << "The library could not be saved to \"/d/a.zbl\".";
   }
