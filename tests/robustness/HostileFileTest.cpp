@@ -290,12 +290,14 @@ constexpr bool kAllocationsCanFail = true;
 constexpr bool kAllocationsCanFail = true;
 #endif
 
-enum class TLoader { Engine, Program };
+enum class TLoader { Engine, Program, ProgramReadingAMap };
+
+void PrintTo(TLoader aLoader, std::ostream* aOut) { *aOut << static_cast<int>(aLoader); }
 
 class OutOfMemoryTest : public testing::TestWithParam<TLoader> {};
 
-// A library larger than the memory the process may take: the load says so,
-// and keeps nothing.
+// A library (or a map) larger than the memory the process may take: the
+// load says so, naming the file, and keeps nothing.
 TEST_P(OutOfMemoryTest, LoadLargerThanMemorySaysSo) {
   if (!kAllocationsCanFail) GTEST_SKIP() << "allocations cannot fail under a sanitizer";
   TTempDir dir;
@@ -315,16 +317,31 @@ TEST_P(OutOfMemoryTest, LoadLargerThanMemorySaysSo) {
         limits);
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
   } else {
-    const TChildResult run = runProgram(ZBL_PROGRAM, {"categories", path}, limits);
+    const std::string library = dir.File("small.zbl");
+    writeBytesToFile(library, buildSampleLibrary(threeItems()));
+    const TChildResult run =
+        GetParam() == TLoader::Program
+            ? runProgram(ZBL_PROGRAM, {"categories", path}, limits)
+            : runProgram(ZBL_PROGRAM, {"translate", library, dir.File("out.zbl"), "--map", path},
+                         limits);
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "zbl: " + path + ": not enough memory to load it\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.zbl")));
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, OutOfMemoryTest, testing::Values(TLoader::Engine, TLoader::Program),
+INSTANTIATE_TEST_SUITE_P(Table, OutOfMemoryTest,
+                         testing::Values(TLoader::Engine, TLoader::Program,
+                                         TLoader::ProgramReadingAMap),
                          [](const auto& info) {
-                           return std::string(info.param == TLoader::Engine ? "LoadLibraryFromFile"
-                                                                            : "ZblCategories");
+                           switch (info.param) {
+                             case TLoader::Engine:
+                               return std::string("LoadLibraryFromFile");
+                             case TLoader::Program:
+                               return std::string("ZblCategories");
+                             default:
+                               return std::string("ZblTranslateMap");
+                           }
                          });
 
 }  // namespace
