@@ -148,6 +148,7 @@ void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
 
 TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
   if (aFile.empty()) throwSystemError("cannot create", aFile, ENOENT);
+  mBlock.reserve(kWriteBlockSize);
   // The system follows every link here, /dev/stdout's included, and refuses
   // a loop. Replacing a FIFO or a device by a regular file would break
   // whatever uses it, and writing into one would not be atomic.
@@ -170,12 +171,6 @@ TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
   // bits exactly, a read-only one included.
   if (replacing && ::fchmod(mDescriptor, existing.st_mode & 0777) != 0)
     Fail("cannot create", errno);
-  try {
-    mBlock.reserve(kWriteBlockSize);
-  } catch (...) {
-    Discard();
-    throw;
-  }
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() { Discard(); }
