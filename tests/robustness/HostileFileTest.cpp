@@ -197,16 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
         THostileCase{"SizeOfARecordThatIsNotCounted",
                      [] { return withTrailing(std::vector<std::uint8_t>(200, 0x5a)); }, nullptr,
                      TKind::Loaded, 3, 3,
-                     "warning: 200 bytes after the last item are not part of any item"},
-        THostileCase{"SecondLibrary",
-                     [] {
-                       std::vector<std::uint8_t> twice = withObjectCount(3);
-                       const std::vector<std::uint8_t> once = twice;
-                       twice.insert(twice.end(), once.begin(), once.end());
-                       return twice;
-                     },
-                     nullptr, TKind::Loaded, 3, 3,
-                     "warning: 654 bytes after the last item are not part of any item"}),
+                     "warning: 200 bytes after the last item are not part of any item"}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -280,12 +271,6 @@ INSTANTIATE_TEST_SUITE_P(
 // ends the process instead of letting an allocation fail.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAllocationsCanFail = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kAllocationsCanFail = false;
-#else
-constexpr bool kAllocationsCanFail = true;
-#endif
 #else
 constexpr bool kAllocationsCanFail = true;
 #endif

@@ -3,14 +3,11 @@
 // reports the file and the reason, and leaves every file as it was, with no
 // temporary file beside it.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
@@ -87,18 +84,6 @@ const TPlaceCase kPlaces[] = {
        fs::create_symlink("second", d.File("first"));
        fs::create_symlink("first", d.File("second"));
        return d.File("first");
-     }},
-    {"TargetIsASocket",
-     [](const TTempDir& d) {
-       sockaddr_un address{};
-       address.sun_family = AF_UNIX;
-       const std::string path = d.File("socket");
-       EXPECT_LT(path.size(), sizeof address.sun_path);
-       std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-       const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
-       EXPECT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-       close(listener);
-       return path;
      }},
 };
 
@@ -249,6 +234,10 @@ void PrintTo(const TInjectedCase& aCase, std::ostream* aOut) { *aOut << aCase.La
 /// cannot make an unnamed one.
 enum class TTemporary { Unnamed, Named };
 
+void PrintTo(TTemporary aTemporary, std::ostream* aOut) {
+  *aOut << (aTemporary == TTemporary::Named ? "Named" : "Unnamed");
+}
+
 struct TInjected {
   TInjectedCase Case{};
   int Uses = 0;
@@ -290,14 +279,12 @@ int noUnnamedFiles(const char*) {
 
 const TInjectedCase kInjected[] = {
     {"SyncFails", TCall::Sync, 1, EIO, "Input/output error"},
-    {"SyncFindsTheDiskFull", TCall::Sync, 1, ENOSPC, "No space left on device"},
     {"FirstWriteFindsTheDiskFull", TCall::Write, 1, ENOSPC, "No space left on device"},
     {"LaterWriteFails", TCall::Write, 4, EIO, "Input/output error"},
     {"WriteMakesNoProgress", TCall::Write, 2, 0, "No space left on device"},
     {"RenameFails", TCall::Rename, 1, EXDEV, "Invalid cross-device link"},
     {"RenameAndRemovalFail", TCall::Rename, 1, EPERM, "Operation not permitted", true},
     {"InterruptedWriteGoesOn", TCall::Write, 1, EINTR, ""},
-    {"InterruptedLaterWriteGoesOn", TCall::Write, 3, EINTR, ""},
 };
 
 class InjectedFailureTest
