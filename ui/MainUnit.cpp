@@ -19,6 +19,7 @@
 #include "Artwork.h"
 #include "CategoryListDelegate.h"
 #include "FreeEditorEvent.h"
+#include "LabelFit.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "ProgressReporter.h"
@@ -128,7 +129,9 @@ void TMainform::CreateControls() {
   Label3 = new QLabel(QStringLiteral("zbl-translator \u00b7 free software made with Qt"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label3->setGeometry(122, 431, 232, Label3->sizeHint().height());
+  // The credit is centred under the Save button; a wider fallback font widens
+  // the label rather than cutting the text.
+  FitCentredLabel(Label3, 238, 431, 232);
 
   setTabOrder(lb_NewCats, lb_Cats);
   setTabOrder(lb_Cats, Button1);
