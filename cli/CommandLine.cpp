@@ -8,8 +8,8 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAr
   const std::string_view word = aArgs[0];
   TCommandLine line;
   if (aArgs.size() == 1 && (word == "--help" || word == "-h" || word == "--version")) {
-    line.Command = word == "--version" ? TCommandLine::TCommand::Version
-                                       : TCommandLine::TCommand::Help;
+    line.Command =
+        word == "--version" ? TCommandLine::TCommand::Version : TCommandLine::TCommand::Help;
     return line;
   }
   std::vector<std::string> files;

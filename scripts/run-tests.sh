@@ -8,7 +8,7 @@
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
-clang libclang-rt-14-dev appstream desktop-file-utils groff-base"
+clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

@@ -16,7 +16,9 @@ set(expected
   share/metainfo/org.zembrel.ZblTranslator.metainfo.xml
   share/icons/hicolor/256x256/apps/org.zembrel.ZblTranslator.png
   share/icons/hicolor/scalable/apps/org.zembrel.ZblTranslator.svg
-  share/mime/packages/org.zembrel.ZblTranslator.xml)
+  share/mime/packages/org.zembrel.ZblTranslator.xml
+  share/doc/zbl-translator/LICENSE
+  share/doc/zbl-translator/CHANGELOG.md)
 set(missing "")
 foreach(path IN LISTS expected)
   if(NOT EXISTS "${PREFIX}/${path}")

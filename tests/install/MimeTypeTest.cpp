@@ -31,8 +31,7 @@ class MimeTypeTest : public QObject {
     QTest::newRow("upper-case extension") << "DRAWINGS.ZBL" << library << true;
     QTest::newRow("content without extension") << "drawings" << library << true;
     QTest::newRow("other signature") << "drawings" << QByteArray("\x06ZmbLiX", 7) << false;
-    QTest::newRow("signature one byte off")
-        << "drawings" << QByteArray(" \x06ZmbLib", 8) << false;
+    QTest::newRow("signature one byte off") << "drawings" << QByteArray(" \x06ZmbLib", 8) << false;
   }
   void LibrariesAreKnownByNameAndSignature() {
     QFETCH(QString, fileName);
