@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 #include <memory>
 
 #include "Artwork.h"
 #include "MainUnit.h"
 #include "ProgressUnit.h"
+#include "StartArguments.h"
 
 int main(int argc, char* argv[]) {
+  // QApplication takes its own options (-platform, -style, ...) out of argv.
   QApplication application(argc, argv);
+  const TStartArguments arguments = ParseStartArguments(argc, argv);
+  if (arguments.Kind == TStartArguments::TKind::Usage) {
+    std::fputs(StartUsageText(), stderr);
+    return 2;
+  }
   QApplication::setApplicationName(QStringLiteral("zbl-translator"));
   QApplication::setApplicationVersion(QStringLiteral(ZBL_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("org.zembrel.ZblTranslator"));
@@ -20,6 +29,11 @@ int main(int argc, char* argv[]) {
   Progressform = progressform.get();
 
   mainform.show();
+  // A library named on the command line opens once the window shows, so
+  // that a warning about it appears over the window.
+  if (arguments.Kind == TStartArguments::TKind::OpenFile)
+    QTimer::singleShot(0, &mainform,
+                       [&mainform, &arguments] { mainform.OpenLibrary(arguments.File); });
   const int result = QApplication::exec();
   Progressform = nullptr;
   return result;

@@ -7,6 +7,11 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAr
   if (aArgs.empty()) return std::nullopt;
   const std::string_view word = aArgs[0];
   TCommandLine line;
+  if (aArgs.size() == 1 && (word == "--help" || word == "-h" || word == "--version")) {
+    line.Command =
+        word == "--version" ? TCommandLine::TCommand::Version : TCommandLine::TCommand::Help;
+    return line;
+  }
   std::vector<std::string> files;
   for (std::size_t i = 1; i < aArgs.size(); ++i) {
     const std::string& arg = aArgs[i];
@@ -41,5 +46,6 @@ const char* usageText() {
   return "usage: zbl categories FILE\n"
          "       zbl items FILE\n"
          "       zbl map FILE\n"
-         "       zbl translate IN OUT [--map MAPFILE]\n";
+         "       zbl translate IN OUT [--map MAPFILE]\n"
+         "       zbl --help | --version\n";
 }

@@ -7,7 +7,7 @@
 
 /// One well-formed use of the command line.
 struct TCommandLine {
-  enum class TCommand { Categories, Items, Map, Translate };
+  enum class TCommand { Categories, Items, Map, Translate, Help, Version };
   TCommand Command = TCommand::Categories;
   /// The library for Categories, Items and Map; the input for Translate.
   std::string In;
@@ -19,8 +19,9 @@ struct TCommandLine {
 /// The command the arguments (without the program's name) ask for, or
 /// nothing when they are not one of the documented uses. For translate,
 /// "--map MAPFILE" may stand anywhere after the command word; any other
-/// argument beginning with "--" is wrong usage.
+/// argument beginning with "--" is wrong usage. "--help" or "-h", and
+/// "--version", stand alone.
 std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
 
-/// The text printed on wrong usage, ending with a newline.
+/// The text printed on wrong usage and for --help, ending with a newline.
 const char* usageText();

@@ -179,6 +179,14 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
     aErr << usageText() << std::flush;
     return kExitUsage;
   }
+  if (line->Command == TCommandLine::TCommand::Help) {
+    aOut << usageText() << std::flush;
+    return kExitSuccess;
+  }
+  if (line->Command == TCommandLine::TCommand::Version) {
+    aOut << "zbl " ZBL_VERSION "\n" << std::flush;
+    return kExitSuccess;
+  }
   try {
     if (line->Command == TCommandLine::TCommand::Translate)
       return runTranslate(*line, aErr, aErrIsTerminal);

@@ -10,4 +10,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): the window" >&2
   echo "program needs a desktop session, or try: xvfb-run -a sh scripts/run-app.sh" >&2
 fi
-exec "$BUILD_DIR/app/zbl-translator"
+exec "$BUILD_DIR/app/zbl-translator" "$@"

@@ -1,11 +1,12 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs on Debian 12 (when missing) and configures and
-# builds the project into build/. Sourced by run-app.sh and run-tests.sh.
+# builds the project into build/ with the "default" preset. Sourced by
+# run-app.sh and run-tests.sh.
 set -eu
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-BUILD_DIR=${ZBL_BUILD_DIR:-$ROOT/build}
+BUILD_DIR=$ROOT/build
 
 need=""
 for pkg in $ZBL_PACKAGES; do
@@ -19,5 +20,5 @@ if [ -n "$need" ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $need
 fi
 
-cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${ZBL_CMAKE_ARGS:-}
-cmake --build "$BUILD_DIR"
+# Presets are read from the working directory; the caller's stays as it was.
+(cd "$ROOT" && cmake --preset default ${ZBL_CMAKE_ARGS:-} && cmake --build --preset default)

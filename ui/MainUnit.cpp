@@ -3,6 +3,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +23,7 @@
 #include "Artwork.h"
 #include "CategoryListDelegate.h"
 #include "FreeEditorEvent.h"
+#include "LabelFit.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "ProgressReporter.h"
@@ -130,7 +134,9 @@ void TMainform::CreateControls() {
   Label3 = new QLabel(QStringLiteral("zbl-translator \u00b7 free software made with Qt"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label3->setGeometry(122, 431, 232, Label3->sizeHint().height());
+  // The credit is centred under the Save button; a wider fallback font widens
+  // the label rather than cutting the text.
+  FitCentredLabel(Label3, 238, 431, 232);
 
   setTabOrder(lb_NewCats, lb_Cats);
   setTabOrder(lb_Cats, Button1);
@@ -142,6 +148,7 @@ void TMainform::CreateControls() {
   connect(lb_Cats, &QListWidget::currentRowChanged, this, [this] { lb_CatsClick(); });
   connect(lb_NewCats, &QListWidget::currentRowChanged, this, [this] { lb_NewCatsClick(); });
   lb_NewCats->viewport()->installEventFilter(this);
+  setAcceptDrops(true);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -183,12 +190,44 @@ void TMainform::Button1Click() {
   const std::optional<QString> file = mDialogs->Execute(OpenDialog1, this);
   // Cancelling keeps the library that is loaded, so the lists stay true.
   if (!file) return;
+  OpenLibrary(QFile::encodeName(*file));
+}
+
+void TMainform::OpenLibrary(const QByteArray& aFile) {
+  if (mSaving || !mEngine) return;
   mEngine->ClearLibrary();
-  // The name as the file system's bytes, not converted to UTF-8.
-  const TLoadResult result = mEngine->LoadLibraryFromFile(QFile::encodeName(*file).toStdString());
+  const TLoadResult result = mEngine->LoadLibraryFromFile(aFile.toStdString());
   FillLists();
-  if (const std::optional<QString> warning = LoadWarningText(result, *file))
+  if (const std::optional<QString> warning = LoadWarningText(result, QFile::decodeName(aFile)))
     mDialogs->Warning(this, windowTitle(), *warning);
+}
+
+namespace {
+
+/// The one library file a drag carries, if that is all it carries.
+std::optional<QString> droppedLibrary(const QMimeData* aData) {
+  if (!aData->hasUrls() || aData->urls().size() != 1) return std::nullopt;
+  const QUrl url = aData->urls().front();
+  if (!url.isLocalFile()) return std::nullopt;
+  const QString file = url.toLocalFile();
+  if (!file.endsWith(QStringLiteral(".zbl"), Qt::CaseInsensitive)) return std::nullopt;
+  return file;
+}
+
+}  // namespace
+
+void TMainform::dragEnterEvent(QDragEnterEvent* aEvent) {
+  if (!mSaving && droppedLibrary(aEvent->mimeData())) aEvent->acceptProposedAction();
+}
+
+void TMainform::dropEvent(QDropEvent* aEvent) {
+  const std::optional<QString> file = droppedLibrary(aEvent->mimeData());
+  if (mSaving || !file) return;
+  aEvent->acceptProposedAction();
+  // A drop presses nothing in the window, so an open editor keeps its text
+  // first, as a click on Load Library would.
+  if (QLineEdit* editor = OpenEditor()) EditExit(editor);
+  OpenLibrary(QFile::encodeName(*file));
 }
 
 void TMainform::FillLists() {

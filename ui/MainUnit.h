@@ -38,6 +38,12 @@ class TMainform final : public QWidget {
   /// True while a save is running; commands wait for it to end.
   bool IsSaving() const { return mSaving; }
 
+  /// Empties the engine and loads the library aFile (the file system's bytes
+  /// of its name) into both lists; a file that cannot be opened, is not a
+  /// library or is damaged gets a warning. Does nothing while a save runs.
+  /// The open dialog, a file named at start and a dropped file all load here.
+  void OpenLibrary(const QByteArray& aFile);
+
   /// The editor that is open and not yet committed, if any.
   QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
 
@@ -54,6 +60,8 @@ class TMainform final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* aEvent) override;
+  void dragEnterEvent(QDragEnterEvent* aEvent) override;
+  void dropEvent(QDropEvent* aEvent) override;
   void customEvent(QEvent* aEvent) override;
   bool eventFilter(QObject* aWatched, QEvent* aEvent) override;
 

@@ -50,6 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "a",
                   "b",
                   "m"},
+        TGoodCase{"Help", {"--help"}, TCommand::Help, "", "", {}},
+        TGoodCase{"ShortHelp", {"-h"}, TCommand::Help, "", "", {}},
+        TGoodCase{"Version", {"--version"}, TCommand::Version, "", "", {}},
         TGoodCase{"MapFileLooksLikeOption",
                   {"translate", "a", "b", "--map", "--x"},
                   TCommand::Translate,
@@ -81,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"MapWithoutValue", {"translate", "a", "b", "--map"}},
                     TBadCase{"MapTwice", {"translate", "a", "b", "--map", "m", "--map", "n"}},
                     TBadCase{"UnknownOption", {"translate", "a", "b", "--force"}},
-                    TBadCase{"Help", {"--help"}}),
+                    TBadCase{"HelpWithFile", {"--help", "a"}},
+                    TBadCase{"VersionAfterCommand", {"items", "--version"}},
+                    TBadCase{"ShortOptionOtherThanHelp", {"-v"}}),
     [](const auto& info) { return info.param.Name; });
 
 }  // namespace

@@ -364,13 +364,28 @@ TEST_F(ZblProgramTest, UnwritableOutputFailsNamingIt) {
   ExpectFailure(runZblProgram({"translate", in, out}), out);
 }
 
-TEST_F(ZblProgramTest, WrongUsageShowsTheUsage) {
-  for (const std::vector<std::string>& args :
-       std::vector<std::vector<std::string>>{{}, {"list", "x"}, {"translate", "x"}}) {
-    const TProgramRun run = runZblProgram(args);
-    EXPECT_EQ(run.ExitCode, 2);
-    EXPECT_TRUE(run.Err.starts_with("usage: zbl categories FILE\n")) << run.Err;
-    EXPECT_EQ(run.Out, "");
+TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
+  const std::string usage = "usage: zbl categories FILE\n";
+  const struct {
+    std::vector<std::string> Args;
+    int ExitCode;
+    std::string OutStart;
+    std::string ErrStart;
+  } cases[] = {
+      {{}, 2, "", usage},
+      {{"list", "x"}, 2, "", usage},
+      {{"translate", "x"}, 2, "", usage},
+      {{"--help"}, 0, usage, ""},
+      {{"-h"}, 0, usage, ""},
+      {{"--version"}, 0, "zbl " ZBL_VERSION "\n", ""},
+  };
+  for (const auto& c : cases) {
+    const TProgramRun run = runZblProgram(c.Args);
+    EXPECT_EQ(run.ExitCode, c.ExitCode) << testing::PrintToString(c.Args);
+    EXPECT_TRUE(run.Out.starts_with(c.OutStart) && run.Out.empty() == c.OutStart.empty())
+        << run.Out;
+    EXPECT_TRUE(run.Err.starts_with(c.ErrStart) && run.Err.empty() == c.ErrStart.empty())
+        << run.Err;
   }
 }
 

@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How the window program starts: its arguments, and a library named on the
+// command line or dropped on the window.
+#include <QDir>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "StartArguments.h"
+#include "TestLibraries.h"
+
+using TKind = TStartArguments::TKind;
+Q_DECLARE_METATYPE(TKind)
+
+class StartTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ArgumentsAreRead_data() {
+    QTest::addColumn<QList<QByteArray>>("args");
+    QTest::addColumn<TKind>("kind");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("none") << QList<QByteArray>{} << TKind::Plain << QByteArray();
+    QTest::newRow("a library") << QList<QByteArray>{"a.zbl"} << TKind::OpenFile
+                               << QByteArray("a.zbl");
+    QTest::newRow("bytes that are not UTF-8")
+        << QList<QByteArray>{"dir/in\xff.zbl"} << TKind::OpenFile << QByteArray("dir/in\xff.zbl");
+    QTest::newRow("two files") << QList<QByteArray>{"a.zbl", "b.zbl"} << TKind::Usage
+                               << QByteArray();
+    QTest::newRow("an option") << QList<QByteArray>{"--help"} << TKind::Usage << QByteArray();
+    QTest::newRow("standard input") << QList<QByteArray>{"-"} << TKind::Usage << QByteArray();
+    QTest::newRow("empty name") << QList<QByteArray>{""} << TKind::Usage << QByteArray();
+  }
+  void ArgumentsAreRead() {
+    QFETCH(QList<QByteArray>, args);
+    QFETCH(TKind, kind);
+    QFETCH(QByteArray, file);
+    std::vector<const char*> argv{"zbl-translator"};
+    for (const QByteArray& arg : args) argv.push_back(arg.constData());
+    const TStartArguments parsed = ParseStartArguments(static_cast<int>(argv.size()), argv.data());
+    QCOMPARE(parsed.Kind, kind);
+    QCOMPARE(parsed.File, file);
+  }
+
+  void ProgramRefusesOtherArguments() {
+    QProcess program;
+    program.start(QStringLiteral(ZBL_APP_PROGRAM), {"one.zbl", "two.zbl"});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 2);
+    // Qt itself may warn first (a missing runtime directory, say).
+    const QByteArray err = program.readAllStandardError();
+    QVERIFY2(err.endsWith(StartUsageText()), err.constData());
+    QCOMPARE(program.readAllStandardOutput(), QByteArray());
+  }
+
+  void NamedLibraryLoadsAsIfPicked() {
+    TMainformFixture fixture;
+    fixture.Form->OpenLibrary(QFile::encodeName(QStringLiteral(ZBL_EXAMPLES_DIR "/sample.zbl")));
+    QCOMPARE(fixture.Form->lb_Cats->count(), 6);
+    QCOMPARE(RowTexts(fixture.Form->lb_NewCats), RowTexts(fixture.Form->lb_Cats));
+    QVERIFY(fixture.Dialogs->Messages.empty());
+  }
+
+  void DroppedLibraryLoads_data() {
+    QTest::addColumn<QList<QUrl>>("urls");
+    QTest::addColumn<bool>("accepted");
+    const QString dir = QDir(mDir.path()).absolutePath();
+    const QUrl library = QUrl::fromLocalFile(
+        WriteLibrary(dir, QStringLiteral("dropped.ZBL"), LibraryWithCategories({"Dropped"})));
+    const QUrl other = QUrl::fromLocalFile(dir + QStringLiteral("/notes.txt"));
+    QTest::newRow("one library") << QList<QUrl>{library} << true;
+    QTest::newRow("two files") << QList<QUrl>{library, library} << false;
+    QTest::newRow("another kind of file") << QList<QUrl>{other} << false;
+    QTest::newRow("not a local file")
+        << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.zbl"))} << false;
+  }
+  void DroppedLibraryLoads() {
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(bool, accepted);
+    TMainformFixture fixture;
+    TMainform& form = *fixture.Form;
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint at = form.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &drop);
+    QCOMPARE(RowTexts(form.lb_Cats), accepted ? QStringList{"Dropped"} : QStringList{});
+  }
+
+ private:
+  QTemporaryDir mDir;
+};
+
+QTEST_MAIN(StartTest)
+#include "StartTest.moc"
