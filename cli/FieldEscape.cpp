@@ -25,25 +25,6 @@ std::string escapeField(std::string_view aText) {
   return out;
 }
 
-std::string escapeControlCharacters(std::string_view aText) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string out;
-  out.reserve(aText.size());
-  for (const char c : aText) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '\t' || c == '\n' || c == '\r') {
-      out += escapeField(std::string_view(&c, 1));
-    } else if (byte < 0x20 || byte == 0x7f) {
-      out += "\\x";
-      out += kHex[byte >> 4];
-      out += kHex[byte & 0xf];
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 TUnescaped unescapeField(std::string_view aField) {
   TUnescaped result;
   result.Text.reserve(aField.size());

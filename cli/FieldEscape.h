@@ -14,11 +14,6 @@
 /// or a carriage return.
 std::string escapeField(std::string_view aText);
 
-/// The text with every control character written as an escape (\t, \n, \r,
-/// or \x and two hex digits), so that a file name or a reason cannot break
-/// a one-line message; everything else, the backslash included, stands.
-std::string escapeControlCharacters(std::string_view aText);
-
 /// Where an escaped field holds something that is not one of the four
 /// escapes: the backslash's offset in the field.
 struct TBadEscape {

@@ -134,3 +134,26 @@ std::string utf16ToUtf8(std::u16string_view aText) {
   }
   return out;
 }
+
+std::string escapeControlCharacters(std::string_view aText) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(aText.size());
+  for (const char c : aText) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (byte < 0x20 || byte == 0x7f) {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xf];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}

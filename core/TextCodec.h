@@ -25,3 +25,8 @@ std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes);
 
 /// A lone surrogate becomes U+FFFD.
 std::string utf16ToUtf8(std::u16string_view aText);
+
+/// The text with every control character written as an escape (\t, \n, \r,
+/// or \x and two hex digits), so that a file name or a reason cannot break
+/// a one-line message; everything else, the backslash included, stands.
+std::string escapeControlCharacters(std::string_view aText);

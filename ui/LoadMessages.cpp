@@ -3,23 +3,10 @@
 
 #include <QDir>
 
+#include "TextCodec.h"
+
 QString EscapeControlCharacters(const QString& aText) {
-  QString out;
-  out.reserve(aText.size());
-  for (const QChar c : aText) {
-    const char16_t unit = c.unicode();
-    if (unit == u'\t')
-      out += QStringLiteral("\\t");
-    else if (unit == u'\n')
-      out += QStringLiteral("\\n");
-    else if (unit == u'\r')
-      out += QStringLiteral("\\r");
-    else if (unit < 0x20 || unit == 0x7f)
-      out += QStringLiteral("\\x%1").arg(unit, 2, 16, QLatin1Char('0'));
-    else
-      out += c;
-  }
-  return out;
+  return QString::fromStdString(escapeControlCharacters(aText.toStdString()));
 }
 
 QString BytesText(std::uint64_t aCount) {

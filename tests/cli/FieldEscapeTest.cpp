@@ -35,19 +35,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, FieldEscapeTest,
                                          TEscapeCase{"Utf8Stays", "B\xC3\xA4ume", "B\xC3\xA4ume"}),
                          [](const auto& info) { return info.param.Name; });
 
-TEST(EscapeControlCharactersTest, OnlyControlCharactersAreEscaped) {
-  const struct {
-    std::string Text;
-    std::string Escaped;
-  } rows[] = {
-      {"dir/a.zbl", "dir/a.zbl"},
-      {"two\nlines\r\tend", "two\\nlines\\r\\tend"},
-      {std::string("\0\x01\x1f\x7f", 4), "\\x00\\x01\\x1f\\x7f"},
-      {"back\\slash B\xC3\xA4ume \xFF", "back\\slash B\xC3\xA4ume \xFF"},
-  };
-  for (const auto& row : rows) EXPECT_EQ(escapeControlCharacters(row.Text), row.Escaped);
-}
-
 struct TBadEscapeCase {
   const char* Name;
   std::string Field;

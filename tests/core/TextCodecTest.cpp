@@ -79,4 +79,17 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidUtf8Test,
                                          std::string("\xE2\x82"),          // cut off
                                          std::string("\xFF"), std::string("\xC3\x28")));
 
+TEST(EscapeControlCharactersTest, OnlyControlCharactersAreEscaped) {
+  const struct {
+    std::string Text;
+    std::string Escaped;
+  } rows[] = {
+      {"dir/a.zbl", "dir/a.zbl"},
+      {"two\nlines\r\tend", "two\\nlines\\r\\tend"},
+      {std::string("\0\x01\x1f\x7f", 4), "\\x00\\x01\\x1f\\x7f"},
+      {"back\\slash B\xC3\xA4ume \xFF", "back\\slash B\xC3\xA4ume \xFF"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(escapeControlCharacters(row.Text), row.Escaped);
+}
+
 }  // namespace
