@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cstdio>
 
 #include "StartArguments.h"
 #include "TestLibraries.h"
@@ -56,9 +57,14 @@ class StartTest : public QObject {
     QCOMPARE(program.readAllStandardOutput(), QByteArray());
   }
 
+  // The name's bytes reach the file system as given, UTF-8 or not.
   void NamedLibraryLoadsAsIfPicked() {
+    const QString plain = QDir(mDir.path()).filePath(QStringLiteral("plain.zbl"));
+    QVERIFY(QFile::copy(QStringLiteral(ZBL_EXAMPLES_DIR "/sample.zbl"), plain));
+    const QByteArray named = QFile::encodeName(mDir.path()) + "/in\xff.zbl";
+    QVERIFY(::rename(QFile::encodeName(plain).constData(), named.constData()) == 0);
     TMainformFixture fixture;
-    fixture.Form->OpenLibrary(QFile::encodeName(QStringLiteral(ZBL_EXAMPLES_DIR "/sample.zbl")));
+    fixture.Form->OpenLibrary(named);
     QCOMPARE(fixture.Form->lb_Cats->count(), 6);
     QCOMPARE(RowTexts(fixture.Form->lb_NewCats), RowTexts(fixture.Form->lb_Cats));
     QVERIFY(fixture.Dialogs->Messages.empty());
