@@ -15,55 +15,57 @@ class MessagesTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Each message names the file (escaped to one line) and the facts that
+  // matter; the rest of the wording is free to change.
   void LoadWarningNamesWhatHappened_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<qulonglong>("trailing");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("out of memory")
-        << static_cast<int>(TLoadResult::TKind::OutOfMemory) << 0ULL
-        << "There is not enough memory to load the library \"/d/a.zbl\".";
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("facts");
+    QTest::newRow("out of memory") << static_cast<int>(TLoadResult::TKind::OutOfMemory) << 0ULL
+                                   << "/d/a.zbl" << QStringList{"\"/d/a.zbl\"", "memory"};
     QTest::newRow("name with control characters")
-        << static_cast<int>(TLoadResult::TKind::NotALibrary) << 0ULL
-        << "The file \"/d/two\\nlines\\x01.zbl\" is not a Zembrel library.";
+        << static_cast<int>(TLoadResult::TKind::NotALibrary) << 0ULL << "/d/two\nlines\x01.zbl"
+        << QStringList{"\"/d/two\\nlines\\x01.zbl\""};
     QTest::newRow("one byte after the last item")
-        << static_cast<int>(TLoadResult::TKind::Loaded) << 1ULL
-        << "In the library \"/d/a.zbl\", 1 byte after the last of the 2 items was not read. A "
-           "save will not keep it.";
+        << static_cast<int>(TLoadResult::TKind::Loaded) << 1ULL << "/d/a.zbl"
+        << QStringList{"\"/d/a.zbl\"", "1 byte ", "2 items"};
     QTest::newRow("bytes after the last item")
-        << static_cast<int>(TLoadResult::TKind::Loaded) << 4096ULL
-        << "In the library \"/d/a.zbl\", 4096 bytes after the last of the 2 items were not read. "
-           "A save will not keep them.";
+        << static_cast<int>(TLoadResult::TKind::Loaded) << 4096ULL << "/d/a.zbl"
+        << QStringList{"\"/d/a.zbl\"", "4096 bytes", "2 items"};
   }
   void LoadWarningNamesWhatHappened() {
     QFETCH(int, kind);
     QFETCH(qulonglong, trailing);
-    QFETCH(QString, text);
-    const QString file = QTest::currentDataTag() == QByteArray("name with control characters")
-                             ? QStringLiteral("/d/two\nlines\x01.zbl")
-                             : QStringLiteral("/d/a.zbl");
+    QFETCH(QString, file);
+    QFETCH(QStringList, facts);
     TLoadResult result;
     result.Kind = static_cast<TLoadResult::TKind>(kind);
     result.TrailingBytes = trailing;
     result.ItemsRead = result.ItemsDeclared = 2;
-    QCOMPARE(LoadWarningText(result, file), std::optional<QString>(text));
+    const std::optional<QString> text = LoadWarningText(result, file);
+    QVERIFY(text);
+    QVERIFY2(!text->contains(QLatin1Char('\n')), qPrintable(*text));
+    for (const QString& fact : facts) QVERIFY2(text->contains(fact), qPrintable(*text));
   }
 
   void SaveFailureInPlainWords_data() {
     QTest::addColumn<std::exception_ptr>("failure");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("facts");
     QTest::newRow("memory") << std::make_exception_ptr(std::bad_alloc())
-                            << "There is not enough memory to save the library to \"/d/a.zbl\". "
-                               "The file was left as it was.";
+                            << QStringList{"\"/d/a.zbl\"", "memory", "left as it was"};
     QTest::newRow("file error naming a file with a newline")
         << std::make_exception_ptr(TFileError("cannot write", "/d/two\nlines.zbl", "Disk full"))
-        << "cannot write '/d/two\\nlines.zbl': Disk full";
+        << QStringList{"/d/two\\nlines.zbl", "Disk full"};
     QTest::newRow("not a standard exception")
-        << std::make_exception_ptr(42) << "The library could not be saved to \"/d/a.zbl\".";
+        << std::make_exception_ptr(42) << QStringList{"\"/d/a.zbl\""};
   }
   void SaveFailureInPlainWords() {
     QFETCH(std::exception_ptr, failure);
-    QFETCH(QString, text);
-    QCOMPARE(SaveFailureText(failure, QStringLiteral("/d/a.zbl")), text);
+    QFETCH(QStringList, facts);
+    const QString text = SaveFailureText(failure, QStringLiteral("/d/a.zbl"));
+    QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
+    for (const QString& fact : facts) QVERIFY2(text.contains(fact), qPrintable(text));
   }
 };
 
