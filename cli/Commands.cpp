@@ -9,13 +9,13 @@
 #include "FieldEscape.h"
 #include "FileLayer.h"
 #include "LoaderSaver.h"
+#include "MapApply.h"
 #include "MapFile.h"
+#include "MapMessages.h"
 #include "TerminalProgress.h"
 #include "TextCodec.h"
 
 namespace {
-
-std::string field(std::u16string_view aText) { return escapeField(utf16ToUtf8(aText)); }
 
 /// Writes "zbl: FILE: TEXT" as one line, whatever the name holds.
 void report(std::ostream& aErr, std::string_view aFile, std::string_view aText) {
@@ -58,8 +58,8 @@ std::string describeLoad(const TLoadResult& aResult) {
 
 void listCategories(const TVectorEngine& aEngine, std::ostream& aOut) {
   for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i)
-    aOut << aEngine.GetLibraryIndexItemCount(i) << '\t' << field(aEngine.GetLibraryIndexItem(i))
-         << '\n';
+    aOut << aEngine.GetLibraryIndexItemCount(i) << '\t'
+         << escapeField(aEngine.GetLibraryIndexItem(i)) << '\n';
 }
 
 void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
@@ -67,15 +67,12 @@ void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     const auto category =
         TVectorEngine::GetLibraryItemRemarks(aEngine.GetLibraryItembyID(static_cast<int>(i)));
-    aOut << field(names[i]) << '\t' << field(category) << '\n';
+    aOut << escapeField(names[i]) << '\t' << escapeField(category) << '\n';
   }
 }
 
 void listMap(const TVectorEngine& aEngine, std::ostream& aOut) {
-  for (int i = 0; i < aEngine.GetLibraryIndexCount(); ++i) {
-    const std::string text = field(aEngine.GetLibraryIndexItem(i));
-    aOut << text << '\t' << text << '\n';
-  }
+  aOut << formatMapFile(TCategoryMap::Identity(aEngine));
 }
 
 /// A damaged library is listed as far as it was read, and still fails.
@@ -105,11 +102,6 @@ int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr
   return kExitSuccess;
 }
 
-struct TMapWarning {
-  int Line = 0;
-  std::u16string Old;
-};
-
 int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTerminal) {
   TVectorEngine engine;
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
@@ -121,7 +113,7 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
                 describeTrailingBytes(loaded.TrailingBytes) + "; translate would drop them");
 
   TCategoryMap map = TCategoryMap::Identity(engine);
-  std::vector<TMapWarning> warnings;
+  std::vector<TMapLine> unmatched;
   if (aLine.MapFile) {
     std::vector<std::uint8_t> bytes;
     try {
@@ -136,17 +128,7 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
     if (parsed.Error)
       return fail(aErr, *aLine.MapFile + ":" + std::to_string(parsed.Error->Line),
                   describeMapError(*parsed.Error));
-    for (const TMapLine& line : parsed.Lines) {
-      bool named = false;
-      for (std::size_t row = 0; row < map.OldCats.size(); ++row) {
-        if (map.OldCats[row] == line.Old) {
-          map.NewCats[row] = line.New;
-          named = true;
-          break;
-        }
-      }
-      if (!named) warnings.push_back({line.Line, line.Old});
-    }
+    unmatched = applyMap(parsed.Lines, map);
   }
   // The window's own check: an empty category the map leaves as it is.
   for (const std::u16string& text : map.NewCats)
@@ -164,9 +146,9 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
   }
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
-  for (const TMapWarning& warning : warnings)
-    report(aErr, *aLine.MapFile + ':' + std::to_string(warning.Line),
-           "warning: \"" + field(warning.Old) + "\" is not a category of " + aLine.In);
+  for (const TMapLine& line : unmatched)
+    report(aErr, *aLine.MapFile + ':' + std::to_string(line.Line),
+           "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
   return kExitSuccess;
 }
 

@@ -7,12 +7,10 @@
 #include <string_view>
 #include <vector>
 
+struct TCategoryMap;
+
 /// A category map as a translator hands it back: one line per category,
 /// old text, one tab, new text, both fields escaped and in UTF-8.
-
-/// The window's words for an empty category; the map refuses an empty new
-/// text with the same words.
-inline constexpr std::string_view kEmptyCategoryMessage = "Sorry - There is an empty category!";
 
 /// One line of the map, its texts unescaped and in UTF-16.
 struct TMapLine {
@@ -22,7 +20,7 @@ struct TMapLine {
   std::u16string New;
 };
 
-/// Why a map was refused, and where.
+/// Why a map was refused, and where; the front end words it.
 struct TMapError {
   enum class TKind {
     InvalidUtf8,
@@ -56,5 +54,6 @@ struct TMapParse {
 /// valid escapes, a non-empty new text, an old text not named before.
 TMapParse parseMapFile(std::string_view aBytes);
 
-/// The reason, in words, for one line of the message.
-std::string describeMapError(const TMapError& aError);
+/// The map of the two lists as a file: one line per row of OldCats, its old
+/// text, a tab and the row's new text, each ending with a newline.
+std::string formatMapFile(const TCategoryMap& aMap);

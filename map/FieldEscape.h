@@ -14,6 +14,9 @@
 /// or a carriage return.
 std::string escapeField(std::string_view aText);
 
+/// A text of the program as a field: in UTF-8, escaped.
+std::string escapeField(std::u16string_view aText);
+
 /// Where an escaped field holds something that is not one of the four
 /// escapes: the backslash's offset in the field.
 struct TBadEscape {

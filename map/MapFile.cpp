@@ -2,14 +2,16 @@
 #include "MapFile.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 
 #include "FieldEscape.h"
+#include "LoaderSaver.h"
 #include "TextCodec.h"
 
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 /// The backslash at aOffset and the whole character after it, if any.
 std::string escapeAt(std::string_view aField, std::size_t aOffset) {
   std::size_t end = aOffset + 1;
@@ -54,22 +56,25 @@ std::optional<TMapError> parseLine(std::string_view aLine, int aNumber, TMapLine
   return std::nullopt;
 }
 
+/// Takes the next line off aBytes, without its newline and without one
+/// carriage return before it.
+std::string_view takeLine(std::string_view& aBytes) {
+  const std::size_t end = aBytes.find('\n');
+  std::string_view line = aBytes.substr(0, end);
+  aBytes.remove_prefix(end == std::string_view::npos ? aBytes.size() : end + 1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
+}
+
 }  // namespace
 
 TMapParse parseMapFile(std::string_view aBytes) {
   TMapParse result;
   if (aBytes.starts_with(kByteOrderMark)) aBytes.remove_prefix(kByteOrderMark.size());
-  std::map<std::u16string, int> firstLineOfOld;
-  int number = 0;
-  while (!aBytes.empty()) {
-    const std::size_t end = aBytes.find('\n');
-    std::string_view line = aBytes.substr(0, end);
-    aBytes.remove_prefix(end == std::string_view::npos ? aBytes.size() : end + 1);
-    ++number;
-    if (line.ends_with('\r')) line.remove_suffix(1);
-
+  std::unordered_map<std::u16string, int> firstLineOfOld;
+  for (int number = 1; !aBytes.empty(); ++number) {
     TMapLine parsed;
-    if (auto error = parseLine(line, number, parsed)) {
+    if (auto error = parseLine(takeLine(aBytes), number, parsed)) {
       result.Error = std::move(error);
       return result;
     }
@@ -87,18 +92,13 @@ TMapParse parseMapFile(std::string_view aBytes) {
   return result;
 }
 
-std::string describeMapError(const TMapError& aError) {
-  switch (aError.Kind) {
-    case TMapError::TKind::InvalidUtf8:
-      return "not valid UTF-8";
-    case TMapError::TKind::WrongTabCount:
-      return "expected old text, one tab, new text; found " + std::to_string(aError.Tabs) + " tabs";
-    case TMapError::TKind::BadEscape:
-      return "invalid escape \"" + aError.Escape + "\" (only \\\\ \\t \\n \\r are allowed)";
-    case TMapError::TKind::EmptyNewText:
-      return std::string(kEmptyCategoryMessage);
-    case TMapError::TKind::DuplicateOld:
-      return "old text already mapped on line " + std::to_string(aError.FirstLine);
+std::string formatMapFile(const TCategoryMap& aMap) {
+  std::string out;
+  for (std::size_t row = 0; row < aMap.OldCats.size(); ++row) {
+    out += escapeField(aMap.OldCats[row]);
+    out += '\t';
+    out += escapeField(aMap.NewCats[row]);
+    out += '\n';
   }
-  return {};
+  return out;
 }

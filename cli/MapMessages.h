@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct TMapError;
+
+/// The window's words for an empty category; zbl refuses an empty new text,
+/// in the map or left by it, with the same words.
+inline constexpr std::string_view kEmptyCategoryMessage = "Sorry - There is an empty category!";
+
+/// zbl's reason, in words, for a refused map line.
+std::string describeMapError(const TMapError& aError);
