@@ -3,14 +3,14 @@
 // directory.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
 #include <numeric>
 #include <sstream>
 
-#include "ProgramRunner.h"
-#include "SampleLibrary.h"
+#include "ChildProcess.h"
+#include "SampleItems.h"
+#include "TempDir.h"
 
 namespace {
 
@@ -18,18 +18,12 @@ using TBytes = std::vector<std::uint8_t>;
 
 TBytes asBytes(std::string_view aText) { return TBytes(aText.begin(), aText.end()); }
 
-int lineCount(const std::string& aText) {
-  return static_cast<int>(std::count(aText.begin(), aText.end(), '\n'));
+TChildResult runZbl(const std::vector<std::string>& aArgs) {
+  return runProgram(ZBL_PROGRAM, aArgs);
 }
 
-TSampleItem item(std::string aName, std::string aCategory, std::string_view aBody,
-                 std::uint8_t aSeed) {
-  TSampleItem result;
-  result.Name = std::move(aName);
-  result.Category = std::move(aCategory);
-  result.Body = asBytes(aBody);
-  result.Seed = aSeed;
-  return result;
+int lineCount(const std::string& aText) {
+  return static_cast<int>(std::count(aText.begin(), aText.end(), '\n'));
 }
 
 /// Five items whose names and categories need escaping, repeat a name, and
@@ -37,11 +31,11 @@ TSampleItem item(std::string aName, std::string aCategory, std::string_view aBod
 TSampleLibrary mixedLibrary() {
   TSampleLibrary library;
   library.Items = {
-      item("b10", "Trees", "one", 1),
-      item("b9", "B\xE4ume", "two", 2),
-      item("a\tz", "Trees", "three", 3),
-      item("b9", "trees", "four", 4),
-      item("back\\slash\n", "Line\r\nEnd", "", 5),
+      sampleItem("b10", "Trees", 3, 1),
+      sampleItem("b9", "B\xE4ume", 3, 2),
+      sampleItem("a\tz", "Trees", 5, 3),
+      sampleItem("b9", "trees", 4, 4),
+      sampleItem("back\\slash\n", "Line\r\nEnd", 0, 5),
   };
   std::copy_n("\x01\x02\x03\x04\x05", 5, library.ContentsTail);
   library.ThemeCount = 99;
@@ -74,11 +68,7 @@ TBytes savedHeader(const TSampleLibrary& aLibrary, std::int32_t aThemeCount) {
 
 class ZblProgramTest : public testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(mDir.isValid()); }
-
-  std::string Path(const std::string& aName) const {
-    return mDir.filePath(QString::fromStdString(aName)).toStdString();
-  }
+  std::string Path(const std::string& aName) const { return mDir.File(aName); }
 
   std::string WriteLibrary(const std::string& aName, const TSampleLibrary& aLibrary) const {
     writeBytesToFile(Path(aName), buildSampleLibrary(aLibrary));
@@ -86,18 +76,18 @@ class ZblProgramTest : public testing::Test {
   }
 
   std::string WriteMap(const std::string& aText) const {
-    writeText(Path("map.tsv"), aText);
+    writeBytesToFile(Path("map.tsv"), asBytes(aText));
     return Path("map.tsv");
   }
 
   /// Asserts one failure line that names aFile.
-  static void ExpectFailure(const TProgramRun& aRun, const std::string& aFile) {
+  static void ExpectFailure(const TChildResult& aRun, const std::string& aFile) {
     EXPECT_EQ(aRun.ExitCode, 1);
     EXPECT_EQ(lineCount(aRun.Err), 1) << aRun.Err;
     EXPECT_TRUE(aRun.Err.starts_with("zbl: " + aFile + ": ")) << aRun.Err;
   }
 
-  QTemporaryDir mDir;
+  TTempDir mDir;
 };
 
 struct TListingCase {
@@ -112,7 +102,7 @@ class ZblListingTest : public ZblProgramTest, public testing::WithParamInterface
 
 TEST_P(ZblListingTest, ListsTheLibrary) {
   const std::string library = WriteLibrary("in.zbl", mixedLibrary());
-  const TProgramRun run = runZblProgram({GetParam().Command, library});
+  const TChildResult run = runZbl({GetParam().Command, library});
   EXPECT_EQ(run.ExitCode, 0);
   EXPECT_EQ(run.Out, GetParam().Expected);
   EXPECT_EQ(run.Err, "");
@@ -152,12 +142,12 @@ TBytes expectedSwapOutput() {
 TEST_F(ZblProgramTest, TranslateWritesSortedTranslatedItems) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
   const std::string map = WriteMap(kSwapMap);
-  const TProgramRun run = runZblProgram({"translate", in, Path("out.zbl"), "--map", map});
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", map});
   EXPECT_EQ(run.ExitCode, 0);
   EXPECT_EQ(run.Err, "zbl: " + map + ":4: warning: \"Ghost\" is not a category of " + in + "\n");
-  EXPECT_EQ(readBytes(Path("out.zbl")), expectedSwapOutput());
+  EXPECT_EQ(readFileBytes(Path("out.zbl")), expectedSwapOutput());
 
-  const TProgramRun back = runZblProgram({"items", Path("out.zbl")});
+  const TChildResult back = runZbl({"items", Path("out.zbl")});
   EXPECT_EQ(back.Out,
             "a\\tz\tB\xC3\xA4ume\nb9\tTrees\nb9\ttrees\nb10\tB\xC3\xA4ume\n"
             "back\\\\slash\\n\tLE\n");
@@ -165,29 +155,29 @@ TEST_F(ZblProgramTest, TranslateWritesSortedTranslatedItems) {
 
 TEST_F(ZblProgramTest, TranslateMayReplaceItsInput) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
-  const TProgramRun run = runZblProgram({"translate", in, in, "--map", WriteMap(kSwapMap)});
+  const TChildResult run = runZbl({"translate", in, in, "--map", WriteMap(kSwapMap)});
   EXPECT_EQ(run.ExitCode, 0);
-  EXPECT_EQ(readBytes(in), expectedSwapOutput());
+  EXPECT_EQ(readFileBytes(in), expectedSwapOutput());
 }
 
 TEST_F(ZblProgramTest, TranslateWithoutMapOnlySorts) {
   TSampleLibrary library = mixedLibrary();
   library.Items.pop_back();  // keep every category non-empty and unescaped
   const std::string in = WriteLibrary("in.zbl", library);
-  const TProgramRun run = runZblProgram({"translate", in, Path("out.zbl")});
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl")});
   EXPECT_EQ(run.ExitCode, 0);
   EXPECT_EQ(run.Err, "");  // no bar: standard error is not a terminal
   TBytes expected = savedHeader(library, 3);
   for (const std::size_t i : {2, 1, 3, 0})
     appendRecord(expected, buildSampleItem(library.Items[i]));
-  EXPECT_EQ(readBytes(Path("out.zbl")), expected);
+  EXPECT_EQ(readFileBytes(Path("out.zbl")), expected);
 }
 
 TEST_F(ZblProgramTest, EmptyLibraryTranslatesToItsHeader) {
   const std::string in = WriteLibrary("empty.zbl", {});
-  EXPECT_EQ(runZblProgram({"categories", in}).Out, "");
-  ASSERT_EQ(runZblProgram({"translate", in, Path("out.zbl")}).ExitCode, 0);
-  EXPECT_EQ(readBytes(Path("out.zbl")), savedHeader({}, 0));
+  EXPECT_EQ(runZbl({"categories", in}).Out, "");
+  ASSERT_EQ(runZbl({"translate", in, Path("out.zbl")}).ExitCode, 0);
+  EXPECT_EQ(readFileBytes(Path("out.zbl")), savedHeader({}, 0));
 }
 
 struct TMapFaultCase {
@@ -208,20 +198,20 @@ TEST_P(ZblMapFaultTest, RefusesAndLeavesTheOutputAlone) {
   const std::string expectedErr =
       "zbl: " + map + ":" + std::to_string(GetParam().Line) + ": " + GetParam().Reason + "\n";
 
-  TProgramRun run = runZblProgram({"translate", in, out, "--map", map});
+  TChildResult run = runZbl({"translate", in, out, "--map", map});
   EXPECT_EQ(run.ExitCode, 1);
   EXPECT_EQ(run.Err, expectedErr);
   EXPECT_FALSE(std::filesystem::exists(out));
 
-  writeText(out, "previous contents");
-  run = runZblProgram({"translate", in, out, "--map", map});
+  writeBytesToFile(out, asBytes("previous contents"));
+  run = runZbl({"translate", in, out, "--map", map});
   EXPECT_EQ(run.ExitCode, 1);
-  EXPECT_EQ(readBytes(out), asBytes("previous contents"));
+  EXPECT_EQ(readFileBytes(out), asBytes("previous contents"));
 
-  const TBytes before = readBytes(in);
-  run = runZblProgram({"translate", in, in, "--map", map});
+  const TBytes before = readFileBytes(in);
+  run = runZbl({"translate", in, in, "--map", map});
   EXPECT_EQ(run.ExitCode, 1);
-  EXPECT_EQ(readBytes(in), before);
+  EXPECT_EQ(readFileBytes(in), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -242,18 +232,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ZblProgramTest, EmptyCategoryNeedsANewText) {
   TSampleLibrary library;
-  library.Items = {item("n", "", "", 0), item("m", "Cars", "", 0)};
+  library.Items = {sampleItem("n", "", 0), sampleItem("m", "Cars", 0)};
   const std::string in = WriteLibrary("in.zbl", library);
   const std::string out = Path("out.zbl");
 
-  const TProgramRun refused = runZblProgram({"translate", in, out});
+  const TChildResult refused = runZbl({"translate", in, out});
   ExpectFailure(refused, in);
   EXPECT_TRUE(refused.Err.ends_with(": Sorry - There is an empty category!\n"));
   EXPECT_FALSE(std::filesystem::exists(out));
 
-  EXPECT_EQ(runZblProgram({"map", in}).Out, "\t\nCars\tCars\n");
-  ASSERT_EQ(runZblProgram({"translate", in, out, "--map", WriteMap("\tNamed\n")}).ExitCode, 0);
-  EXPECT_EQ(runZblProgram({"categories", out}).Out, "1\tCars\n1\tNamed\n");
+  EXPECT_EQ(runZbl({"map", in}).Out, "\t\nCars\tCars\n");
+  ASSERT_EQ(runZbl({"translate", in, out, "--map", WriteMap("\tNamed\n")}).ExitCode, 0);
+  EXPECT_EQ(runZbl({"categories", out}).Out, "1\tCars\n1\tNamed\n");
 }
 
 TEST_F(ZblProgramTest, DamagedLibraryIsListedAsFarAsReadAndNotTranslated) {
@@ -261,20 +251,20 @@ TEST_F(ZblProgramTest, DamagedLibraryIsListedAsFarAsReadAndNotTranslated) {
   library.Items[2].DeclaredSize = 100000;  // runs past the end of the file
   const std::string in = WriteLibrary("damaged.zbl", library);
 
-  const TProgramRun categories = runZblProgram({"categories", in});
+  const TChildResult categories = runZbl({"categories", in});
   ExpectFailure(categories, in);
   EXPECT_NE(categories.Err.find("damaged"), std::string::npos) << categories.Err;
   EXPECT_EQ(categories.Out, "1\tTrees\n1\tB\xC3\xA4ume\n");
 
-  const TProgramRun items = runZblProgram({"items", in});
+  const TChildResult items = runZbl({"items", in});
   ExpectFailure(items, in);
   EXPECT_EQ(items.Out, "b10\tTrees\nb9\tB\xC3\xA4ume\n");
 
   const std::string out = Path("out.zbl");
-  writeText(out, "previous contents");
-  const TProgramRun translate = runZblProgram({"translate", in, out});
+  writeBytesToFile(out, asBytes("previous contents"));
+  const TChildResult translate = runZbl({"translate", in, out});
   ExpectFailure(translate, in);
-  EXPECT_EQ(readBytes(out), asBytes("previous contents"));
+  EXPECT_EQ(readFileBytes(out), asBytes("previous contents"));
 }
 
 // Translating would drop the bytes, so it refuses, whether OUT is another
@@ -283,17 +273,17 @@ TEST_F(ZblProgramTest, BytesAfterTheLastItemAreNeverDroppedSilently) {
   TSampleLibrary library = mixedLibrary();
   library.Trailing = asBytes("tail");
   const std::string in = WriteLibrary("in.zbl", library);
-  const TBytes before = readBytes(in);
+  const TBytes before = readFileBytes(in);
   const std::string out = Path("out.zbl");
   for (const std::string& target : {out, in}) {
-    const TProgramRun translate = runZblProgram({"translate", in, target});
+    const TChildResult translate = runZbl({"translate", in, target});
     EXPECT_EQ(translate.ExitCode, 1);
     EXPECT_EQ(translate.Err, "zbl: " + in +
                                  ": 4 bytes after the last item are not part of any item; "
                                  "translate would drop them\n");
   }
   EXPECT_FALSE(std::filesystem::exists(out));
-  EXPECT_EQ(readBytes(in), before);
+  EXPECT_EQ(readFileBytes(in), before);
 }
 
 struct TUnreadableCase {
@@ -312,12 +302,12 @@ class ZblUnreadableTest : public ZblProgramTest,
 TEST_P(ZblUnreadableTest, EveryCommandFailsNamingTheFile) {
   std::string file = Path("in.zbl");
   if (GetParam().Bytes) writeBytesToFile(file, *GetParam().Bytes);
-  if (std::string(GetParam().Name) == "Directory") file = mDir.path().toStdString();
+  if (std::string(GetParam().Name) == "Directory") file = mDir.Path();
   if (std::string(GetParam().Name) == "FileWithTrailingSlash") file += "/";
   const std::string out = Path("out.zbl");
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"categories", file}, {"items", file}, {"map", file}, {"translate", file, out}}) {
-    const TProgramRun run = runZblProgram(args);
+    const TChildResult run = runZbl(args);
     ExpectFailure(run, file);
     EXPECT_NE(run.Err.find(GetParam().Reason), std::string::npos) << run.Err;
     EXPECT_EQ(run.Out, "");
@@ -344,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(ZblProgramTest, FileNameWithControlCharactersStaysOnOneLine) {
-  const TProgramRun run = runZblProgram({"categories", Path("two\nlines\x01.zbl")});
+  const TChildResult run = runZbl({"categories", Path("two\nlines\x01.zbl")});
   EXPECT_EQ(run.ExitCode, 1);
   EXPECT_EQ(run.Err,
             "zbl: " + Path("two\\nlines\\x01.zbl") + ": cannot open: No such file or directory\n");
@@ -352,8 +342,7 @@ TEST_F(ZblProgramTest, FileNameWithControlCharactersStaysOnOneLine) {
 
 TEST_F(ZblProgramTest, MissingMapFailsNamingTheMap) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
-  const TProgramRun run =
-      runZblProgram({"translate", in, Path("out.zbl"), "--map", Path("nomap.tsv")});
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", Path("nomap.tsv")});
   ExpectFailure(run, Path("nomap.tsv"));
   EXPECT_FALSE(std::filesystem::exists(Path("out.zbl")));
 }
@@ -361,7 +350,7 @@ TEST_F(ZblProgramTest, MissingMapFailsNamingTheMap) {
 TEST_F(ZblProgramTest, UnwritableOutputFailsNamingIt) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
   const std::string out = Path("no/such/dir/out.zbl");
-  ExpectFailure(runZblProgram({"translate", in, out}), out);
+  ExpectFailure(runZbl({"translate", in, out}), out);
 }
 
 TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
@@ -380,7 +369,7 @@ TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
       {{"--version"}, 0, "zbl " ZBL_VERSION "\n", ""},
   };
   for (const auto& c : cases) {
-    const TProgramRun run = runZblProgram(c.Args);
+    const TChildResult run = runZbl(c.Args);
     EXPECT_EQ(run.ExitCode, c.ExitCode) << testing::PrintToString(c.Args);
     EXPECT_TRUE(run.Out.starts_with(c.OutStart) && run.Out.empty() == c.OutStart.empty())
         << run.Out;
@@ -391,7 +380,7 @@ TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
 
 TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {
   const std::string sample = ZBL_EXAMPLES_DIR "/sample.zbl";
-  const TProgramRun categories = runZblProgram({"categories", sample});
+  const TChildResult categories = runZbl({"categories", sample});
   ASSERT_EQ(categories.ExitCode, 0);
   EXPECT_EQ(lineCount(categories.Out), 6);
   std::istringstream lines(categories.Out);
@@ -400,8 +389,8 @@ TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {
   EXPECT_EQ(total, 30);
   EXPECT_NE(categories.Out.find("\tB\xC3\xA4ume\n"), std::string::npos);
 
-  ASSERT_EQ(runZblProgram({"translate", sample, Path("sorted.zbl")}).ExitCode, 0);
-  const std::string items = runZblProgram({"items", Path("sorted.zbl")}).Out;
+  ASSERT_EQ(runZbl({"translate", sample, Path("sorted.zbl")}).ExitCode, 0);
+  const std::string items = runZbl({"items", Path("sorted.zbl")}).Out;
   EXPECT_LT(items.find("Tree 2\t"), items.find("Tree 10\t"));
   std::vector<std::string> names;
   std::istringstream itemLines(items);

@@ -5,21 +5,11 @@
 #include <vector>
 
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 
 namespace {
 
 using TKind = TLoadResult::TKind;
-
-TSampleItem item(std::string aName, std::string aCategory, std::size_t aBodySize = 16) {
-  TSampleItem i;
-  i.Name = std::move(aName);
-  i.Category = std::move(aCategory);
-  for (std::size_t b = 0; b < aBodySize; ++b)
-    i.Body.push_back(static_cast<std::uint8_t>(b * 7 + i.Name.size()));
-  i.Seed = static_cast<std::uint8_t>(i.Name.size());
-  return i;
-}
 
 std::vector<std::u16string> catalogue(const TVectorEngine& aEngine) {
   std::vector<std::u16string> cats;
@@ -37,8 +27,8 @@ std::vector<std::u16string> namesOf(const TVectorEngine& aEngine, int aCat) {
 
 TEST(CatalogueTest, EntriesInOrderOfFirstAppearanceWithNamesInFileOrder) {
   TSampleLibrary lib;
-  lib.Items = {item("Oak", "Trees"), item("Audi", "Cars"), item("Elm", "Trees"),
-               item("oak", "trees"), item("Oak", "Trees"), item("Empty", "")};
+  lib.Items = {sampleItem("Oak", "Trees"), sampleItem("Audi", "Cars"), sampleItem("Elm", "Trees"),
+               sampleItem("oak", "trees"), sampleItem("Oak", "Trees"), sampleItem("Empty", "")};
   TVectorEngine engine;
   const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   EXPECT_EQ(result.Kind, TKind::Loaded);
@@ -54,7 +44,7 @@ TEST(CatalogueTest, EntriesInOrderOfFirstAppearanceWithNamesInFileOrder) {
 
 TEST(CatalogueTest, ItemBytesAreTheFileBytes) {
   TSampleLibrary lib;
-  lib.Items = {item("A", "X", 0), item("B", "Y", 300)};
+  lib.Items = {sampleItem("A", "X", 0), sampleItem("B", "Y", 300)};
   const std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
   TVectorEngine engine;
   engine.LoadLibraryFromStream(bytes);
@@ -68,7 +58,7 @@ TEST(CatalogueTest, ItemBytesAreTheFileBytes) {
 
 TEST(CatalogueTest, NonAsciiTextsAreDecodedFromTheCodePage) {
   TSampleLibrary lib;
-  lib.Items = {item("Gr\xfcn \x80", "B\xe4ume")};
+  lib.Items = {sampleItem("Gr\xfcn \x80", "B\xe4ume")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   EXPECT_EQ(engine.Names().at(0), u"Gr\u00fcn \u20ac");
@@ -77,9 +67,9 @@ TEST(CatalogueTest, NonAsciiTextsAreDecodedFromTheCodePage) {
 
 TEST(LoadTest, SecondLibraryReplacesTheFirst) {
   TSampleLibrary first;
-  first.Items = {item("A", "One"), item("B", "Two")};
+  first.Items = {sampleItem("A", "One"), sampleItem("B", "Two")};
   TSampleLibrary second;
-  second.Items = {item("C", "Three")};
+  second.Items = {sampleItem("C", "Three")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(first));
   engine.LoadLibraryFromStream(buildSampleLibrary(second));
@@ -89,7 +79,7 @@ TEST(LoadTest, SecondLibraryReplacesTheFirst) {
 
 TEST(LoadTest, RejectedHeaderChangesOnlyTheHeaderCopy) {
   TSampleLibrary good;
-  good.Items = {item("A", "One")};
+  good.Items = {sampleItem("A", "One")};
   TSampleLibrary bad = good;
   bad.FileVersion = 2;
   bad.ContentsTail[0] = 0x55;
@@ -106,7 +96,7 @@ TEST(LoadTest, ThemeCountHasNoEffect) {
   for (std::int32_t themes : {0, 1, -7, 2147483647}) {
     TSampleLibrary lib;
     lib.ThemeCount = themes;
-    lib.Items = {item("A", "One"), item("B", "Two")};
+    lib.Items = {sampleItem("A", "One"), sampleItem("B", "Two")};
     TVectorEngine engine;
     EXPECT_EQ(engine.LoadLibraryFromStream(buildSampleLibrary(lib)).Kind, TKind::Loaded);
     EXPECT_EQ(engine.GetLibraryIndexCount(), 2);
@@ -115,7 +105,7 @@ TEST(LoadTest, ThemeCountHasNoEffect) {
 
 TEST(LoadTest, BytesAfterTheLastItemAreIgnored) {
   TSampleLibrary lib;
-  lib.Items = {item("A", "One")};
+  lib.Items = {sampleItem("A", "One")};
   std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
   bytes.insert(bytes.end(), 1000, 0xAB);
   TVectorEngine engine;
@@ -126,7 +116,7 @@ TEST(LoadTest, BytesAfterTheLastItemAreIgnored) {
 // A library cut at any byte keeps exactly the items that were complete.
 TEST(LoadTest, EveryPrefixKeepsTheCompleteItems) {
   TSampleLibrary lib;
-  lib.Items = {item("A", "One", 5), item("B", "Two", 0), item("C", "One", 40)};
+  lib.Items = {sampleItem("A", "One", 5), sampleItem("B", "Two", 0), sampleItem("C", "One", 40)};
   const std::vector<std::uint8_t> whole = buildSampleLibrary(lib);
   std::vector<std::size_t> itemEnds;
   std::size_t at = 24;
@@ -166,7 +156,7 @@ class ItemSizeTest : public testing::TestWithParam<TSizeCase> {};
 
 TEST_P(ItemSizeTest, ImpossibleSizesEndTheReadAtThatItem) {
   TSampleLibrary lib;
-  lib.Items = {item("A", "One"), item("B", "Two", 0), item("C", "Three")};
+  lib.Items = {sampleItem("A", "One"), sampleItem("B", "Two", 0), sampleItem("C", "Three")};
   lib.Items[1].DeclaredSize = GetParam().DeclaredSizeOfSecond;
   TVectorEngine engine;
   const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
@@ -198,7 +188,7 @@ class ObjectCountTest : public testing::TestWithParam<TCountCase> {};
 
 TEST_P(ObjectCountTest, CountIsTrustedOnlyAsFarAsTheBytesGo) {
   TSampleLibrary lib;
-  lib.Items = {item("A", "One"), item("B", "Two")};
+  lib.Items = {sampleItem("A", "One"), sampleItem("B", "Two")};
   lib.ObjectCount = GetParam().ObjectCount;
   TVectorEngine engine;
   const TLoadResult result = engine.LoadLibraryFromStream(buildSampleLibrary(lib));
@@ -229,7 +219,7 @@ TEST(LoadTest, AbsurdCountInATinyFileLoadsAtOnce) {
 
 TEST(LoadTest, OversizedLengthBytesAreClampedToTheirFields) {
   TSampleLibrary lib;
-  lib.Items = {item(std::string(50, 'n'), std::string(100, 'c'))};
+  lib.Items = {sampleItem(std::string(50, 'n'), std::string(100, 'c'))};
   lib.Items[0].AuthorLength = 255;
   lib.Items[0].RemarksLength = 255;
   TVectorEngine engine;
@@ -241,7 +231,7 @@ TEST(LoadTest, OversizedLengthBytesAreClampedToTheirFields) {
 TEST(LoadTest, ClearLibraryEmptiesEverythingButTheHeaderCopy) {
   TSampleLibrary lib;
   lib.ContentsTail[4] = 9;
-  lib.Items = {item("A", "One")};
+  lib.Items = {sampleItem("A", "One")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   engine.ClearLibrary();

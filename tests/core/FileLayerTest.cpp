@@ -1,37 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <stdexcept>
 
+#include "ChildProcess.h"
 #include "FileLayer.h"
-#include "LibraryBytes.h"
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 #include "SaveProgress.h"
 #include "TempDir.h"
 
 namespace {
 
 using TKind = TLoadResult::TKind;
-
-TSampleLibrary sampleLibrary(int aItems, std::size_t aBodySize) {
-  TSampleLibrary lib;
-  for (int i = 0; i < aItems; ++i) {
-    TSampleItem item;
-    item.Name = "Item " + std::to_string(aItems - i);
-    item.Category = i % 2 ? "Odd" : "Even";
-    item.Seed = static_cast<std::uint8_t>(i);
-    item.Body.assign(aBodySize, static_cast<std::uint8_t>(i));
-    lib.Items.push_back(item);
-  }
-  return lib;
-}
 
 TCategoryMap translating(const TVectorEngine& aEngine) {
   TCategoryMap map = TCategoryMap::Identity(aEngine);
@@ -66,7 +49,7 @@ TEST(ReadWholeFileTest, ReadsExactlyTheReportedSize) {
 
 TEST(LoadFromFileTest, OutcomeTellsWhatHappened) {
   TTempDir dir;
-  const TSampleLibrary lib = sampleLibrary(3, 10);
+  const TSampleLibrary lib = numberedLibrary(3, 2, 10);
   std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
   writeBytesToFile(dir.File("good.zbl"), bytes);
   writeBytesToFile(dir.File("short.zbl"),
@@ -95,7 +78,7 @@ TEST(LoadFromFileTest, OutcomeTellsWhatHappened) {
 class SaveFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    const std::vector<std::uint8_t> bytes = buildSampleLibrary(sampleLibrary(40, 500));
+    const std::vector<std::uint8_t> bytes = buildSampleLibrary(numberedLibrary(40, 2, 500));
     writeBytesToFile(dir.File("in.zbl"), bytes);
     ASSERT_EQ(engine.LoadLibraryFromFile(dir.File("in.zbl")).Kind, TKind::Loaded);
     TMemorySink sink;
@@ -162,21 +145,19 @@ TEST_F(SaveFileTest, FailureInsideTheLoopKeepsTheOldFile) {
 // Saves in a child whose file-size limit stops the write at aLimit bytes; the
 // child exits 0 only when the save reported the failure.
 int saveUnderSizeLimit(TVectorEngine& aEngine, const std::string& aTarget, rlim_t aLimit) {
-  const pid_t child = fork();
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{aLimit, aLimit};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    try {
-      aEngine.SaveLibraryToFile(aTarget, translating(aEngine));
-    } catch (const TFileError&) {
-      _exit(0);
-    }
-    _exit(1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  TChildLimits limits;
+  limits.FileSize = aLimit;
+  return runInChild(
+             [&] {
+               try {
+                 aEngine.SaveLibraryToFile(aTarget, translating(aEngine));
+               } catch (const TFileError&) {
+                 return 0;
+               }
+               return 1;
+             },
+             limits)
+      .ExitCode;
 }
 
 TEST_F(SaveFileTest, FullDiskNeverReplacesTheFile) {

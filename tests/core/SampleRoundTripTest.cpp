@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "FileLayer.h"
-#include "LibraryBytes.h"
+#include "LibraryWalk.h"
 #include "LoaderSaver.h"
 #include "TempDir.h"
 #include "TextCodec.h"

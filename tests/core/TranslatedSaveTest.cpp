@@ -7,21 +7,12 @@
 #include <vector>
 
 #include "FileLayer.h"
-#include "LibraryBytes.h"
+#include "LibraryWalk.h"
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 #include "SaveProgress.h"
 
 namespace {
-
-TSampleItem item(std::string aName, std::string aCategory, std::uint8_t aSeed = 0) {
-  TSampleItem i;
-  i.Name = std::move(aName);
-  i.Category = std::move(aCategory);
-  i.Seed = aSeed;
-  for (int b = 0; b < 10 + aSeed; ++b) i.Body.push_back(static_cast<std::uint8_t>(aSeed * 13 + b));
-  return i;
-}
 
 std::vector<std::uint8_t> saveToMemory(TVectorEngine& aEngine, const TCategoryMap& aMap,
                                        TSaveProgress* aProgress = nullptr) {
@@ -42,8 +33,9 @@ std::vector<std::string> names(const TParsedLibrary& aLib) {
 
 TEST(SaveOrderTest, ItemsComeOutInNaturalOrderOfTheirNames) {
   TSampleLibrary lib;
-  lib.Items = {item("b10", "X"),  item("b9", "X"),     item("a", "X"),      item("tree", "X"),
-               item("Tree", "X"), item("Tree 2", "X"), item("Tree 10", "X")};
+  lib.Items = {sampleItem("b10", "X"),    sampleItem("b9", "X"),   sampleItem("a", "X"),
+               sampleItem("tree", "X"),   sampleItem("Tree", "X"), sampleItem("Tree 2", "X"),
+               sampleItem("Tree 10", "X")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   const TParsedLibrary out = parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine)));
@@ -53,8 +45,8 @@ TEST(SaveOrderTest, ItemsComeOutInNaturalOrderOfTheirNames) {
 
 TEST(SaveOrderTest, EqualNamesKeepFileOrderEachWithItsOwnBytes) {
   TSampleLibrary lib;
-  lib.Items = {item("Oak", "Trees", 1), item("Ash", "Trees", 2), item("Oak", "Bushes", 3),
-               item("O ak", "Trees", 4)};
+  lib.Items = {sampleItem("Oak", "Trees", 10, 1), sampleItem("Ash", "Trees", 10, 2),
+               sampleItem("Oak", "Bushes", 10, 3), sampleItem("O ak", "Trees", 10, 4)};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   const TParsedLibrary out = parseLibrary(
@@ -71,7 +63,7 @@ TEST(SaveOrderTest, EqualNamesKeepFileOrderEachWithItsOwnBytes) {
 
 TEST(SaveTranslationTest, EveryByteButTheCategoryPassesThrough) {
   TSampleLibrary lib;
-  lib.Items = {item("B", "Vegetation", 5), item("A", "Cars", 6)};
+  lib.Items = {sampleItem("B", "Vegetation", 10, 5), sampleItem("A", "Cars", 10, 6)};
   lib.ContentsTail[0] = 0x11;
   lib.ContentsTail[4] = 0x99;
   TVectorEngine engine;
@@ -92,20 +84,20 @@ TEST(SaveTranslationTest, EveryByteButTheCategoryPassesThrough) {
 TEST(SaveTranslationTest, HeaderCountsItemsAndLoadedCategories) {
   TSampleLibrary lib;
   lib.ThemeCount = 77;
-  lib.Items = {item("x", "A"), item("y", "B"), item("z", "A")};
+  lib.Items = {sampleItem("x", "A"), sampleItem("y", "B"), sampleItem("z", "A")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   const std::vector<std::uint8_t> bytes = saveToMemory(engine, mapOf({u"A", u"B"}, {u"C", u"C"}));
   const TParsedLibrary out = parseLibrary(bytes);
-  EXPECT_EQ(parseLE(bytes.data() + 12, 4), 1);
-  EXPECT_EQ(parseLE(bytes.data() + 16, 4), 2);  // two old categories, one new text
-  EXPECT_EQ(parseLE(bytes.data() + 20, 4), 3);
+  EXPECT_EQ(readLittleEndian(bytes.data() + 12, 4), 1);
+  EXPECT_EQ(readLittleEndian(bytes.data() + 16, 4), 2);  // two old categories, one new text
+  EXPECT_EQ(readLittleEndian(bytes.data() + 20, 4), 3);
   for (const auto& i : out.Items) EXPECT_EQ(itemCategory(i), "C");
 }
 
 TEST(SaveTranslationTest, FirstMatchingRowWinsAndUnmatchedCategoriesStay) {
   TSampleLibrary lib;
-  lib.Items = {item("a", "Trees"), item("b", "Cars"), item("c", "trees")};
+  lib.Items = {sampleItem("a", "Trees"), sampleItem("b", "Cars"), sampleItem("c", "trees")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   const TParsedLibrary out = parseLibrary(
@@ -118,7 +110,7 @@ TEST(SaveTranslationTest, FirstMatchingRowWinsAndUnmatchedCategoriesStay) {
 
 TEST(SaveTranslationTest, SavingTwiceTranslatesFromTheLoadedCategories) {
   TSampleLibrary lib;
-  lib.Items = {item("a", "A"), item("b", "B")};
+  lib.Items = {sampleItem("a", "A"), sampleItem("b", "B")};
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   const TCategoryMap aToB = mapOf({u"A", u"B"}, {u"B", u"B"});
@@ -133,7 +125,7 @@ TEST(SaveTranslationTest, SavingTwiceTranslatesFromTheLoadedCategories) {
 
 TEST(SaveTranslationTest, OverlongNewTextIsCutAndOversizedLengthStoredClamped) {
   TSampleLibrary lib;
-  lib.Items = {item("a", std::string(100, 'c'))};
+  lib.Items = {sampleItem("a", std::string(100, 'c'))};
   lib.Items[0].RemarksLength = 200;
   TVectorEngine engine;
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
@@ -150,22 +142,22 @@ TEST(SaveTranslationTest, EmptyLibraryIsTwentyFourBytes) {
   ASSERT_EQ(bytes.size(), 24u);
   EXPECT_EQ(bytes[0], 6);
   EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 7), "ZmbLib");
-  EXPECT_EQ(parseLE(bytes.data() + 12, 4), 1);
-  EXPECT_EQ(parseLE(bytes.data() + 16, 4), 0);
-  EXPECT_EQ(parseLE(bytes.data() + 20, 4), 0);
+  EXPECT_EQ(readLittleEndian(bytes.data() + 12, 4), 1);
+  EXPECT_EQ(readLittleEndian(bytes.data() + 16, 4), 0);
+  EXPECT_EQ(readLittleEndian(bytes.data() + 20, 4), 0);
   TVectorEngine reread;
   EXPECT_EQ(reread.LoadLibraryFromStream(bytes).Kind, TLoadResult::TKind::Loaded);
 }
 
 TEST(SaveTranslationTest, DamagedLibrarySavesOnlyTheItemsRead) {
   TSampleLibrary lib;
-  lib.Items = {item("b", "X"), item("a", "X"), item("c", "X")};
+  lib.Items = {sampleItem("b", "X"), sampleItem("a", "X"), sampleItem("c", "X")};
   std::vector<std::uint8_t> bytes = buildSampleLibrary(lib);
   bytes.resize(bytes.size() - 3);
   TVectorEngine engine;
   engine.LoadLibraryFromStream(bytes);
   const std::vector<std::uint8_t> saved = saveToMemory(engine, TCategoryMap::Identity(engine));
-  EXPECT_EQ(parseLE(saved.data() + 20, 4), 2);
+  EXPECT_EQ(readLittleEndian(saved.data() + 20, 4), 2);
   EXPECT_EQ(names(parseLibrary(saved)), (std::vector<std::string>{"a", "b"}));
 }
 
@@ -194,7 +186,7 @@ class TRecordingProgress : public TSaveProgress {
 
 TVectorEngine* loadItems(TVectorEngine& aEngine, int aCount) {
   TSampleLibrary lib;
-  for (int i = 0; i < aCount; ++i) lib.Items.push_back(item("n" + std::to_string(i), "C"));
+  for (int i = 0; i < aCount; ++i) lib.Items.push_back(sampleItem("n" + std::to_string(i), "C"));
   aEngine.LoadLibraryFromStream(buildSampleLibrary(lib));
   return &aEngine;
 }

@@ -11,22 +11,11 @@
 
 #include "LoadCheck.h"
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 
 namespace {
 
 using TKind = TLoadResult::TKind;
-
-TSampleItem sampleItem(std::string aName, std::string aCategory, std::size_t aBodySize,
-                       std::uint8_t aSeed) {
-  TSampleItem item;
-  item.Name = std::move(aName);
-  item.Category = std::move(aCategory);
-  for (std::size_t b = 0; b < aBodySize; ++b)
-    item.Body.push_back(static_cast<std::uint8_t>(b * 13 + aSeed));
-  item.Seed = aSeed;
-  return item;
-}
 
 struct TLibraryCase {
   const char* Label;

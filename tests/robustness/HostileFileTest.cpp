@@ -18,7 +18,7 @@
 #include "FileLayer.h"
 #include "LoadCheck.h"
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 #include "TempDir.h"
 
 namespace {
@@ -27,14 +27,8 @@ using TKind = TLoadResult::TKind;
 
 TSampleLibrary threeItems() {
   TSampleLibrary lib;
-  for (int i = 0; i < 3; ++i) {
-    TSampleItem item;
-    item.Name = "Item " + std::to_string(i + 1);
-    item.Category = i == 1 ? "Cars" : "Trees";
-    item.Body.assign(static_cast<std::size_t>(10 * i), static_cast<std::uint8_t>('a' + i));
-    item.Seed = static_cast<std::uint8_t>(i);
-    lib.Items.push_back(item);
-  }
+  lib.Items = {sampleItem("Item 1", "Trees", 0, 0), sampleItem("Item 2", "Cars", 10, 1),
+               sampleItem("Item 3", "Trees", 20, 2)};
   return lib;
 }
 

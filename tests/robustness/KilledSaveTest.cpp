@@ -19,7 +19,7 @@
 #include "DirSnapshot.h"
 #include "FileLayer.h"
 #include "LoaderSaver.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 #include "TempDir.h"
 
 namespace {
@@ -27,19 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kBlock = std::size_t{1} << 20;
-
-TSampleLibrary largeLibrary() {
-  TSampleLibrary lib;
-  for (int i = 0; i < 500; ++i) {
-    TSampleItem item;
-    item.Name = "Drawing " + std::to_string(500 - i);
-    item.Category = "Set " + std::to_string(i % 5);
-    item.Seed = static_cast<std::uint8_t>(i);
-    item.Body.assign(64 * 1024 + 7, static_cast<std::uint8_t>(i));
-    lib.Items.push_back(item);
-  }
-  return lib;
-}
 
 // The size of the file the process is writing in aDir, other than aInput:
 // the save's output before it takes the target's place, whether it has a
@@ -77,7 +64,7 @@ TEST_P(KilledSaveTest, TargetIsTheOldFileOrTheWholeNewOne) {
   TTempDir dir;
   const std::string in = dir.File("in.zbl");
   const std::string out = dir.File("out.zbl");
-  writeBytesToFile(in, buildSampleLibrary(largeLibrary()));
+  writeBytesToFile(in, buildSampleLibrary(numberedLibrary(500, 5, 64 * 1024 + 7)));
   std::vector<std::uint8_t> expected;
   {
     TVectorEngine engine;

@@ -2,32 +2,17 @@
 #include "SaveFixture.h"
 
 #include "FileLayer.h"
-#include "SampleLibrary.h"
+#include "SampleItems.h"
 
 namespace {
 
 // Larger than the file layer's 1 MiB write block, so a save writes some
 // blocks during the loop and the last one only at commit.
-TSampleLibrary largeLibrary() {
-  TSampleLibrary lib;
-  for (int i = 0; i < 300; ++i) {
-    TSampleItem item;
-    item.Name = "Item " + std::to_string(300 - i);
-    item.Category = "Category " + std::to_string(i % 7);
-    item.Seed = static_cast<std::uint8_t>(i);
-    item.Body.assign(5000, static_cast<std::uint8_t>(i * 3));
-    lib.Items.push_back(item);
-  }
-  return lib;
-}
+TSampleLibrary largeLibrary() { return numberedLibrary(300, 7, 5000); }
 
 TSampleLibrary oldLibrary() {
   TSampleLibrary lib;
-  TSampleItem item;
-  item.Name = "Old";
-  item.Category = "Kept";
-  item.Body = {1, 2, 3};
-  lib.Items.push_back(item);
+  lib.Items = {sampleItem("Old", "Kept", 3)};
   return lib;
 }
 

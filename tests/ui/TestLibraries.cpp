@@ -6,17 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "SampleItems.h"
+
 TSampleLibrary LibraryWithCategories(const QList<QByteArray>& aCategories) {
   TSampleLibrary library;
   const auto count = static_cast<int>(aCategories.size());
-  for (int i = 0; i < count; ++i) {
-    TSampleItem item;
-    item.Name = "item " + std::to_string(count - i);
-    item.Category = aCategories[i].toStdString();
-    item.Body = {static_cast<std::uint8_t>(i), 0xAB, static_cast<std::uint8_t>(0xF0 + i)};
-    item.Seed = static_cast<std::uint8_t>(i + 1);
-    library.Items.push_back(item);
-  }
+  for (int i = 0; i < count; ++i)
+    library.Items.push_back(sampleItem("item " + std::to_string(count - i),
+                                       aCategories[i].toStdString(), 3,
+                                       static_cast<std::uint8_t>(i + 1)));
   return library;
 }
 

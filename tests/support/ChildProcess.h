@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
-/// How a child process ended, with what it wrote to its standard error.
+/// How a child process ended, with what it wrote to its standard output and
+/// standard error.
 struct TChildResult {
   /// The exit status, or -1 when a signal ended it.
   int ExitCode = -1;
   /// The signal that ended it, or 0.
   int Signal = 0;
+  std::string Out;
   std::string Err;
 };
 
@@ -28,12 +30,12 @@ struct TChildLimits {
   std::optional<rlim_t> AddressSpaceHeadroom{};
 };
 
-/// Runs aBody in a forked child (its return value is the exit status) and
-/// waits for it.
+/// Runs aBody in a forked child (its return value is the exit status; an
+/// exception makes it 125) and waits for it.
 TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& aLimits = {});
 
-/// Runs a program with these arguments, standard input and output on
-/// /dev/null, and waits for it.
+/// Runs a program with these arguments (bytes, as given) and standard input
+/// on /dev/null, and waits for it.
 TChildResult runProgram(const std::string& aProgram, const std::vector<std::string>& aArgs,
                         const TChildLimits& aLimits = {});
 

@@ -2,6 +2,7 @@
 #include "ChildProcess.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -35,19 +36,40 @@ void redirect(int aFrom, int aTo) {
   if (aFrom != aTo) dup2(aFrom, aTo);
 }
 
-TChildResult waitFor(pid_t aChild, int aErrPipe) {
-  TChildResult result;
+void redirectToNull(std::initializer_list<int> aStreams) {
+  const int null = open("/dev/null", O_RDWR);
+  for (const int stream : aStreams) redirect(null, stream);
+}
+
+/// Reads both pipes to their ends at once, so that a child filling one
+/// cannot block while the other is read.
+void drain(int aOutPipe, int aErrPipe, TChildResult& aResult) {
+  pollfd pipes[2] = {{aOutPipe, POLLIN, 0}, {aErrPipe, POLLIN, 0}};
+  std::string* texts[2] = {&aResult.Out, &aResult.Err};
+  int open = 2;
   char buffer[4096];
-  for (;;) {
-    const ssize_t got = read(aErrPipe, buffer, sizeof buffer);
-    if (got > 0) {
-      result.Err.append(buffer, static_cast<std::size_t>(got));
-      continue;
+  while (open > 0) {
+    if (poll(pipes, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      break;
     }
-    if (got < 0 && errno == EINTR) continue;
-    break;
+    for (int p = 0; p < 2; ++p) {
+      if (pipes[p].fd < 0 || pipes[p].revents == 0) continue;
+      const ssize_t got = read(pipes[p].fd, buffer, sizeof buffer);
+      if (got > 0) {
+        texts[p]->append(buffer, static_cast<std::size_t>(got));
+      } else if (got == 0 || errno != EINTR) {
+        close(pipes[p].fd);
+        pipes[p].fd = -1;
+        --open;
+      }
+    }
   }
-  close(aErrPipe);
+}
+
+TChildResult waitFor(pid_t aChild, int aOutPipe, int aErrPipe) {
+  TChildResult result;
+  drain(aOutPipe, aErrPipe, result);
   int status = 0;
   while (waitpid(aChild, &status, 0) < 0 && errno == EINTR) {
   }
@@ -65,29 +87,33 @@ std::vector<char*> argumentVector(const std::string& aProgram,
   return argv;
 }
 
-// Forks a child whose standard error comes back through a pipe, with the
-// limits applied; aChildMain runs in the child and must end it.
-TChildResult runWithErrorPipe(const TChildLimits& aLimits,
-                              const std::function<void()>& aChildMain) {
-  int pipeEnds[2];
-  if (pipe(pipeEnds) != 0) throw std::runtime_error("cannot create a pipe");
+// Forks a child whose standard output and error come back through pipes,
+// with the limits applied; aChildMain runs in the child and must end it.
+TChildResult runWithPipes(const TChildLimits& aLimits, const std::function<void()>& aChildMain) {
+  int outPipe[2];
+  int errPipe[2];
+  if (pipe(outPipe) != 0) throw std::runtime_error("cannot create a pipe");
+  if (pipe(errPipe) != 0) throw std::runtime_error("cannot create a pipe");
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot fork");
   if (child == 0) {
-    close(pipeEnds[0]);
-    redirect(pipeEnds[1], STDERR_FILENO);
+    close(outPipe[0]);
+    close(errPipe[0]);
+    redirect(outPipe[1], STDOUT_FILENO);
+    redirect(errPipe[1], STDERR_FILENO);
     applyLimits(aLimits);
     aChildMain();
     _exit(125);
   }
-  close(pipeEnds[1]);
-  return waitFor(child, pipeEnds[0]);
+  close(outPipe[1]);
+  close(errPipe[1]);
+  return waitFor(child, outPipe[0], errPipe[0]);
 }
 
 }  // namespace
 
 TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& aLimits) {
-  return runWithErrorPipe(aLimits, [&] {
+  return runWithPipes(aLimits, [&] {
     int status = 125;
     try {
       status = aBody();
@@ -100,10 +126,8 @@ TChildResult runInChild(const std::function<int()>& aBody, const TChildLimits& a
 TChildResult runProgram(const std::string& aProgram, const std::vector<std::string>& aArgs,
                         const TChildLimits& aLimits) {
   std::vector<char*> argv = argumentVector(aProgram, aArgs);
-  return runWithErrorPipe(aLimits, [&] {
-    const int null = open("/dev/null", O_RDWR);
-    redirect(null, STDIN_FILENO);
-    redirect(null, STDOUT_FILENO);
+  return runWithPipes(aLimits, [&] {
+    redirectToNull({STDIN_FILENO});
     execv(aProgram.c_str(), argv.data());
     _exit(127);
   });
@@ -114,10 +138,7 @@ pid_t startProgram(const std::string& aProgram, const std::vector<std::string>& 
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("cannot fork");
   if (child == 0) {
-    const int null = open("/dev/null", O_RDWR);
-    redirect(null, STDIN_FILENO);
-    redirect(null, STDOUT_FILENO);
-    redirect(null, STDERR_FILENO);
+    redirectToNull({STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO});
     execv(aProgram.c_str(), argv.data());
     _exit(127);
   }
