@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -131,6 +132,23 @@ class TVectorEngine {
   std::vector<std::uint32_t> SortedItemOrder() const;
 
  private:
+  /// Copies the header from aStream, as far as its bytes go; true when it is
+  /// a library's header.
+  bool TakeHeader(const std::vector<std::uint8_t>& aStream);
+  void ReserveItems(std::size_t aDeclared);
+  /// Reads up to aDeclared items from the buffer into the lists and the
+  /// catalogue. Returns where the last item read ends; aDamage says why the
+  /// read stopped early, if it did.
+  std::size_t ReadItems(std::int32_t aDeclared, std::string& aDamage);
+  void AddItem(const TItemStream& aItem,
+               std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes);
+
+  /// The new Remarks bytes of each catalogue entry; none where no map row
+  /// names the entry.
+  std::vector<std::optional<std::string>> TranslationTable(const TCategoryMap& aMap) const;
+  void WriteItems(TByteSink& aStream, const std::vector<std::optional<std::string>>& aTranslation,
+                  TSaveProgress* aProgress) const;
+
   /// The file as loaded; every item is a view into it.
   std::vector<std::uint8_t> mBuffer;
   std::vector<TItemStream> OLibrary;

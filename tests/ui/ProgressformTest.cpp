@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ExtendedPercent.h"
 #include "ProgressUnit.h"
-#include "SaveProgress.h"
 #include "TestLibraries.h"
 
 namespace {
