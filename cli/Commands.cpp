@@ -157,7 +157,10 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
     engine.SaveLibraryToFile(aLine.Out, map, &progress);
   } catch (const TFileError& e) {
     progress.EndLine();
-    return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+    std::string reason = "cannot save: " + e.Reason();
+    if (!e.LeftBehind().empty())
+      reason += "; the temporary file '" + e.LeftBehind() + "' could not be removed";
+    return fail(aErr, aLine.Out, reason);
   } catch (const std::bad_alloc&) {
     progress.EndLine();
     return fail(aErr, aLine.Out, std::string("cannot save: ") + kNotEnoughMemory);

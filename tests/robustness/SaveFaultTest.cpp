@@ -325,12 +325,13 @@ TEST_P(InjectedFailureTest, FailureIsReportedAndKeepsTheOldFile) {
         ASSERT_EQ(entries.size(), 3u);
         const std::string left = Dir.File(entries.front());
         EXPECT_TRUE(entries.front().starts_with(".zbl-")) << entries.front();
-        EXPECT_EQ(e.Reason(), reason + "; the temporary file '" + left + "' could not be removed");
+        EXPECT_EQ(e.LeftBehind(), left);
         EXPECT_EQ(readFileBytes(left), Expected);
         fs::remove(left);
       } else {
-        EXPECT_EQ(e.Reason(), reason);
+        EXPECT_EQ(e.LeftBehind(), "");
       }
+      EXPECT_EQ(e.Reason(), reason);
     }
     ExpectDirectoryUnchanged();
   }
