@@ -31,21 +31,21 @@ void prefetchHeader(const std::uint8_t* aHeader) {
 
 // The item that starts at aPosition (its size field, then the item), which
 // moves aPosition past it; nothing, with aDamage saying why, when the bytes
-// left cannot hold it. aNumber counts items from 1.
+// left cannot hold it.
 std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std::size_t& aPosition,
-                                  std::int32_t aNumber, std::string& aDamage) {
+                                  TLoadResult::TDamage& aDamage) {
   if (aBuffer.size() - aPosition < kItemSizeFieldSize) {
-    aDamage = "the size of item " + std::to_string(aNumber) + " is cut off";
+    aDamage = TLoadResult::TDamage::SizeCutOff;
     return std::nullopt;
   }
   const std::int64_t size = readInt64LE(aBuffer.data() + aPosition);
   aPosition += kItemSizeFieldSize;
   if (size < static_cast<std::int64_t>(kItemHeaderSize)) {
-    aDamage = "item " + std::to_string(aNumber) + " is smaller than its header";
+    aDamage = TLoadResult::TDamage::SmallerThanHeader;
     return std::nullopt;
   }
   if (static_cast<std::uint64_t>(size) > aBuffer.size() - aPosition) {
-    aDamage = "item " + std::to_string(aNumber) + " runs past the end of the file";
+    aDamage = TLoadResult::TDamage::PastTheEnd;
     return std::nullopt;
   }
   const TItemStream found{aBuffer.data() + aPosition, static_cast<std::size_t>(size)};
@@ -142,11 +142,11 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
   mItemCategory.reserve(reserve);
 }
 
-std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, std::string& aDamage) {
+std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
   std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
-    const std::optional<TItemStream> item = itemAt(mBuffer, position, i + 1, aDamage);
+    const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
     if (!item) break;
     AddItem(*item, categoryOfBytes);
   }

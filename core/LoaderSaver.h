@@ -59,8 +59,15 @@ struct TLoadResult {
   TKind Kind = TKind::Loaded;
   /// The system's reason when the file could not be opened or read.
   std::string Reason;
-  /// For Damaged: what failed at the item that ended the read.
-  std::string Damage;
+  /// What was wrong with the item that ended a Damaged read, item
+  /// ItemsRead + 1 (counting from 1).
+  enum class TDamage {
+    None,               ///< nothing: the read was not cut short
+    SizeCutOff,         ///< the file ends inside the item's size field
+    SmallerThanHeader,  ///< the size is below that of an item's header
+    PastTheEnd,         ///< the item runs past the end of the file
+  };
+  TDamage Damage = TDamage::None;
   std::int64_t ItemsRead = 0;
   std::int64_t ItemsDeclared = 0;
   /// For Loaded: the bytes after the last declared item. No item holds them,
@@ -139,7 +146,7 @@ class TVectorEngine {
   /// Reads up to aDeclared items from the buffer into the lists and the
   /// catalogue. Returns where the last item read ends; aDamage says why the
   /// read stopped early, if it did.
-  std::size_t ReadItems(std::int32_t aDeclared, std::string& aDamage);
+  std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage);
   void AddItem(const TItemStream& aItem,
                std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes);
 
