@@ -23,7 +23,7 @@ void TTerminalProgress::End() {
   // The save reports each item once it is written, from position 0, so its
   // last report stops short of the end; an ended save shows a full bar.
   if (!mOpen) return;
-  if (mPercent.Percent() != 100) Draw(100);
+  if (mPercent.MoveTo(mPercent.Total())) Draw(mPercent.Percent());
   EndLine();
 }
 

@@ -7,12 +7,15 @@
 /// when MoveTo says so redraws only when the percentage shown is new.
 class TPercentCursor {
  public:
-  /// A cursor over the positions 0 to aTotal - 1 of a save of aTotal items.
+  /// A cursor over the positions of a save of aTotal items.
   explicit TPercentCursor(long long aTotal = 0) : mTotal(aTotal) {}
 
-  /// Moves to position k (0 <= k < total). Returns true when the percentage
-  /// there differs from the one at the previous move, and at the first move.
+  /// Moves to position k (0 <= k <= total; the total itself is the end of
+  /// the save, 100 %). Returns true when the percentage there differs from
+  /// the one at the previous move, and at the first move.
   bool MoveTo(long long k);
+
+  long long Total() const { return mTotal; }
 
   /// ExtendedPercent(k, total) for the position last moved to.
   int Percent() const { return mValue; }

@@ -86,7 +86,9 @@ TEST(PercentCursorTest, ChangesExactlyWhereThePercentageDoes) {
       ASSERT_EQ(changed, k == 0 || ExtendedPercent(k, n) != ExtendedPercent(k - 1, n))
           << k << " of " << n;
     }
-    EXPECT_EQ(cursor.MoveTo(0), n > 1 && ExtendedPercent(n - 1, n) != 0) << n;
+    EXPECT_EQ(cursor.MoveTo(n), ExtendedPercent(n - 1, n) != 100) << n;
+    EXPECT_EQ(cursor.Percent(), 100);
+    EXPECT_TRUE(cursor.MoveTo(0)) << n;
     EXPECT_EQ(cursor.Percent(), 0);
   }
 }
