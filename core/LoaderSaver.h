@@ -144,8 +144,8 @@ class TVectorEngine {
   bool TakeHeader(const std::vector<std::uint8_t>& aStream);
   void ReserveItems(std::size_t aDeclared);
   /// Reads up to aDeclared items from the buffer into the lists and the
-  /// catalogue. Returns where the last item read ends; aDamage says why the
-  /// read stopped early, if it did.
+  /// catalogue. Returns where the last item ends when all of them were read;
+  /// otherwise aDamage says why the read stopped early.
   std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage);
   void AddItem(const TItemStream& aItem,
                std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes);
