@@ -13,6 +13,7 @@ class TSaveProgress {
   /// The item at aPosition (0 to total - 1) has been written.
   virtual void Advance(int aPosition) = 0;
   /// The save has ended, whether it succeeded or failed. Called once after
-  /// Begin, also when a report or a write throws.
+  /// Begin however the save ends, also when Begin itself, an Advance or a
+  /// write throws.
   virtual void End() = 0;
 };
