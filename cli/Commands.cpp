@@ -38,6 +38,22 @@ std::string describeTrailingBytes(std::uint64_t aCount) {
              : std::to_string(aCount) + " bytes after the last item are not part of any item";
 }
 
+/// What was wrong with the item that ended a damaged read.
+std::string describeDamage(const TLoadResult& aResult) {
+  const std::string item = "item " + std::to_string(aResult.ItemsRead + 1);
+  switch (aResult.Damage) {
+    case TLoadResult::TDamage::None:
+      break;
+    case TLoadResult::TDamage::SizeCutOff:
+      return "the size of " + item + " is cut off";
+    case TLoadResult::TDamage::SmallerThanHeader:
+      return item + " is smaller than its header";
+    case TLoadResult::TDamage::PastTheEnd:
+      return item + " runs past the end of the file";
+  }
+  return {};
+}
+
 std::string describeLoad(const TLoadResult& aResult) {
   switch (aResult.Kind) {
     case TLoadResult::TKind::Loaded:
@@ -48,8 +64,8 @@ std::string describeLoad(const TLoadResult& aResult) {
       return "not a library (too short, or wrong signature or version)";
     case TLoadResult::TKind::Damaged:
       return "damaged: only " + std::to_string(aResult.ItemsRead) + " of " +
-             std::to_string(aResult.ItemsDeclared) + " items could be read (" + aResult.Damage +
-             ")";
+             std::to_string(aResult.ItemsDeclared) + " items could be read (" +
+             describeDamage(aResult) + ")";
     case TLoadResult::TKind::OutOfMemory:
       return std::string(kNotEnoughMemory) + " to load it";
   }
@@ -139,7 +155,10 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
     engine.SaveLibraryToFile(aLine.Out, map, &progress);
   } catch (const TFileError& e) {
     progress.EndLine();
-    return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+    std::string reason = "cannot save: " + e.Reason();
+    if (!e.LeftBehind().empty())
+      reason += "; the temporary file '" + e.LeftBehind() + "' could not be removed";
+    return fail(aErr, aLine.Out, reason);
   } catch (const std::bad_alloc&) {
     progress.EndLine();
     return fail(aErr, aLine.Out, std::string("cannot save: ") + kNotEnoughMemory);

@@ -3,24 +3,20 @@
 
 #include <ostream>
 
+#include "PercentCursor.h"
 #include "SaveProgress.h"
 
 /// A save's progress as a one-line bar on a terminal: the bar is redrawn in
 /// place, only when its percentage changes, and ends with a newline when the
-/// save closes it. A reporter that is not enabled writes nothing at all, so
-/// that a redirected standard error stays free of control characters.
+/// save ends. A reporter that is not enabled writes nothing at all, so that
+/// a redirected standard error stays free of control characters.
 class TTerminalProgress final : public TSaveProgress {
  public:
   TTerminalProgress(std::ostream& aOut, bool aEnabled);
 
-  void SetMaximum(int aMaximum) override;
-  void SetPosition(int aPosition) override;
-  void Show() override;
-  void SetLabelText(const std::string& aText) override;
-  void RepaintBar() override;
-  void RepaintLabel() override;
-  void ProcessEvents() override;
-  void Close() override;
+  void Begin(int aTotal) override;
+  void Advance(int aPosition) override;
+  void End() override;
 
   /// Ends a bar that a failed save left open, so that the next message
   /// starts on a line of its own.
@@ -31,8 +27,7 @@ class TTerminalProgress final : public TSaveProgress {
 
   std::ostream& mOut;
   bool mEnabled;
-  int mMaximum = 0;
-  int mPosition = 0;
-  /// The percentage last drawn; -1 before the first drawing.
-  int mDrawn = -1;
+  TPercentCursor mPercent;
+  /// A bar is drawn on the current line.
+  bool mOpen = false;
 };

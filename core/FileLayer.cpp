@@ -21,7 +21,24 @@ constexpr int kMaxLinksFollowed = 40;
 
 constexpr const char* kNotARegularFile = "Not a regular file";
 
-[[noreturn]] void throwSystemError(const char* aOperation, const std::string& aFile, int aError) {
+const char* operationWords(TFileOperation aOperation) {
+  switch (aOperation) {
+    case TFileOperation::Open:
+      return "cannot open";
+    case TFileOperation::Read:
+      return "cannot read";
+    case TFileOperation::Create:
+      return "cannot create";
+    case TFileOperation::Write:
+      return "cannot write";
+    case TFileOperation::Replace:
+      return "cannot replace";
+  }
+  return "cannot use";
+}
+
+[[noreturn]] void throwSystemError(TFileOperation aOperation, const std::string& aFile,
+                                   int aError) {
   throw TFileError(aOperation, aFile, std::strerror(aError));
 }
 
@@ -31,7 +48,7 @@ void closeDescriptor(int aDescriptor) {
 
 /// Refuses what a library file cannot be: a directory, or anything but a
 /// regular file.
-void requireRegularFile(const struct stat& aInfo, const char* aOperation,
+void requireRegularFile(const struct stat& aInfo, TFileOperation aOperation,
                         const std::string& aFile) {
   if (S_ISDIR(aInfo.st_mode)) throwSystemError(aOperation, aFile, EISDIR);
   if (!S_ISREG(aInfo.st_mode)) throw TFileError(aOperation, aFile, kNotARegularFile);
@@ -52,14 +69,14 @@ std::string followLinks(const std::string& aFile) {
   for (int followed = 0;; ++followed) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
-    if (followed == kMaxLinksFollowed) throwSystemError("cannot create", aFile, ELOOP);
+    if (followed == kMaxLinksFollowed) throwSystemError(TFileOperation::Create, aFile, ELOOP);
     std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
     ssize_t length = 0;
     // The link may change between lstat and readlink; read until it fits.
     while ((length = ::readlink(path.c_str(), target.data(), target.size())) >= 0 &&
            static_cast<std::size_t>(length) == target.size())
       target.resize(target.size() * 2);
-    if (length < 0) throwSystemError("cannot create", aFile, errno);
+    if (length < 0) throwSystemError(TFileOperation::Create, aFile, errno);
     target.resize(static_cast<std::size_t>(length));
     path = target.starts_with('/') ? target : directoryOf(path) + "/" + target;
   }
@@ -102,10 +119,16 @@ int openUnnamed(const char* aDirectory) {
 
 }  // namespace
 
-TFileError::TFileError(std::string aOperation, std::string aFile, std::string aReason)
-    : std::runtime_error(aOperation + " '" + aFile + "': " + aReason),
+TFileError::TFileError(TFileOperation aOperation, std::string aFile, std::string aReason,
+                       std::string aLeftBehind)
+    : std::runtime_error(std::string(operationWords(aOperation)) + " '" + aFile + "': " + aReason +
+                         (aLeftBehind.empty()
+                              ? std::string()
+                              : "; the temporary file '" + aLeftBehind + "' could not be removed")),
+      mOperation(aOperation),
       mFile(std::move(aFile)),
-      mReason(std::move(aReason)) {}
+      mReason(std::move(aReason)),
+      mLeftBehind(std::move(aLeftBehind)) {}
 
 TFileSystemCalls& fileSystemCalls() {
   static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, ::rename, ::unlink};
@@ -116,14 +139,14 @@ std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
   // Non-blocking, so that a FIFO (even one put there after the name was
   // chosen) cannot hold the caller; what was opened is checked, not the name.
   const int descriptor = ::open(aFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (descriptor < 0) throwSystemError("cannot open", aFile, errno);
+  if (descriptor < 0) throwSystemError(TFileOperation::Open, aFile, errno);
   struct TCloser {
     int Descriptor;
     ~TCloser() { closeDescriptor(Descriptor); }
   } closer{descriptor};
   struct stat info {};
-  if (::fstat(descriptor, &info) != 0) throwSystemError("cannot open", aFile, errno);
-  requireRegularFile(info, "cannot open", aFile);
+  if (::fstat(descriptor, &info) != 0) throwSystemError(TFileOperation::Open, aFile, errno);
+  requireRegularFile(info, TFileOperation::Open, aFile);
 
   // Exactly the size the file has now: a file that reports 0 bytes and keeps
   // giving more, or one being appended to, cannot make the read grow.
@@ -134,7 +157,7 @@ std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
   while (filled < bytes.size()) {
     const ssize_t got = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throwSystemError("cannot read", aFile, errno);
+    if (got < 0) throwSystemError(TFileOperation::Read, aFile, errno);
     if (got == 0) break;  // it shrank meanwhile
     filled += static_cast<std::size_t>(got);
   }
@@ -147,15 +170,15 @@ void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
 }
 
 TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
-  if (aFile.empty()) throwSystemError("cannot create", aFile, ENOENT);
+  if (aFile.empty()) throwSystemError(TFileOperation::Create, aFile, ENOENT);
   mBlock.reserve(kWriteBlockSize);
   // The system follows every link here, /dev/stdout's included, and refuses
   // a loop. Replacing a FIFO or a device by a regular file would break
   // whatever uses it, and writing into one would not be atomic.
   struct stat existing {};
   const bool replacing = ::stat(aFile.c_str(), &existing) == 0;
-  if (!replacing && errno != ENOENT) throwSystemError("cannot create", aFile, errno);
-  if (replacing) requireRegularFile(existing, "cannot create", aFile);
+  if (!replacing && errno != ENOENT) throwSystemError(TFileOperation::Create, aFile, errno);
+  if (replacing) requireRegularFile(existing, TFileOperation::Create, aFile);
   mTarget = followLinks(aFile);
   const std::string directory = directoryOf(mTarget);
 
@@ -165,12 +188,12 @@ TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
       mDescriptor = ::open(aName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       return mDescriptor >= 0;
     });
-    if (mDescriptor < 0) throwSystemError("cannot create", aFile, errno);
+    if (mDescriptor < 0) throwSystemError(TFileOperation::Create, aFile, errno);
   }
   // A new file gets the mode the umask allows; a replaced one keeps its own
   // bits exactly, a read-only one included.
   if (replacing && ::fchmod(mDescriptor, existing.st_mode & 0777) != 0)
-    Fail("cannot create", errno);
+    Fail(TFileOperation::Create, errno);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() { Discard(); }
@@ -185,23 +208,19 @@ std::string TAtomicFileWriter::Discard() noexcept {
   return left;
 }
 
-void TAtomicFileWriter::Fail(const char* aOperation, int aError) {
-  std::string reason = std::strerror(aError);
-  // Say what is left behind when not even the removal works (a directory
-  // where names can be added but not taken away).
-  if (const std::string left = Discard(); !left.empty())
-    reason += "; the temporary file '" + left + "' could not be removed";
-  throw TFileError(aOperation, mFile, reason);
+void TAtomicFileWriter::Fail(TFileOperation aOperation, int aError) {
+  const std::string reason = std::strerror(aError);
+  throw TFileError(aOperation, mFile, reason, Discard());
 }
 
 void TAtomicFileWriter::WriteAll(const std::uint8_t* aData, std::size_t aSize) {
-  if (mDescriptor < 0) throwSystemError("cannot write", mFile, EBADF);
+  if (mDescriptor < 0) throwSystemError(TFileOperation::Write, mFile, EBADF);
   std::size_t done = 0;
   while (done < aSize) {
     const ssize_t wrote = fileSystemCalls().Write(mDescriptor, aData + done, aSize - done);
     if (wrote < 0 && errno == EINTR) continue;
     // A write that makes no progress and reports no error means no room.
-    if (wrote <= 0) Fail("cannot write", wrote < 0 ? errno : ENOSPC);
+    if (wrote <= 0) Fail(TFileOperation::Write, wrote < 0 ? errno : ENOSPC);
     done += static_cast<std::size_t>(wrote);
   }
 }
@@ -226,20 +245,20 @@ void TAtomicFileWriter::Commit() {
   FlushBlock();
   // Only bytes that are on the disk may take the old file's place: a failed
   // sync (a full or failing device, a lost network share) fails the save.
-  if (fileSystemCalls().Sync(mDescriptor) != 0) Fail("cannot write", errno);
+  if (fileSystemCalls().Sync(mDescriptor) != 0) Fail(TFileOperation::Write, errno);
   if (mTemporary.empty()) {
     const std::string unnamed = "/proc/self/fd/" + std::to_string(mDescriptor);
     mTemporary = claimTemporaryName(directoryOf(mTarget), [&unnamed](const std::string& aName) {
       return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, aName.c_str(), AT_SYMLINK_FOLLOW) == 0;
     });
-    if (mTemporary.empty()) Fail("cannot write", errno);
+    if (mTemporary.empty()) Fail(TFileOperation::Write, errno);
   }
   const int descriptor = mDescriptor;
   mDescriptor = -1;
   // Linux closes the descriptor even when close reports EINTR.
-  if (::close(descriptor) != 0 && errno != EINTR) Fail("cannot write", errno);
+  if (::close(descriptor) != 0 && errno != EINTR) Fail(TFileOperation::Write, errno);
   if (fileSystemCalls().Rename(mTemporary.c_str(), mTarget.c_str()) != 0)
-    Fail("cannot replace", errno);
+    Fail(TFileOperation::Replace, errno);
   mTemporary.clear();
 
   // Make the rename itself survive a power cut. The new file is complete

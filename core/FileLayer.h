@@ -9,18 +9,37 @@
 #include <string>
 #include <vector>
 
-/// A failure of the file system. The message names the operation, the file
-/// and the system's reason, ready to be shown to a user.
+/// What was being done to a file when it failed.
+enum class TFileOperation {
+  Open,     ///< opening a file to read it
+  Read,     ///< reading an opened file
+  Create,   ///< making the file that a save writes, beside its target
+  Write,    ///< writing that file and putting it on the disk
+  Replace,  ///< putting the written file in the target's place
+};
+
+/// A failure of the file system: what was being done, to which file, and the
+/// system's reason. Each front end words it; what() is a plain English line
+/// for logs ("cannot write 'FILE': REASON").
 class TFileError : public std::runtime_error {
  public:
-  TFileError(std::string aOperation, std::string aFile, std::string aReason);
+  TFileError(TFileOperation aOperation, std::string aFile, std::string aReason,
+             std::string aLeftBehind = {});
 
+  TFileOperation Operation() const { return mOperation; }
+  /// The file's name as the caller gave it.
   const std::string& File() const { return mFile; }
+  /// The system's reason, as strerror words it.
   const std::string& Reason() const { return mReason; }
+  /// The temporary file that a failed save could not remove (a directory
+  /// where names can be added but not taken away); empty when none is left.
+  const std::string& LeftBehind() const { return mLeftBehind; }
 
  private:
+  TFileOperation mOperation;
   std::string mFile;
   std::string mReason;
+  std::string mLeftBehind;
 };
 
 /// Reads a whole regular file, exactly the size it has when opened. It is
@@ -64,7 +83,7 @@ class TAtomicFileWriter final : public TByteSink {
  private:
   void WriteAll(const std::uint8_t* aData, std::size_t aSize);
   void FlushBlock();
-  [[noreturn]] void Fail(const char* aOperation, int aError);
+  [[noreturn]] void Fail(TFileOperation aOperation, int aError);
   /// Closes and removes the temporary file; returns its name when it could
   /// not be removed.
   std::string Discard() noexcept;

@@ -19,37 +19,6 @@ TVectorEngine* VectorEngine = nullptr;
 
 namespace {
 
-// The label of the progress window changes about a hundred times in a save,
-// whatever its size; the exact percentage is only recomputed where it can
-// change. The percentage never decreases as k grows.
-class TPercentCursor {
- public:
-  explicit TPercentCursor(long long aMaximum) : mMaximum(aMaximum) {}
-
-  int At(long long k) {
-    if (k >= mNextChange) {
-      mValue = ExtendedPercent(k, mMaximum);
-      // The first position past k whose percentage is higher.
-      long long lo = k + 1;
-      long long hi = mMaximum;
-      while (lo < hi) {
-        const long long mid = lo + (hi - lo) / 2;
-        if (ExtendedPercent(mid, mMaximum) > mValue)
-          hi = mid;
-        else
-          lo = mid + 1;
-      }
-      mNextChange = lo;
-    }
-    return mValue;
-  }
-
- private:
-  long long mMaximum;
-  long long mNextChange = 0;
-  int mValue = 0;
-};
-
 constexpr std::size_t kPrefetchDistance = 8;
 
 void prefetchHeader(const std::uint8_t* aHeader) {
@@ -58,6 +27,44 @@ void prefetchHeader(const std::uint8_t* aHeader) {
 #else
   (void)aHeader;
 #endif
+}
+
+// The item that starts at aPosition (its size field, then the item), which
+// moves aPosition past it; nothing, with aDamage saying why, when the bytes
+// left cannot hold it.
+std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std::size_t& aPosition,
+                                  TLoadResult::TDamage& aDamage) {
+  if (aBuffer.size() - aPosition < kItemSizeFieldSize) {
+    aDamage = TLoadResult::TDamage::SizeCutOff;
+    return std::nullopt;
+  }
+  const std::int64_t size = readInt64LE(aBuffer.data() + aPosition);
+  aPosition += kItemSizeFieldSize;
+  if (size < static_cast<std::int64_t>(kItemHeaderSize)) {
+    aDamage = TLoadResult::TDamage::SmallerThanHeader;
+    return std::nullopt;
+  }
+  if (static_cast<std::uint64_t>(size) > aBuffer.size() - aPosition) {
+    aDamage = TLoadResult::TDamage::PastTheEnd;
+    return std::nullopt;
+  }
+  const TItemStream found{aBuffer.data() + aPosition, static_cast<std::size_t>(size)};
+  aPosition += found.Size;
+  return found;
+}
+
+// Writes one item with its size field; a category that no map row names
+// (aNewRemarks empty) stays exactly as it was.
+void writeItem(TByteSink& aStream, const TItemStream& aItem,
+               const std::optional<std::string>& aNewRemarks) {
+  TFileHeader header;
+  std::memcpy(header.Bytes.data(), aItem.Data, kItemHeaderSize);
+  if (aNewRemarks) storeItemRemarksBytes(header.Bytes.data(), *aNewRemarks);
+  std::uint8_t sizeField[kItemSizeFieldSize];
+  writeInt64LE(sizeField, static_cast<std::int64_t>(aItem.Size));
+  aStream.Write(sizeField, sizeof sizeField);
+  aStream.Write(header.Bytes.data(), header.Bytes.size());
+  aStream.Write(aItem.Data + kItemHeaderSize, aItem.Size - kItemHeaderSize);
 }
 
 }  // namespace
@@ -99,76 +106,74 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
 
 TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStream) {
   TLoadResult result;
-  // The header copy is taken before it is checked, as far as the bytes go.
-  const std::size_t headerBytes = std::min(aStream.size(), kLibraryHeaderSize);
-  std::copy_n(aStream.begin(), headerBytes, LibraryHeader.Bytes.begin());
-  if (headerBytes < kLibraryHeaderSize || !LibraryHeader.IsValid()) {
+  if (!TakeHeader(aStream)) {
     result.Kind = TLoadResult::TKind::NotALibrary;
     return result;
   }
-
   ClearLibrary();
   mBuffer = std::move(aStream);
   const std::int32_t declared = LibraryHeader.ObjectCount();
   result.ItemsDeclared = std::max<std::int32_t>(declared, 0);
-
-  // Every item takes at least its size field and its header, so the count
-  // that can really be there bounds what is reserved, whatever the header says.
-  const std::size_t available = mBuffer.size() - kLibraryHeaderSize;
-  const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
-  const std::size_t reserve =
-      std::min<std::size_t>(static_cast<std::size_t>(result.ItemsDeclared), fitting);
-  OLibrary.reserve(reserve);
-  Signs.reserve(reserve);
-  mItemCategory.reserve(reserve);
-
-  std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
-  std::size_t position = kLibraryHeaderSize;
-  for (std::int32_t i = 0; i < declared; ++i) {
-    const std::size_t remaining = mBuffer.size() - position;
-    if (remaining < kItemSizeFieldSize) {
-      result.Damage = "the size of item " + std::to_string(i + 1) + " is cut off";
-      break;
-    }
-    const std::int64_t size = readInt64LE(mBuffer.data() + position);
-    position += kItemSizeFieldSize;
-    if (size < static_cast<std::int64_t>(kItemHeaderSize)) {
-      result.Damage = "item " + std::to_string(i + 1) + " is smaller than its header";
-      break;
-    }
-    if (static_cast<std::uint64_t>(size) > mBuffer.size() - position) {
-      result.Damage = "item " + std::to_string(i + 1) + " runs past the end of the file";
-      break;
-    }
-    const TItemStream item{mBuffer.data() + position, static_cast<std::size_t>(size)};
-    position += static_cast<std::size_t>(size);
-
-    // Whatever may throw (decoding, the catalogue) comes first; the appends
-    // below fit in what was reserved, so the lists never get out of step.
-    const auto index = static_cast<std::uint32_t>(OLibrary.size());
-    std::u16string name = GetLibraryItemAuthor(item);
-    // The code page maps bytes to code units one to one, so equal bytes are
-    // equal categories: most items find theirs without decoding it.
-    const std::string_view remarks =
-        ansiShortStringView(item.Data + kRemarksOffset, kRemarksCapacity);
-    std::size_t entry = 0;
-    if (const auto known = categoryOfBytes.find(remarks); known != categoryOfBytes.end()) {
-      entry = known->second;
-      LibraryIndex.Contents[entry].Identifiers.push_back(index);
-    } else {
-      entry = AddLibraryIndexItem(cp1252ToUtf16(remarks), index);
-      categoryOfBytes.emplace(remarks, entry);
-    }
-    OLibrary.push_back(item);
-    Signs.push_back(std::move(name));
-    mItemCategory.push_back(static_cast<std::uint32_t>(entry));
-  }
+  ReserveItems(static_cast<std::size_t>(result.ItemsDeclared));
+  const std::size_t end = ReadItems(declared, result.Damage);
   result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
   if (result.ItemsRead < result.ItemsDeclared)
     result.Kind = TLoadResult::TKind::Damaged;
   else
-    result.TrailingBytes = mTrailingBytes = mBuffer.size() - position;
+    result.TrailingBytes = mTrailingBytes = mBuffer.size() - end;
   return result;
+}
+
+bool TVectorEngine::TakeHeader(const std::vector<std::uint8_t>& aStream) {
+  // The header copy is taken before it is checked, as far as the bytes go.
+  const std::size_t headerBytes = std::min(aStream.size(), kLibraryHeaderSize);
+  std::copy_n(aStream.begin(), headerBytes, LibraryHeader.Bytes.begin());
+  return headerBytes == kLibraryHeaderSize && LibraryHeader.IsValid();
+}
+
+void TVectorEngine::ReserveItems(std::size_t aDeclared) {
+  // Every item takes at least its size field and its header, so the count
+  // that can really be there bounds what is reserved, whatever the header says.
+  const std::size_t available = mBuffer.size() - kLibraryHeaderSize;
+  const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
+  const std::size_t reserve = std::min(aDeclared, fitting);
+  OLibrary.reserve(reserve);
+  Signs.reserve(reserve);
+  mItemCategory.reserve(reserve);
+}
+
+std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
+  std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
+  std::size_t position = kLibraryHeaderSize;
+  for (std::int32_t i = 0; i < aDeclared; ++i) {
+    const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
+    if (!item) break;
+    AddItem(*item, categoryOfBytes);
+  }
+  return position;
+}
+
+void TVectorEngine::AddItem(const TItemStream& aItem,
+                            std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes) {
+  // Whatever may throw (decoding, the catalogue) comes first; the appends
+  // below fit in what was reserved, so the lists never get out of step.
+  const auto index = static_cast<std::uint32_t>(OLibrary.size());
+  std::u16string name = GetLibraryItemAuthor(aItem);
+  // The code page maps bytes to code units one to one, so equal bytes are
+  // equal categories: most items find theirs without decoding it.
+  const std::string_view remarks =
+      ansiShortStringView(aItem.Data + kRemarksOffset, kRemarksCapacity);
+  std::size_t entry = 0;
+  if (const auto known = aCategoryOfBytes.find(remarks); known != aCategoryOfBytes.end()) {
+    entry = known->second;
+    LibraryIndex.Contents[entry].Identifiers.push_back(index);
+  } else {
+    entry = AddLibraryIndexItem(cp1252ToUtf16(remarks), index);
+    aCategoryOfBytes.emplace(remarks, entry);
+  }
+  OLibrary.push_back(aItem);
+  Signs.push_back(std::move(name));
+  mItemCategory.push_back(static_cast<std::uint32_t>(entry));
 }
 
 void TVectorEngine::ClearLibrary() {
@@ -253,9 +258,24 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TSaveProgress* aProgress) {
-  const std::size_t count = Signs.size();
-  const auto n = static_cast<int>(count);
+  const std::vector<std::optional<std::string>> translation = TranslationTable(aMap);
+  const auto count = static_cast<int>(Signs.size());
+  LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
+  aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
 
+  // The reporter hears the end however the save ends.
+  struct TEndOnExit {
+    TSaveProgress* Progress;
+    ~TEndOnExit() {
+      if (Progress) Progress->End();
+    }
+  } ender{aProgress};
+  if (aProgress) aProgress->Begin(count);
+  WriteItems(aStream, translation, aProgress);
+}
+
+std::vector<std::optional<std::string>> TVectorEngine::TranslationTable(
+    const TCategoryMap& aMap) const {
   // Each catalogue entry's new text, encoded once: the first map row whose
   // old text equals the entry's category. Items are translated from the
   // categories as loaded, so saving twice never translates twice.
@@ -267,56 +287,19 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
     if (const auto it = firstRow.find(LibraryIndex.Contents[c].Cat); it != firstRow.end())
       translation[c] = utf16ToCp1252(aMap.NewCats[it->second]);
   }
+  return translation;
+}
 
-  LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), n);
-  aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
-
-  // The window is closed however the save ends.
-  struct TCloseOnExit {
-    TSaveProgress* Progress;
-    ~TCloseOnExit() {
-      if (Progress) Progress->Close();
-    }
-  } closer{aProgress};
-  if (aProgress) {
-    aProgress->SetMaximum(n);
-    aProgress->SetPosition(0);
-    aProgress->Show();
-  }
-
+void TVectorEngine::WriteItems(TByteSink& aStream,
+                               const std::vector<std::optional<std::string>>& aTranslation,
+                               TSaveProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
-  TPercentCursor percent(n);
-  int labelPercent = -1;
-  std::string label;
+  const std::size_t count = order.size();
   for (std::size_t k = 0; k < count; ++k) {
     const std::uint32_t id = order[k];
-    const TItemStream item = OLibrary[id];
     // Sorted order jumps across the buffer; ask for a later header early.
     if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
-
-    TFileHeader header;
-    std::memcpy(header.Bytes.data(), item.Data, kItemHeaderSize);
-    // A category that no row names stays exactly as it was.
-    if (const auto& encoded = translation[mItemCategory[id]])
-      storeItemRemarksBytes(header.Bytes.data(), *encoded);
-
-    std::uint8_t sizeField[kItemSizeFieldSize];
-    writeInt64LE(sizeField, static_cast<std::int64_t>(item.Size));
-    aStream.Write(sizeField, sizeof sizeField);
-    aStream.Write(header.Bytes.data(), header.Bytes.size());
-    aStream.Write(item.Data + kItemHeaderSize, item.Size - kItemHeaderSize);
-
-    if (aProgress) {
-      aProgress->SetPosition(static_cast<int>(k));
-      aProgress->RepaintBar();
-      // The text changes about a hundred times in a save; build it only then.
-      if (const int value = percent.At(static_cast<long long>(k)); value != labelPercent) {
-        labelPercent = value;
-        label = ProgressLabelText(value);
-      }
-      aProgress->SetLabelText(label);
-      aProgress->RepaintLabel();
-      aProgress->ProcessEvents();
-    }
+    writeItem(aStream, OLibrary[id], aTranslation[mItemCategory[id]]);
+    if (aProgress) aProgress->Advance(static_cast<int>(k));
   }
 }

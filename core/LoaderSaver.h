@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -58,8 +59,15 @@ struct TLoadResult {
   TKind Kind = TKind::Loaded;
   /// The system's reason when the file could not be opened or read.
   std::string Reason;
-  /// For Damaged: what failed at the item that ended the read.
-  std::string Damage;
+  /// What was wrong with the item that ended a Damaged read, item
+  /// ItemsRead + 1 (counting from 1).
+  enum class TDamage {
+    None,               ///< nothing: the read was not cut short
+    SizeCutOff,         ///< the file ends inside the item's size field
+    SmallerThanHeader,  ///< the size is below that of an item's header
+    PastTheEnd,         ///< the item runs past the end of the file
+  };
+  TDamage Damage = TDamage::None;
   std::int64_t ItemsRead = 0;
   std::int64_t ItemsDeclared = 0;
   /// For Loaded: the bytes after the last declared item. No item holds them,
@@ -131,6 +139,23 @@ class TVectorEngine {
   std::vector<std::uint32_t> SortedItemOrder() const;
 
  private:
+  /// Copies the header from aStream, as far as its bytes go; true when it is
+  /// a library's header.
+  bool TakeHeader(const std::vector<std::uint8_t>& aStream);
+  void ReserveItems(std::size_t aDeclared);
+  /// Reads up to aDeclared items from the buffer into the lists and the
+  /// catalogue. Returns where the last item ends when all of them were read;
+  /// otherwise aDamage says why the read stopped early.
+  std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage);
+  void AddItem(const TItemStream& aItem,
+               std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes);
+
+  /// The new Remarks bytes of each catalogue entry; none where no map row
+  /// names the entry.
+  std::vector<std::optional<std::string>> TranslationTable(const TCategoryMap& aMap) const;
+  void WriteItems(TByteSink& aStream, const std::vector<std::optional<std::string>>& aTranslation,
+                  TSaveProgress* aProgress) const;
+
   /// The file as loaded; every item is a view into it.
   std::vector<std::uint8_t> mBuffer;
   std::vector<TItemStream> OLibrary;

@@ -13,6 +13,27 @@ QString BytesText(std::uint64_t aCount) {
   return aCount == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(aCount);
 }
 
+namespace {
+
+// What was wrong with the item that ended a damaged read; empty when the
+// read was not cut short.
+QString damageText(const TLoadResult& aResult) {
+  const qint64 item = aResult.ItemsRead + 1;
+  switch (aResult.Damage) {
+    case TLoadResult::TDamage::None:
+      break;
+    case TLoadResult::TDamage::SizeCutOff:
+      return QStringLiteral("The file ends inside the size of item %1.").arg(item);
+    case TLoadResult::TDamage::SmallerThanHeader:
+      return QStringLiteral("Item %1 claims a size smaller than its header.").arg(item);
+    case TLoadResult::TDamage::PastTheEnd:
+      return QStringLiteral("Item %1 runs past the end of the file.").arg(item);
+  }
+  return {};
+}
+
+}  // namespace
+
 std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString& aFile) {
   const QString file = EscapeControlCharacters(QDir::toNativeSeparators(aFile));
   switch (aResult.Kind) {
@@ -36,8 +57,8 @@ std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString
                          .arg(file)
                          .arg(aResult.ItemsRead)
                          .arg(aResult.ItemsDeclared);
-      if (!aResult.Damage.empty())
-        text += QStringLiteral("\n\n%1").arg(QString::fromStdString(aResult.Damage));
+      if (const QString damage = damageText(aResult); !damage.isEmpty())
+        text += QStringLiteral("\n\n%1").arg(damage);
       return text;
     }
     case TLoadResult::TKind::OutOfMemory:

@@ -9,24 +9,13 @@
 
 TProgressReporter::TProgressReporter(TProgressform& aForm) : mForm(aForm) {}
 
-void TProgressReporter::SetMaximum(int aMaximum) {
-  mForm.ProgressBar1->setMaximum(aMaximum);
+void TProgressReporter::Begin(int aTotal) {
+  mForm.ProgressBar1->setMaximum(aTotal);
+  mForm.ProgressBar1->setValue(0);
+  mPercent = TPercentCursor(aTotal);
   mPaintedPixels = -1;
-}
-
-void TProgressReporter::SetPosition(int aPosition) { mForm.ProgressBar1->setValue(aPosition); }
-
-void TProgressReporter::Show() {
   mForm.show();
   mSinceEvents.start();
-}
-
-void TProgressReporter::SetLabelText(const std::string& aText) {
-  // The same text again changes nothing on screen; skip the label's relayout.
-  if (aText == mLabelText && !mLabelText.empty()) return;
-  mLabelText = aText;
-  mForm.SetLabelText(QString::fromStdString(aText));
-  mLabelChanged = true;
 }
 
 int TProgressReporter::FilledPixels() const {
@@ -36,26 +25,22 @@ int TProgressReporter::FilledPixels() const {
   return static_cast<int>((qint64(bar.value()) - bar.minimum()) * bar.width() / span);
 }
 
-void TProgressReporter::RepaintBar() {
-  const int pixels = FilledPixels();
-  if (pixels == mPaintedPixels) return;
-  mForm.ProgressBar1->repaint();
-  mPaintedPixels = pixels;
-  mPainted = true;
-}
-
-void TProgressReporter::RepaintLabel() {
-  if (!mLabelChanged) return;
-  mForm.Label1->repaint();
-  mLabelChanged = false;
-  mPainted = true;
-}
-
-void TProgressReporter::ProcessEvents() {
-  if (!mPainted && mSinceEvents.isValid() && mSinceEvents.elapsed() < kEventIntervalMs) return;
+void TProgressReporter::Advance(int aPosition) {
+  bool painted = false;
+  mForm.ProgressBar1->setValue(aPosition);
+  if (const int pixels = FilledPixels(); pixels != mPaintedPixels) {
+    mForm.ProgressBar1->repaint();
+    mPaintedPixels = pixels;
+    painted = true;
+  }
+  if (mPercent.MoveTo(aPosition)) {
+    mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
+    mForm.Label1->repaint();
+    painted = true;
+  }
+  if (!painted && mSinceEvents.elapsed() < kEventIntervalMs) return;
   QCoreApplication::processEvents();
-  mPainted = false;
   mSinceEvents.restart();
 }
 
-void TProgressReporter::Close() { mForm.close(); }
+void TProgressReporter::End() { mForm.close(); }

@@ -2,31 +2,27 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QString>
 
+#include "PercentCursor.h"
 #include "SaveProgress.h"
 
 class TProgressform;
 
-/// Lets a save drive the progress window: each report goes to the window's
-/// bar or label, and event pumping goes to the application.
+/// Lets a save drive the progress window: the bar's position and the label
+/// "Progress : p %" follow every item, and the application's events run
+/// while it saves.
 ///
-/// The bar's position and the label's text follow every item, but a repaint
-/// happens only when what it shows has changed, and window events run when
-/// something was repainted or a short interval has passed: a save of a
-/// million items is not a million repaints, and the window stays responsive.
+/// A repaint happens only when what it shows has changed, and window events
+/// run when something was repainted or a short interval has passed: a save
+/// of a million items is not a million repaints, and the window stays
+/// responsive.
 class TProgressReporter final : public TSaveProgress {
  public:
   explicit TProgressReporter(TProgressform& aForm);
 
-  void SetMaximum(int aMaximum) override;
-  void SetPosition(int aPosition) override;
-  void Show() override;
-  void SetLabelText(const std::string& aText) override;
-  void RepaintBar() override;
-  void RepaintLabel() override;
-  void ProcessEvents() override;
-  void Close() override;
+  void Begin(int aTotal) override;
+  void Advance(int aPosition) override;
+  void End() override;
 
   /// Longest time between two runs of the window events during a save.
   static constexpr int kEventIntervalMs = 25;
@@ -35,9 +31,7 @@ class TProgressReporter final : public TSaveProgress {
   int FilledPixels() const;
 
   TProgressform& mForm;
-  std::string mLabelText;
-  bool mLabelChanged = false;
+  TPercentCursor mPercent;
   int mPaintedPixels = -1;
-  bool mPainted = false;
   QElapsedTimer mSinceEvents;
 };

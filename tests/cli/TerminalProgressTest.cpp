@@ -10,17 +10,9 @@ namespace {
 
 /// Drives the reporter the way a save of aItems items does.
 void runSave(TSaveProgress& aProgress, int aItems) {
-  aProgress.SetMaximum(aItems);
-  aProgress.SetPosition(0);
-  aProgress.Show();
-  for (int k = 0; k < aItems; ++k) {
-    aProgress.SetPosition(k);
-    aProgress.RepaintBar();
-    aProgress.SetLabelText(ProgressLabelText(ExtendedPercent(k, aItems)));
-    aProgress.RepaintLabel();
-    aProgress.ProcessEvents();
-  }
-  aProgress.Close();
+  aProgress.Begin(aItems);
+  for (int k = 0; k < aItems; ++k) aProgress.Advance(k);
+  aProgress.End();
 }
 
 struct TBarCase {
@@ -63,9 +55,8 @@ TEST(TerminalProgressOffTest, WritesNothingWhenNotATerminal) {
 TEST(TerminalProgressFailureTest, FailedSaveEndsTheOpenLine) {
   std::ostringstream out;
   TTerminalProgress progress(out, true);
-  progress.SetMaximum(10);
-  progress.SetPosition(3);
-  progress.RepaintBar();
+  progress.Begin(10);
+  progress.Advance(3);
   progress.EndLine();
   EXPECT_TRUE(out.str().ends_with(" 30 %\n")) << out.str();
   progress.EndLine();

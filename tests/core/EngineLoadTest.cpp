@@ -146,10 +146,13 @@ TEST(LoadTest, EveryPrefixKeepsTheCompleteItems) {
   }
 }
 
+using TDamage = TLoadResult::TDamage;
+
 struct TSizeCase {
   const char* Label;
   std::int64_t DeclaredSizeOfSecond;
   std::int64_t ItemsRead;
+  TDamage Damage;
 };
 
 class ItemSizeTest : public testing::TestWithParam<TSizeCase> {};
@@ -163,19 +166,19 @@ TEST_P(ItemSizeTest, ImpossibleSizesEndTheReadAtThatItem) {
   EXPECT_EQ(result.ItemsRead, GetParam().ItemsRead);
   EXPECT_EQ(engine.ItemCount(), static_cast<std::size_t>(GetParam().ItemsRead));
   EXPECT_EQ(result.Kind, GetParam().ItemsRead == 3 ? TKind::Loaded : TKind::Damaged);
-  if (result.Kind == TKind::Damaged) {
-    EXPECT_FALSE(result.Damage.empty());
-  }
+  EXPECT_EQ(result.Damage, GetParam().Damage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ItemSizeTest,
-                         testing::Values(TSizeCase{"Exact", 192, 3}, TSizeCase{"Zero", 0, 1},
-                                         TSizeCase{"MinusOne", -1, 1},
-                                         TSizeCase{"OneBelowHeader", 191, 1},
-                                         TSizeCase{"Largest", INT64_MAX, 1},
-                                         TSizeCase{"Smallest", INT64_MIN, 1},
-                                         TSizeCase{"PastTheEnd", 100000, 1}),
-                         [](const auto& info) { return std::string(info.param.Label); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, ItemSizeTest,
+    testing::Values(TSizeCase{"Exact", 192, 3, TDamage::None},
+                    TSizeCase{"Zero", 0, 1, TDamage::SmallerThanHeader},
+                    TSizeCase{"MinusOne", -1, 1, TDamage::SmallerThanHeader},
+                    TSizeCase{"OneBelowHeader", 191, 1, TDamage::SmallerThanHeader},
+                    TSizeCase{"Largest", INT64_MAX, 1, TDamage::PastTheEnd},
+                    TSizeCase{"Smallest", INT64_MIN, 1, TDamage::SmallerThanHeader},
+                    TSizeCase{"PastTheEnd", 100000, 1, TDamage::PastTheEnd}),
+    [](const auto& info) { return std::string(info.param.Label); });
 
 struct TCountCase {
   const char* Label;

@@ -121,16 +121,11 @@ TEST_F(SaveFileTest, UnwritablePlacesFailWithTheFileAndReason) {
 
 class TThrowingProgress : public TSaveProgress {
  public:
-  void SetMaximum(int) override {}
-  void SetPosition(int aPosition) override {
+  void Begin(int) override {}
+  void Advance(int aPosition) override {
     if (aPosition == 20) throw std::runtime_error("interrupted");
   }
-  void Show() override {}
-  void SetLabelText(const std::string&) override {}
-  void RepaintBar() override {}
-  void RepaintLabel() override {}
-  void ProcessEvents() override {}
-  void Close() override {}
+  void End() override {}
 };
 
 TEST_F(SaveFileTest, FailureInsideTheLoopKeepsTheOldFile) {

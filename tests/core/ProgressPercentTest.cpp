@@ -7,7 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "SaveProgress.h"
+#include "ExtendedPercent.h"
+#include "PercentCursor.h"
 
 namespace {
 
@@ -36,11 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TPercentCase{120, 9, 7}, TPercentCase{56, 21, 38}, TPercentCase{200, 199, 100},
                     TPercentCase{200, 1, 0}, TPercentCase{1, 0, 0},
                     TPercentCase{2147483647, 2147483646, 100}));
-
-TEST(ExtendedPercentTest, LabelTextHasTheFixedWords) {
-  EXPECT_EQ(ProgressLabelText(67), "Progress : 67 %");
-  EXPECT_EQ(ProgressLabelText(0), "Progress : 0 %");
-}
 
 TEST(ExtendedPercentTest, NeverDecreasesAlongASave) {
   for (long long n : {1LL, 7LL, 99LL, 100LL, 101LL, 997LL, 4096LL}) {
@@ -76,6 +72,25 @@ TEST(ExtendedPercentTest, AgreesWithHardwareExtendedPrecision) {
     }
   }
   EXPECT_GT(compared, 500000);
+}
+
+// The cursor gives the percentage of every position and says it changed
+// exactly where it differs from the previous position's, walking forward
+// as a save does or jumping back.
+TEST(PercentCursorTest, ChangesExactlyWhereThePercentageDoes) {
+  for (long long n : {1LL, 3LL, 8LL, 200LL, 4096LL, 100003LL}) {
+    TPercentCursor cursor(n);
+    for (long long k = 0; k < n; ++k) {
+      const bool changed = cursor.MoveTo(k);
+      ASSERT_EQ(cursor.Percent(), ExtendedPercent(k, n)) << k << " of " << n;
+      ASSERT_EQ(changed, k == 0 || ExtendedPercent(k, n) != ExtendedPercent(k - 1, n))
+          << k << " of " << n;
+    }
+    EXPECT_EQ(cursor.MoveTo(n), ExtendedPercent(n - 1, n) != 100) << n;
+    EXPECT_EQ(cursor.Percent(), 100);
+    EXPECT_TRUE(cursor.MoveTo(0)) << n;
+    EXPECT_EQ(cursor.Percent(), 0);
+  }
 }
 
 }  // namespace

@@ -35,7 +35,8 @@ inline void expectLoadedAsWalked(const TVectorEngine& aEngine, const TLoadResult
   ASSERT_EQ(aResult.ItemsRead, static_cast<std::int64_t>(expected.Items.size()));
   ASSERT_EQ(aEngine.ItemCount(), expected.Items.size());
   ASSERT_EQ(aEngine.Names().size(), expected.Items.size());
-  EXPECT_EQ(aResult.Damage.empty(), expected.Kind == TLoadResult::TKind::Loaded);
+  EXPECT_EQ(aResult.Damage == TLoadResult::TDamage::None,
+            expected.Kind == TLoadResult::TKind::Loaded);
 
   std::vector<int> listed(expected.Items.size());
   for (int c = 0; c < aEngine.GetLibraryIndexCount(); ++c)

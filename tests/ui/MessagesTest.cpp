@@ -54,9 +54,17 @@ class MessagesTest : public QObject {
     QTest::addColumn<QStringList>("facts");
     QTest::newRow("memory") << std::make_exception_ptr(std::bad_alloc())
                             << QStringList{"\"/d/a.zbl\"", "memory", "left as it was"};
-    QTest::newRow("file error naming a file with a newline")
-        << std::make_exception_ptr(TFileError("cannot write", "/d/two\nlines.zbl", "Disk full"))
-        << QStringList{"/d/two\\nlines.zbl", "Disk full"};
+    QTest::newRow("write naming a file with a newline")
+        << std::make_exception_ptr(
+               TFileError(TFileOperation::Write, "/d/two\nlines.zbl", "Disk full"))
+        << QStringList{"\"/d/two\\nlines.zbl\"", "written", "Disk full", "left as it was"};
+    QTest::newRow("create") << std::make_exception_ptr(
+                                   TFileError(TFileOperation::Create, "/d/b.zbl", "Is a directory"))
+                            << QStringList{"\"/d/b.zbl\"", "created", "Is a directory"};
+    QTest::newRow("replace leaving the temporary file")
+        << std::make_exception_ptr(
+               TFileError(TFileOperation::Replace, "/d/b.zbl", "Permission denied", "/d/.zbl-x\ty"))
+        << QStringList{"\"/d/b.zbl\"", "old one's place", "Permission denied", "\"/d/.zbl-x\\ty\""};
     QTest::newRow("not a standard exception")
         << std::make_exception_ptr(42) << QStringList{"\"/d/a.zbl\""};
   }

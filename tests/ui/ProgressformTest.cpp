@@ -6,10 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "ExtendedPercent.h"
 #include "ProgressUnit.h"
-#include "SaveProgress.h"
 #include "TestLibraries.h"
 
 namespace {
@@ -47,25 +48,25 @@ class TLabelWatcher final : public QObject {
 
 QString Label(int aPercent) { return QStringLiteral("Progress : %1 %").arg(aPercent); }
 
+/// The program's progress window for one test, and a folder for its files.
+struct TProgressWindow {
+  TProgressWindow() { Progressform = &Form; }
+  ~TProgressWindow() { Progressform = nullptr; }
+  QTemporaryDir Dir;
+  TProgressform Form;
+};
+
 }  // namespace
 
 class ProgressformTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    mDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(mDir->isValid());
-    mProgress = std::make_unique<TProgressform>();
-    Progressform = mProgress.get();
-  }
-  void cleanup() {
-    Progressform = nullptr;
-    mProgress.reset();
-  }
+  void init() { QVERIFY(mWindow.emplace().Dir.isValid()); }
+  void cleanup() { mWindow.reset(); }
 
   void StartsHiddenWithItsLayout() {
-    TProgressform& form = *mProgress;
+    TProgressform& form = mWindow->Form;
     QVERIFY(!form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("Progressform"));
     QCOMPARE(form.size(), QSize(302, 81));
@@ -82,11 +83,11 @@ class ProgressformTest : public QObject {
   }
 
   void LabelFitsItsText() {
-    mProgress->SetLabelText(Label(100));
-    const int wide = mProgress->Label1->width();
-    mProgress->SetLabelText(Label(5));
-    QVERIFY(mProgress->Label1->width() < wide);
-    QCOMPARE(mProgress->Label1->height(), 13);
+    mWindow->Form.SetLabelText(Label(100));
+    const int wide = mWindow->Form.Label1->width();
+    mWindow->Form.SetLabelText(Label(5));
+    QVERIFY(mWindow->Form.Label1->width() < wide);
+    QCOMPARE(mWindow->Form.Label1->height(), 13);
   }
 
   void SaveDrivesTheWindow_data() {
@@ -101,10 +102,10 @@ class ProgressformTest : public QObject {
     TMainformFixture fixture;
     QList<QByteArray> categories;
     for (int i = 0; i < items; ++i) categories << QByteArray::number(i % 7);
-    fixture.Load(WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories(categories)));
+    fixture.Load(WriteLibrary(mWindow->Dir.path(), "in.zbl", LibraryWithCategories(categories)));
 
-    TLabelWatcher watcher(*mProgress);
-    fixture.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("out.zbl"));
+    TLabelWatcher watcher(mWindow->Form);
+    fixture.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("out.zbl"));
     fixture.Form->Button2->click();
 
     QCOMPARE(watcher.Shows, 1);
@@ -126,33 +127,33 @@ class ProgressformTest : public QObject {
     QVERIFY(std::any_of(watcher.Shown.begin(), watcher.Shown.end(),
                         [&](const TShown& s) { return s.Label == someLabels[1]; }));
     QCOMPARE(watcher.Shown.back().Label, someLabels[2]);
-    QVERIFY(!mProgress->isVisible());
-    QCOMPARE(mProgress->Label1->text(), someLabels[2]);
-    QCOMPARE(mProgress->ProgressBar1->value(), items - 1);
+    QVERIFY(!mWindow->Form.isVisible());
+    QCOMPARE(mWindow->Form.Label1->text(), someLabels[2]);
+    QCOMPARE(mWindow->Form.ProgressBar1->value(), items - 1);
   }
 
   void LabelKeepsItsTextBetweenSaves() {
     TMainformFixture fixture;
-    fixture.Load(WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories({"A", "B", "C"})));
-    fixture.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("one.zbl"));
+    fixture.Load(
+        WriteLibrary(mWindow->Dir.path(), "in.zbl", LibraryWithCategories({"A", "B", "C"})));
+    fixture.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("one.zbl"));
     fixture.Form->Button2->click();
-    QCOMPARE(mProgress->Label1->text(), Label(67));
+    QCOMPARE(mWindow->Form.Label1->text(), Label(67));
 
     // A library of no items shows and closes the window and sets no label.
     TMainformFixture empty;
-    TLabelWatcher watcher(*mProgress);
-    empty.Dialogs->Answers.push_back(QDir(mDir->path()).filePath("two.zbl"));
+    TLabelWatcher watcher(mWindow->Form);
+    empty.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("two.zbl"));
     empty.Form->Button2->click();
     QCOMPARE(watcher.Shows, 1);
     QVERIFY(watcher.Shown.empty());
-    QVERIFY(!mProgress->isVisible());
-    QCOMPARE(mProgress->ProgressBar1->maximum(), 0);
-    QCOMPARE(mProgress->Label1->text(), Label(67));
+    QVERIFY(!mWindow->Form.isVisible());
+    QCOMPARE(mWindow->Form.ProgressBar1->maximum(), 0);
+    QCOMPARE(mWindow->Form.Label1->text(), Label(67));
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> mDir;
-  std::unique_ptr<TProgressform> mProgress;
+  std::optional<TProgressWindow> mWindow;
 };
 
 QTEST_MAIN(ProgressformTest)

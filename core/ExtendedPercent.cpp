@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "SaveProgress.h"
+#include "ExtendedPercent.h"
 
 #include <bit>
 #include <cstdint>
@@ -80,8 +80,4 @@ int ExtendedPercent(long long k, long long aMaximum) {
       divideExtended(toExtended(static_cast<std::uint64_t>(aMaximum)), toExtended(100));
   const TExtended p = divideExtended(toExtended(static_cast<std::uint64_t>(k)), q);
   return static_cast<int>(roundHalfEven(p));
-}
-
-std::string ProgressLabelText(int aPercent) {
-  return "Progress : " + std::to_string(aPercent) + " %";
 }
