@@ -33,18 +33,14 @@ class InplaceEditorTest : public QObject {
 
  private slots:
   void init() {
-    mDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(mDir->isValid());
     mFixture = std::make_unique<TMainformFixture>();
-    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl",
+    QVERIFY(mFixture->Dir.isValid());
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl",
                                 LibraryWithCategories({"Trees", "Cars", "Roads", "Signs"})));
     Form().show();
     QVERIFY(QTest::qWaitForWindowActive(&Form()));
   }
-  void cleanup() {
-    mFixture.reset();
-    mDir.reset();
-  }
+  void cleanup() { mFixture.reset(); }
 
   void DoubleClickOpensTheEditorOverTheRow_data() {
     QTest::addColumn<int>("row");
@@ -69,7 +65,7 @@ class InplaceEditorTest : public QObject {
   }
 
   void DoubleClickOnAnEmptyListOpensNothing() {
-    mFixture->Load(WriteLibrary(mDir->path(), "empty.zbl", LibraryWithCategories({})));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "empty.zbl", LibraryWithCategories({})));
     QCOMPARE(Form().lb_NewCats->count(), 0);
     DoubleClickInWindow(Form().lb_NewCats->viewport(), QPoint(20, 6));
     QCOMPARE(Form().findChild<QLineEdit*>(), nullptr);
@@ -247,7 +243,6 @@ class InplaceEditorTest : public QObject {
     QTest::mouseDClick(Form().windowHandle(), Qt::LeftButton, {}, aWidget->mapTo(&Form(), aPos));
   }
 
-  std::unique_ptr<QTemporaryDir> mDir;
   std::unique_ptr<TMainformFixture> mFixture;
 };
 

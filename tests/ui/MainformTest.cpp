@@ -58,9 +58,8 @@ class MainformTest : public QObject {
 
  private slots:
   void init() {
-    mDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(mDir->isValid());
     mFixture = std::make_unique<TMainformFixture>();
+    QVERIFY(mFixture->Dir.isValid());
   }
   void cleanup() { mFixture.reset(); }
 
@@ -144,7 +143,7 @@ class MainformTest : public QObject {
 
   void ListsHaveThirteenPixelRows() {
     const QString file =
-        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
     mFixture->Load(file);
     for (QListWidget* list : {mFixture->Form->lb_Cats, mFixture->Form->lb_NewCats}) {
       QCOMPARE(list->visualItemRect(list->item(0)).height(), 13);
@@ -170,7 +169,7 @@ class MainformTest : public QObject {
   void LoadFillsBothListsInCatalogueOrder() {
     QFETCH(QList<QByteArray>, categories);
     QFETCH(QStringList, rows);
-    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories(categories)));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories(categories)));
     QCOMPARE(RowTexts(mFixture->Form->lb_Cats), rows);
     QCOMPARE(RowTexts(mFixture->Form->lb_NewCats), rows);
     QVERIFY(mFixture->Dialogs->Messages.empty());
@@ -180,9 +179,10 @@ class MainformTest : public QObject {
 
   void SecondLoadReplacesEditedRows() {
     TMainform& form = *mFixture->Form;
-    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"Old", "Older"})));
+    mFixture->Load(
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"Old", "Older"})));
     form.lb_NewCats->item(0)->setText("Edited");
-    mFixture->Load(WriteLibrary(mDir->path(), "b.zbl", LibraryWithCategories({"New"})));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"New"})));
     QCOMPARE(RowTexts(form.lb_Cats), QStringList{"New"});
     QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"New"});
   }
@@ -199,8 +199,8 @@ class MainformTest : public QObject {
     QFETCH(bool, fromOldList);
     QFETCH(bool, byKeyboard);
     TMainform& form = *mFixture->Form;
-    mFixture->Load(
-        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C", "D", "E"})));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl",
+                                LibraryWithCategories({"A", "B", "C", "D", "E"})));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QListWidget* source = fromOldList ? form.lb_Cats : form.lb_NewCats;
@@ -218,7 +218,8 @@ class MainformTest : public QObject {
 
   void CancelledOpenKeepsTheLibrary() {
     TMainform& form = *mFixture->Form;
-    const QString file = WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B"}));
+    const QString file =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
     mFixture->Load(file);
     form.lb_NewCats->item(1)->setText("Bee");
     form.Button1->click();  // no answer queued: the dialog is cancelled
@@ -226,7 +227,7 @@ class MainformTest : public QObject {
     QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"A", "Bee"}));
     QCOMPARE(VectorEngine->ItemCount(), std::size_t{2});
 
-    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
     form.Button2->click();
     QCOMPARE(ReadFile(out), ExpectedSave(file, {u"A", u"B"}, {u"A", u"Bee"}));
@@ -253,15 +254,16 @@ class MainformTest : public QObject {
     QFETCH(QString, words);
     QFETCH(QStringList, rows);
     TMainform& form = *mFixture->Form;
-    mFixture->Load(WriteLibrary(mDir->path(), "old.zbl", LibraryWithCategories({"Previous"})));
+    mFixture->Load(
+        WriteLibrary(mFixture->Dir.path(), "old.zbl", LibraryWithCategories({"Previous"})));
 
     TSampleLibrary library = LibraryWithCategories({"A", "B", "C"});
     if (kind == "signature") library.SignatureLength = 7;
     if (kind == "version") library.FileVersion = 2;
     if (kind == "damaged") library.Items[2].DeclaredSize = 100000;
     if (kind == "trailing") library.Trailing = {1, 2, 3};
-    QString file = WriteLibrary(mDir->path(), "new.zbl", library);
-    if (kind == "missing") file = QDir(mDir->path()).filePath("absent.zbl");
+    QString file = WriteLibrary(mFixture->Dir.path(), "new.zbl", library);
+    if (kind == "missing") file = QDir(mFixture->Dir.path()).filePath("absent.zbl");
     mFixture->Load(file);
 
     QCOMPARE(RowTexts(form.lb_Cats), rows);
@@ -282,12 +284,12 @@ class MainformTest : public QObject {
     QFETCH(bool, yes);
     TSampleLibrary library = LibraryWithCategories({"A", "B"});
     library.Trailing = {9, 9};
-    const QString in = WriteLibrary(mDir->path(), "in.zbl", library);
+    const QString in = WriteLibrary(mFixture->Dir.path(), "in.zbl", library);
     mFixture->Load(in);
     mFixture->Dialogs->Messages.clear();
     mFixture->Dialogs->Asked.clear();
     mFixture->Dialogs->QuestionAnswers.push_back(yes);
-    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
     mFixture->Form->Button2->click();
 
@@ -310,8 +312,8 @@ class MainformTest : public QObject {
     QFETCH(QByteArray, category);
     QFETCH(bool, refused);
     TMainform& form = *mFixture->Form;
-    mFixture->Load(
-        WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", category, "D"})));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl",
+                                LibraryWithCategories({"A", "B", category, "D"})));
     form.lb_Cats->setCurrentRow(0);
     mFixture->Dialogs->Asked.clear();
     form.Button2->click();
@@ -346,7 +348,7 @@ class MainformTest : public QObject {
     TMainform& form = *mFixture->Form;
     QString file;
     if (!categories.isEmpty()) {
-      file = WriteLibrary(mDir->path(), "in.zbl", LibraryWithCategories(categories));
+      file = WriteLibrary(mFixture->Dir.path(), "in.zbl", LibraryWithCategories(categories));
       mFixture->Load(file);
     }
     std::vector<std::u16string> oldCats, newCats;
@@ -355,7 +357,7 @@ class MainformTest : public QObject {
       oldCats.push_back(form.lb_Cats->item(row)->text().toStdU16String());
       newCats.push_back(newTexts[row].toStdU16String());
     }
-    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
     form.Button2->click();
     QVERIFY(mFixture->Dialogs->Messages.empty());
@@ -400,11 +402,11 @@ class MainformTest : public QObject {
       };
     const auto restore = qScopeGuard([&] { fileSystemCalls() = system; });
     TMainform& form = *mFixture->Form;
-    QVERIFY(QDir(mDir->path()).mkdir("folder.zbl"));
-    mFixture->Load(WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A"})));
+    QVERIFY(QDir(mFixture->Dir.path()).mkdir("folder.zbl"));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
     TProgressform progress;
     Progressform = &progress;
-    const QString out = QDir(mDir->path()).filePath(target);
+    const QString out = QDir(mFixture->Dir.path()).filePath(target);
     mFixture->Dialogs->Answers.push_back(out);
     form.Button2->click();
     Progressform = nullptr;
@@ -416,12 +418,13 @@ class MainformTest : public QObject {
     QVERIFY(!progress.isVisible());
     QVERIFY(!form.IsSaving());
     QVERIFY(!QFileInfo(out).isFile());
-    QCOMPARE(QFileInfo(QDir(mDir->path()).filePath("folder.zbl")).isDir(), true);
+    QCOMPARE(QFileInfo(QDir(mFixture->Dir.path()).filePath("folder.zbl")).isDir(), true);
   }
 
   void SaveCannotBeDisturbed() {
     TMainform& form = *mFixture->Form;
-    const QString in = WriteLibrary(mDir->path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
+    const QString in =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
     mFixture->Load(in);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -455,7 +458,7 @@ class MainformTest : public QObject {
           },
           Qt::QueuedConnection);
     });
-    const QString out = QDir(mDir->path()).filePath("out.zbl");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
     form.Button2->click();
     Progressform = nullptr;
@@ -482,7 +485,6 @@ class MainformTest : public QObject {
   }
 
  private:
-  std::unique_ptr<QTemporaryDir> mDir;
   std::unique_ptr<TMainformFixture> mFixture;
 };
 

@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -31,6 +33,8 @@ QPoint RowCentre(const QListWidget* aList, int aRow);
 /// A main window answering its dialogs through a fake the test keeps.
 struct TMainformFixture {
   TMainformFixture();
+  /// A folder for the test's libraries, removed after the window.
+  QTemporaryDir Dir;
   TFakeDialogs* Dialogs;
   std::unique_ptr<TMainform> Form;
 
