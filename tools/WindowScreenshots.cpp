@@ -42,6 +42,13 @@ class TScriptedDialogs final : public TDialogs {
     Report(aText);
     return true;
   }
+  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override {
+    return Question(aParent, aTitle, aText);
+  }
+  TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override {
+    Report(aText);
+    return TUnsavedAnswer::Discard;
+  }
 
  private:
   static void Report(const QString& aText) {

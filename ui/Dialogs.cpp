@@ -2,6 +2,7 @@
 #include "Dialogs.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSetup& aSetup, QWidget* aParent) {
   auto dialog = std::make_unique<QFileDialog>(aParent, aSetup.Title);
@@ -38,4 +39,25 @@ void TQtDialogs::Critical(QWidget* aParent, const QString& aTitle, const QString
 bool TQtDialogs::Question(QWidget* aParent, const QString& aTitle, const QString& aText) {
   return QMessageBox::question(aParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool TQtDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  QMessageBox box(QMessageBox::Warning, aTitle, aText, QMessageBox::Cancel, aParent);
+  QPushButton* save = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+  box.setDefaultButton(QMessageBox::Cancel);
+  box.exec();
+  return box.clickedButton() == save;
+}
+
+TUnsavedAnswer TQtDialogs::Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  switch (QMessageBox::warning(aParent, aTitle, aText,
+                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                               QMessageBox::Save)) {
+    case QMessageBox::Save:
+      return TUnsavedAnswer::Save;
+    case QMessageBox::Discard:
+      return TUnsavedAnswer::Discard;
+    default:
+      return TUnsavedAnswer::Cancel;
+  }
 }

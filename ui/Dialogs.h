@@ -19,6 +19,9 @@ struct TFileDialogSetup {
   QString DefaultExt;
 };
 
+/// What to do with edits that are not saved yet.
+enum class TUnsavedAnswer { Save, Discard, Cancel };
+
 /// Every dialog and message box the main window shows goes through here, so
 /// that tests can answer them without a person.
 class TDialogs {
@@ -32,6 +35,11 @@ class TDialogs {
   virtual void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   /// Asks a yes-or-no question; true for yes. No is the default answer.
   virtual bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  /// Asks whether to go on with a save that loses something; true for
+  /// "Save anyway", false for Cancel (the default answer).
+  virtual bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  /// Asks what to do with unsaved edits: Save, Discard or Cancel.
+  virtual TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
 };
 
 /// The real dialogs and message boxes, modal to their parent.
@@ -42,6 +50,8 @@ class TQtDialogs final : public TDialogs {
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 };
 
 /// The file dialog TQtDialogs runs for aSetup, configured but not shown. A

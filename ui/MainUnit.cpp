@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainUnit.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,17 +19,20 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QUndoStack>
 #include <exception>
 #include <optional>
 
 #include "Artwork.h"
 #include "CategoryListDelegate.h"
+#include "EditMessages.h"
 #include "FreeEditorEvent.h"
 #include "LabelFit.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
+#include "RowEditCommand.h"
 #include "SaveMessages.h"
 #include "WindowFont.h"
 
@@ -38,6 +43,21 @@ constexpr int kRowHeight = 13;
 constexpr int kEditorPointSize = 10;
 // A single-line edit is as tall as its font's text plus its border.
 constexpr int kEditorBorderHeight = 8;
+// The status line shortens a long file name in its middle to this width.
+constexpr int kStatusNameWidth = 200;
+
+QString caption() { return QStringLiteral("Zembrel - Library category translator"); }
+
+QStringList rowTexts(const QListWidget* aList) {
+  QStringList rows;
+  for (int row = 0; row < aList->count(); ++row) rows << aList->item(row)->text();
+  return rows;
+}
+
+/// True when the load read the file as a library, whole or damaged.
+bool readAsLibrary(const TLoadResult& aResult) {
+  return aResult.Kind == TLoadResult::TKind::Loaded || aResult.Kind == TLoadResult::TKind::Damaged;
+}
 
 TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
   return {aMode,
@@ -100,6 +120,9 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
 }
 
 TMainform::~TMainform() {
+  // The history empties itself as the window's children go; the rows it
+  // would show that on are gone by then.
+  mUndo->disconnect(this);
   if (VectorEngine == mEngine.get()) VectorEngine = nullptr;
 }
 
@@ -109,7 +132,7 @@ QString TMainform::EmptyCategoryText() {
 
 void TMainform::CreateControls() {
   setObjectName(QStringLiteral("Mainform"));
-  setWindowTitle(QStringLiteral("Zembrel - Library category translator"));
+  setWindowTitle(caption() + QStringLiteral("[*]"));
   setFont(WindowFont());
   setFixedSize(kClientSize);
   QPalette background = palette();
@@ -150,6 +173,21 @@ void TMainform::CreateControls() {
   lb_NewCats->viewport()->installEventFilter(this);
   setAcceptDrops(true);
 
+  mUndo = new QUndoStack(this);
+  connect(mUndo, &QUndoStack::indexChanged, this, [this] { UpdateEditState(); });
+  // An open editor takes these keys for its own text; while a save runs the
+  // rows stay as they are being written.
+  const auto addStep = [this](QKeySequence::StandardKey aKeys, void (QUndoStack::*aStep)()) {
+    auto* action = new QAction(this);
+    action->setShortcuts(aKeys);
+    connect(action, &QAction::triggered, this, [this, aStep] {
+      if (!mSaving && !mOpenEditor) (mUndo->*aStep)();
+    });
+    addAction(action);
+  };
+  addStep(QKeySequence::Undo, &QUndoStack::undo);
+  addStep(QKeySequence::Redo, &QUndoStack::redo);
+
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -171,6 +209,17 @@ void TMainform::closeEvent(QCloseEvent* aEvent) {
     mCloseRequested = true;
     aEvent->ignore();
     return;
+  }
+  if (mEngine) {
+    // The text in an open editor is an edit like any other.
+    if (QLineEdit* editor = OpenEditor()) EditExit(editor);
+    const bool leave = MayLeaveEdits(QStringLiteral("closing"));
+    // A close asked for during a save on the way is this one.
+    mCloseRequested = false;
+    if (!leave) {
+      aEvent->ignore();
+      return;
+    }
   }
   FormClose();
   aEvent->accept();
@@ -195,11 +244,71 @@ void TMainform::Button1Click() {
 
 void TMainform::OpenLibrary(const QByteArray& aFile) {
   if (mSaving || !mEngine) return;
-  mEngine->ClearLibrary();
-  const TLoadResult result = mEngine->LoadLibraryFromFile(aFile.toStdString());
+  const QString file = QFile::decodeName(aFile);
+  auto engine = std::make_unique<TVectorEngine>();
+  const TLoadResult result = engine->LoadLibraryFromFile(aFile.toStdString());
+  const std::optional<QString> warning = LoadWarningText(result, file);
+  // What was not read as a library replaces nothing: the library loaded and
+  // its edits stay.
+  if (!readAsLibrary(result)) {
+    if (warning) mDialogs->Warning(this, caption(), *warning);
+    return;
+  }
+  const QString name = EscapeControlCharacters(QFileInfo(file).fileName());
+  const bool leave = MayLeaveEdits(QStringLiteral("loading \"%1\"").arg(name));
+  if (mCloseRequested) {
+    mCloseRequested = false;
+    close();
+  }
+  if (!leave || !mEngine) return;
+  mEngine = std::move(engine);
+  VectorEngine = mEngine.get();
+  mLoaded = result;
+  mLibraryName = name;
   FillLists();
-  if (const std::optional<QString> warning = LoadWarningText(result, QFile::decodeName(aFile)))
-    mDialogs->Warning(this, windowTitle(), *warning);
+  mSavedRows = rowTexts(lb_NewCats);
+  mUndo->clear();
+  UpdateEditState();
+  if (warning) mDialogs->Warning(this, caption(), *warning);
+}
+
+int TMainform::UnsavedRowCount() const {
+  int unsaved = 0;
+  for (int row = 0; row < lb_NewCats->count(); ++row)
+    if (row >= mSavedRows.size() || lb_NewCats->item(row)->text() != mSavedRows[row]) ++unsaved;
+  return unsaved;
+}
+
+bool TMainform::MayLeaveEdits(const QString& aWhat) {
+  const int unsaved = UnsavedRowCount();
+  if (unsaved == 0) return true;
+  switch (mDialogs->Unsaved(this, caption(), UnsavedEditsQuestion(unsaved, aWhat))) {
+    case TUnsavedAnswer::Save:
+      return SaveLibrary();
+    case TUnsavedAnswer::Discard:
+      return true;
+    case TUnsavedAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void TMainform::UpdateEditState() {
+  int changed = 0;
+  for (int row = 0; row < lb_NewCats->count() && row < lb_Cats->count(); ++row) {
+    QListWidgetItem* item = lb_NewCats->item(row);
+    const bool differs = item->text() != lb_Cats->item(row)->text();
+    QFont rowFont = lb_NewCats->font();
+    rowFont.setBold(differs);
+    item->setFont(rowFont);
+    changed += differs ? 1 : 0;
+  }
+  setWindowModified(UnsavedRowCount() > 0);
+  if (mLibraryName.isEmpty()) return;
+  const QString name =
+      Label3->fontMetrics().elidedText(mLibraryName, Qt::ElideMiddle, kStatusNameWidth);
+  Label3->setText(LibraryStatusText(name, mLoaded, lb_Cats->count(), changed));
+  FitCentredLabel(Label3, 238, 431, 232);
 }
 
 namespace {
@@ -241,28 +350,32 @@ void TMainform::FillLists() {
 }
 
 void TMainform::Button2Click() {
-  if (mSaving || !mEngine) return;
-  for (int row = 0; row < lb_NewCats->count(); ++row) {
-    if (lb_NewCats->item(row)->text().isEmpty()) {
-      mDialogs->Information(this, windowTitle(), EmptyCategoryText());
-      SelectRowInBoth(row);
-      return;
-    }
-  }
-  // The bytes after the last item are not written; they go only when asked.
-  if (const std::uint64_t dropped = mEngine->TrailingBytes();
-      dropped > 0 && !mDialogs->Question(this, windowTitle(), DroppedBytesQuestion(dropped)))
-    return;
-  const std::optional<QString> file = mDialogs->Execute(SaveDialog1, this);
-  if (!file) return;
-  SaveTo(*file);
+  SaveLibrary();
   if (mCloseRequested) {
     mCloseRequested = false;
     close();
   }
 }
 
-void TMainform::SaveTo(const QString& aFile) {
+bool TMainform::SaveLibrary() {
+  if (mSaving || !mEngine) return false;
+  for (int row = 0; row < lb_NewCats->count(); ++row) {
+    if (lb_NewCats->item(row)->text().isEmpty()) {
+      mDialogs->Information(this, caption(), EmptyCategoryText());
+      SelectRowInBoth(row);
+      return false;
+    }
+  }
+  // Items a damaged read left out and bytes after the last item are not
+  // written; they go only when asked.
+  if (const std::optional<QString> question = LossySaveQuestion(mLoaded);
+      question && !mDialogs->SaveAnyway(this, caption(), *question))
+    return false;
+  const std::optional<QString> file = mDialogs->Execute(SaveDialog1, this);
+  return file && SaveTo(*file);
+}
+
+bool TMainform::SaveTo(const QString& aFile) {
   std::optional<QString> failure;
   {
     const TFlagGuard saving(mSaving);
@@ -278,8 +391,13 @@ void TMainform::SaveTo(const QString& aFile) {
   }
   if (failure) {
     if (Progressform) Progressform->close();
-    mDialogs->Critical(this, windowTitle(), *failure);
+    mDialogs->Critical(this, caption(), *failure);
+    return false;
   }
+  mSavedRows = rowTexts(lb_NewCats);
+  mUndo->setClean();
+  UpdateEditState();
+  return true;
 }
 
 void TMainform::SelectRowInBoth(int aRow) {
@@ -331,7 +449,12 @@ void TMainform::EditExit(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpenEditor) return;
   mOpenEditor = nullptr;
   const int row = lb_NewCats->currentRow();
-  if (row >= 0) lb_NewCats->item(row)->setText(aEditor->text());
+  if (row >= 0) {
+    // Each commit that changes the row is one step of the undo history.
+    const QString before = lb_NewCats->item(row)->text();
+    if (aEditor->text() != before)
+      mUndo->push(new TRowEditCommand(lb_NewCats, row, before, aEditor->text()));
+  }
   aEditor->releaseMouse();
   QCoreApplication::postEvent(this, new TFreeEditorEvent(aEditor));
 }

@@ -7,10 +7,12 @@
 #include <memory>
 
 #include "Dialogs.h"
+#include "LoaderSaver.h"
 
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QUndoStack;
 class TVectorEngine;
 struct TCategoryMap;
 
@@ -38,11 +40,20 @@ class TMainform final : public QWidget {
   /// True while a save is running; commands wait for it to end.
   bool IsSaving() const { return mSaving; }
 
-  /// Empties the engine and loads the library aFile (the file system's bytes
-  /// of its name) into both lists; a file that cannot be opened, is not a
-  /// library or is damaged gets a warning. Does nothing while a save runs.
+  /// Loads the library aFile (the file system's bytes of its name) into a new
+  /// engine and, once it has been read as a library, into both lists; edits
+  /// not saved yet are asked about first. A file that cannot be opened or is
+  /// not a library gets a warning and leaves the library loaded as it was; a
+  /// damaged one replaces it, with a warning. Does nothing while a save runs.
   /// The open dialog, a file named at start and a dropped file all load here.
   void OpenLibrary(const QByteArray& aFile);
+
+  /// Every committed edit, as steps that can be undone and redone.
+  QUndoStack* UndoStack() const { return mUndo; }
+
+  /// Rows of the new-category list whose text differs from the library as
+  /// loaded or last saved.
+  int UnsavedRowCount() const;
 
   /// The editor that is open and not yet committed, if any.
   QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
@@ -79,13 +90,27 @@ class TMainform final : public QWidget {
 
   void CreateControls();
   void FillLists();
-  void SaveTo(const QString& aFile);
+  /// Runs Save Library; true when the library was written.
+  bool SaveLibrary();
+  bool SaveTo(const QString& aFile);
+  /// True when work may go on: nothing is unsaved, or the user saved it or
+  /// let it go. aWhat says what would lose the edits.
+  bool MayLeaveEdits(const QString& aWhat);
+  /// Shows which rows are changed, whether any edit is unsaved, and the
+  /// status line.
+  void UpdateEditState();
   void SelectRowInBoth(int aRow);
   void ReleaseEditor(QLineEdit* aEditor);
 
   std::unique_ptr<TDialogs> mDialogs;
   std::unique_ptr<TVectorEngine> mEngine;
   QPointer<QLineEdit> mOpenEditor;
+  QUndoStack* mUndo;
+  /// The new-category rows as loaded or last saved.
+  QStringList mSavedRows;
+  /// What the load of the library shown found, and its file's name.
+  TLoadResult mLoaded;
+  QString mLibraryName;
   bool mSaving = false;
   bool mCloseRequested = false;
 };

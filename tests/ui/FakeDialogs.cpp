@@ -29,3 +29,15 @@ bool TFakeDialogs::Question(QWidget*, const QString& aTitle, const QString& aTex
   QuestionAnswers.pop_front();
   return answer;
 }
+
+bool TFakeDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  return Question(aParent, aTitle, aText);
+}
+
+TUnsavedAnswer TFakeDialogs::Unsaved(QWidget*, const QString& aTitle, const QString& aText) {
+  Messages.push_back({QStringLiteral("unsaved"), aTitle, aText});
+  if (UnsavedAnswers.empty()) return TUnsavedAnswer::Cancel;
+  const TUnsavedAnswer answer = UnsavedAnswers.front();
+  UnsavedAnswers.pop_front();
+  return answer;
+}

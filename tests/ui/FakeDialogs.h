@@ -23,6 +23,9 @@ class TFakeDialogs final : public TDialogs {
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  /// Recorded as a "question" and answered from QuestionAnswers.
+  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 
   /// A null string answers "cancel".
   std::deque<QString> Answers;
@@ -30,4 +33,6 @@ class TFakeDialogs final : public TDialogs {
   std::vector<TMessage> Messages;
   /// Answers to questions, in turn; an empty queue answers no.
   std::deque<bool> QuestionAnswers;
+  /// Answers to the unsaved-edits question; an empty queue answers Cancel.
+  std::deque<TUnsavedAnswer> UnsavedAnswers;
 };

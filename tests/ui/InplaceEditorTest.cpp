@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include "FreeEditorEvent.h"
 #include "TestLibraries.h"
@@ -221,6 +222,26 @@ class InplaceEditorTest : public QObject {
     editor->setText("Aaa");
     QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "Cars", "Roads", "Aaa"}));
+  }
+
+  // Each commit that changes its row is one step; the platform's keys walk
+  // the history.
+  void CommitsAreUndoSteps() {
+    for (const auto& [row, text] : {std::pair{1, "Autos"}, {1, "Autos"}, {3, "Schilder"}}) {
+      QTest::keyClicks(OpenEditorOn(row), text);
+      QTest::keyClick(Form().OpenEditor(), Qt::Key_Return);
+      QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    }
+    QCOMPARE(Form().UndoStack()->count(), 2);
+    QVERIFY(Form().isWindowModified());
+    QTest::keySequence(&Form(), QKeySequence::Undo);
+    QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "Autos", "Roads", "Signs"}));
+    QTest::keySequence(&Form(), QKeySequence::Undo);
+    QCOMPARE(RowTexts(Form().lb_NewCats), RowTexts(Form().lb_Cats));
+    QVERIFY(!Form().isWindowModified());
+    QTest::keySequence(&Form(), QKeySequence::Redo);
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
+    QCOMPARE(Form().lb_Cats->currentRow(), 1);
   }
 
  private:

@@ -18,6 +18,7 @@
 #include "LabelFit.h"
 #include "LoaderSaver.h"
 #include "ProgressUnit.h"
+#include "RowEditCommand.h"
 #include "TestLibraries.h"
 
 namespace {
@@ -65,7 +66,9 @@ class MainformTest : public QObject {
 
   void WindowHasItsFixedFrame() {
     TMainform& form = *mFixture->Form;
-    QCOMPARE(form.windowTitle(), QStringLiteral("Zembrel - Library category translator"));
+    // The mark shows only while edits are unsaved.
+    QCOMPARE(form.windowTitle(), QStringLiteral("Zembrel - Library category translator[*]"));
+    QVERIFY(!form.isWindowModified());
     QCOMPARE(form.size(), QSize(484, 461));
     QCOMPARE(form.minimumSize(), QSize(484, 461));
     QCOMPARE(form.maximumSize(), QSize(484, 461));
@@ -182,6 +185,7 @@ class MainformTest : public QObject {
     mFixture->Load(
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"Old", "Older"})));
     form.lb_NewCats->item(0)->setText("Edited");
+    mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"New"})));
     QCOMPARE(RowTexts(form.lb_Cats), QStringList{"New"});
     QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"New"});
@@ -237,12 +241,13 @@ class MainformTest : public QObject {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("words");
     QTest::addColumn<QStringList>("rows");
+    // What is not read as a library leaves the one loaded before.
     QTest::newRow("missing file") << "missing"
-                                  << "could not be opened" << QStringList{};
+                                  << "could not be opened" << QStringList{"Previous"};
     QTest::newRow("not a library") << "signature"
-                                   << "is not a Zembrel library" << QStringList{};
+                                   << "is not a Zembrel library" << QStringList{"Previous"};
     QTest::newRow("wrong version") << "version"
-                                   << "is not a Zembrel library" << QStringList{};
+                                   << "is not a Zembrel library" << QStringList{"Previous"};
     QTest::newRow("damaged") << "damaged"
                              << "2 of 3 items" << QStringList{"A", "B"};
     QTest::newRow("bytes after the last item")
@@ -474,6 +479,147 @@ class MainformTest : public QObject {
     QCOMPARE(VectorEngine, nullptr);
   }
 
+  void FailedLoadKeepsTheLibraryAndItsEdits() {
+    TMainform& form = *mFixture->Form;
+    const QString in =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
+    mFixture->Load(in);
+    const TVectorEngine* engine = VectorEngine;
+    Edit(1, "Bee");
+    mFixture->Load(QDir(mFixture->Dir.path()).filePath("absent.zbl"));
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});  // the warning alone
+    QCOMPARE(VectorEngine, engine);
+    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"A", "Bee"}));
+    QVERIFY(form.isWindowModified());
+    QCOMPARE(form.UndoStack()->count(), 1);
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+    QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B"}, {u"A", u"Bee"}));
+  }
+
+  // Steps: "row=text" commits an edit; "undo", "redo" and "save" do that.
+  void RowMarksAndTitleFollowTheEdits_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<int>>("changed");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("one edit") << QStringList{"1=Autos"} << QList<int>{1} << true;
+    QTest::newRow("edited back") << QStringList{"1=Autos", "1=Cars"} << QList<int>{} << false;
+    QTest::newRow("two rows") << QStringList{"0=B\u00e4ume", "2=Wege"} << QList<int>{0, 2} << true;
+    QTest::newRow("undone") << QStringList{"1=Autos", "undo"} << QList<int>{} << false;
+    QTest::newRow("redone") << QStringList{"1=Autos", "undo", "redo"} << QList<int>{1} << true;
+    QTest::newRow("saved") << QStringList{"1=Autos", "save"} << QList<int>{1} << false;
+    QTest::newRow("undo after save")
+        << QStringList{"1=Autos", "save", "undo"} << QList<int>{} << true;
+  }
+  void RowMarksAndTitleFollowTheEdits() {
+    QFETCH(QStringList, steps);
+    QFETCH(QList<int>, changed);
+    QFETCH(bool, modified);
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "trees.zbl",
+                                LibraryWithCategories({"Trees", "Cars", "Roads"})));
+    for (const QString& step : steps) {
+      if (step == "undo") form.UndoStack()->undo();
+      if (step == "redo") form.UndoStack()->redo();
+      if (step == "save") {
+        mFixture->Dialogs->Answers.push_back(QDir(mFixture->Dir.path()).filePath("out.zbl"));
+        form.Button2->click();
+      }
+      if (step.contains('=')) Edit(step.section('=', 0, 0).toInt(), step.section('=', 1));
+    }
+    for (int row = 0; row < form.lb_NewCats->count(); ++row)
+      QCOMPARE(form.lb_NewCats->item(row)->font().bold(), changed.contains(row));
+    QCOMPARE(form.isWindowModified(), modified);
+    const QString status = form.Label3->text();
+    QVERIFY2(status.contains("trees.zbl") && status.contains("3 items") &&
+                 status.contains(QStringLiteral("%1 changed").arg(changed.size())),
+             qPrintable(status));
+    VerifyWholeTextInsideWindow(*form.Label3);
+  }
+
+  void UnsavedEditsAskFirst_data() {
+    QTest::addColumn<bool>("closing");
+    QTest::addColumn<TUnsavedAnswer>("answer");
+    QTest::addColumn<bool>("fileChosen");
+    QTest::addColumn<bool>("goesOn");
+    using A = TUnsavedAnswer;
+    for (const bool closing : {true, false}) {
+      const char* what = closing ? "close" : "load";
+      QTest::addRow("%s: Discard", what) << closing << A::Discard << false << true;
+      QTest::addRow("%s: Cancel", what) << closing << A::Cancel << false << false;
+      QTest::addRow("%s: Save", what) << closing << A::Save << true << true;
+      QTest::addRow("%s: Save cancelled", what) << closing << A::Save << false << false;
+    }
+  }
+  void UnsavedEditsAskFirst() {
+    QFETCH(bool, closing);
+    QFETCH(TUnsavedAnswer, answer);
+    QFETCH(bool, fileChosen);
+    QFETCH(bool, goesOn);
+    TMainform& form = *mFixture->Form;
+    const QString in =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
+    mFixture->Load(in);
+    form.show();
+    Edit(0, "Ah");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->UnsavedAnswers.push_back(answer);
+    if (!closing)
+      mFixture->Dialogs->Answers.push_back(
+          WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"N"})));
+    mFixture->Dialogs->Answers.push_back(fileChosen ? out : QString());
+    if (closing)
+      form.close();
+    else
+      form.Button1->click();
+
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("unsaved"));
+    QCOMPARE(QFileInfo::exists(out), fileChosen);
+    if (fileChosen) QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B"}, {u"Ah", u"B"}));
+    if (closing) {
+      QCOMPARE(form.isVisible(), !goesOn);
+      QCOMPARE(VectorEngine == nullptr, goesOn);
+    } else if (goesOn) {
+      QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"N"});
+      QVERIFY(!form.isWindowModified());
+    }
+    if (!goesOn) {
+      QCOMPARE(RowTexts(form.lb_Cats), (QStringList{"A", "B"}));
+      QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Ah", "B"}));
+      QVERIFY(form.isWindowModified());
+      QCOMPARE(form.UndoStack()->count(), 1);
+    }
+  }
+
+  void DamagedSaveAsksFirst_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Save anyway writes what was read") << true;
+    QTest::newRow("Cancel writes nothing") << false;
+  }
+  void DamagedSaveAsksFirst() {
+    QFETCH(bool, yes);
+    TSampleLibrary library = LibraryWithCategories({"A", "B", "C"});
+    library.Items[2].DeclaredSize = 100000;
+    const QString in = WriteLibrary(mFixture->Dir.path(), "in.zbl", library);
+    mFixture->Load(in);
+    mFixture->Dialogs->Messages.clear();
+    mFixture->Dialogs->Asked.clear();
+    mFixture->Dialogs->QuestionAnswers.push_back(yes);
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    mFixture->Form->Button2->click();
+
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("question"));
+    QVERIFY2(mFixture->Dialogs->Messages.front().Text.contains("2 of 3 items"),
+             qPrintable(mFixture->Dialogs->Messages.front().Text));
+    QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{yes ? 1U : 0U});
+    QCOMPARE(QFileInfo::exists(out), yes);
+    if (yes) QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B"}, {u"A", u"B"}));
+  }
+
   void ClosingReleasesTheEngine() {
     TMainform& form = *mFixture->Form;
     QVERIFY(VectorEngine != nullptr);
@@ -485,6 +631,13 @@ class MainformTest : public QObject {
   }
 
  private:
+  /// Commits aText into aRow as the editor does: one step of the history.
+  void Edit(int aRow, const QString& aText) {
+    QListWidget* list = mFixture->Form->lb_NewCats;
+    mFixture->Form->UndoStack()->push(
+        new TRowEditCommand(list, aRow, list->item(aRow)->text(), aText));
+  }
+
   std::unique_ptr<TMainformFixture> mFixture;
 };
 

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <exception>
 
+#include "EditMessages.h"
 #include "FileLayer.h"
 #include "LoadMessages.h"
 #include "SaveMessages.h"
@@ -74,6 +75,33 @@ class MessagesTest : public QObject {
     const QString text = SaveFailureText(failure, QStringLiteral("/d/a.zbl"));
     QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
     for (const QString& fact : facts) QVERIFY2(text.contains(fact), qPrintable(text));
+  }
+
+  // One question covers everything a save would lose.
+  void LossySaveQuestionNamesTheLoss_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("trailing");
+    QTest::addColumn<QStringList>("facts");
+    const int damaged = int(TLoadResult::TKind::Damaged);
+    QTest::newRow("damaged") << damaged << qint64{0} << QStringList{"13 of 30 items", "17"};
+    QTest::newRow("damaged, bytes after")
+        << damaged << qint64{5} << QStringList{"13 of 30 items", "5 bytes"};
+    QTest::newRow("bytes after") << int(TLoadResult::TKind::Loaded) << qint64{1}
+                                 << QStringList{"1 byte"};
+    QTest::newRow("nothing lost") << int(TLoadResult::TKind::Loaded) << qint64{0} << QStringList{};
+  }
+  void LossySaveQuestionNamesTheLoss() {
+    QFETCH(int, kind);
+    QFETCH(qint64, trailing);
+    QFETCH(QStringList, facts);
+    TLoadResult loaded;
+    loaded.Kind = TLoadResult::TKind(kind);
+    loaded.ItemsRead = 13;
+    loaded.ItemsDeclared = kind == int(TLoadResult::TKind::Damaged) ? 30 : 13;
+    loaded.TrailingBytes = std::uint64_t(trailing);
+    const std::optional<QString> text = LossySaveQuestion(loaded);
+    QCOMPARE(text.has_value(), !facts.isEmpty());
+    for (const QString& fact : facts) QVERIFY2(text->contains(fact), qPrintable(*text));
   }
 };
 

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "EditMessages.h"
+
+#include "LoadMessages.h"
+#include "SaveMessages.h"
+
+std::optional<QString> LossySaveQuestion(const TLoadResult& aLoaded) {
+  if (aLoaded.Kind != TLoadResult::TKind::Damaged) {
+    if (aLoaded.TrailingBytes == 0) return std::nullopt;
+    return DroppedBytesQuestion(aLoaded.TrailingBytes);
+  }
+  const std::int64_t missing = aLoaded.ItemsDeclared - aLoaded.ItemsRead;
+  QString text =
+      QStringLiteral(
+          "The library is damaged: only %1 of %2 items could be read. The save will write "
+          "these %1 items; the other %3 will be missing from the file it writes.")
+          .arg(aLoaded.ItemsRead)
+          .arg(aLoaded.ItemsDeclared)
+          .arg(missing);
+  if (aLoaded.TrailingBytes > 0)
+    text += QStringLiteral(" The %1 after the last item will not be written either.")
+                .arg(BytesText(aLoaded.TrailingBytes));
+  return text + QStringLiteral("\n\nSave anyway?");
+}
+
+QString UnsavedEditsQuestion(int aChangedRows, const QString& aWhat) {
+  return QStringLiteral("%1 of the new categories %2 not been saved. Save them before %3?")
+      .arg(aChangedRows == 1 ? QStringLiteral("One") : QString::number(aChangedRows),
+           aChangedRows == 1 ? QStringLiteral("has") : QStringLiteral("have"), aWhat);
+}
+
+QString LibraryStatusText(const QString& aFileName, const TLoadResult& aLoaded, int aCategories,
+                          int aChangedRows) {
+  const QString items =
+      aLoaded.Kind == TLoadResult::TKind::Damaged
+          ? QStringLiteral("%1 of %2 items").arg(aLoaded.ItemsRead).arg(aLoaded.ItemsDeclared)
+          : QStringLiteral("%1 items").arg(aLoaded.ItemsRead);
+  return QStringLiteral("%1 \u00b7 %2 \u00b7 %3 categories \u00b7 %4 changed")
+      .arg(aFileName, items)
+      .arg(aCategories)
+      .arg(aChangedRows);
+}
