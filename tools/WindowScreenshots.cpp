@@ -38,12 +38,9 @@ class TScriptedDialogs final : public TDialogs {
   void Information(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { Report(aText); }
-  bool Question(QWidget*, const QString&, const QString& aText) override {
+  bool SaveAnyway(QWidget*, const QString&, const QString& aText) override {
     Report(aText);
     return true;
-  }
-  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override {
-    return Question(aParent, aTitle, aText);
   }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override {
     Report(aText);

@@ -36,11 +36,6 @@ void TQtDialogs::Critical(QWidget* aParent, const QString& aTitle, const QString
   QMessageBox::critical(aParent, aTitle, aText, QMessageBox::Ok);
 }
 
-bool TQtDialogs::Question(QWidget* aParent, const QString& aTitle, const QString& aText) {
-  return QMessageBox::question(aParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
-}
-
 bool TQtDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
   QMessageBox box(QMessageBox::Warning, aTitle, aText, QMessageBox::Cancel, aParent);
   QPushButton* save = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);

@@ -33,8 +33,6 @@ class TDialogs {
   virtual void Information(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   virtual void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
-  /// Asks a yes-or-no question; true for yes. No is the default answer.
-  virtual bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   /// Asks whether to go on with a save that loses something; true for
   /// "Save anyway", false for Cancel (the default answer).
   virtual bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
@@ -49,7 +47,6 @@ class TQtDialogs final : public TDialogs {
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
-  bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 };

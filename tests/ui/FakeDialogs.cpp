@@ -22,16 +22,12 @@ void TFakeDialogs::Critical(QWidget*, const QString& aTitle, const QString& aTex
   Messages.push_back({QStringLiteral("critical"), aTitle, aText});
 }
 
-bool TFakeDialogs::Question(QWidget*, const QString& aTitle, const QString& aText) {
+bool TFakeDialogs::SaveAnyway(QWidget*, const QString& aTitle, const QString& aText) {
   Messages.push_back({QStringLiteral("question"), aTitle, aText});
   if (QuestionAnswers.empty()) return false;
   const bool answer = QuestionAnswers.front();
   QuestionAnswers.pop_front();
   return answer;
-}
-
-bool TFakeDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
-  return Question(aParent, aTitle, aText);
 }
 
 TUnsavedAnswer TFakeDialogs::Unsaved(QWidget*, const QString& aTitle, const QString& aText) {

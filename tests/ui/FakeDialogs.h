@@ -22,7 +22,6 @@ class TFakeDialogs final : public TDialogs {
   void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Warning(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
-  bool Question(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   /// Recorded as a "question" and answered from QuestionAnswers.
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;

@@ -114,13 +114,21 @@ class MainformTest : public QObject {
     VerifyWholeTextInsideWindow(*form.Label3);
   }
 
-  // Whatever font a machine falls back to, the credit shows whole.
+  // Whatever font a machine falls back to, the credit, and the status line
+  // that replaces it once a library is loaded, show whole.
   void CreditFitsAnyFont_data() {
     QTest::addColumn<int>("pixelSize");
-    for (const int size : {11, 16, 20, 30}) QTest::addRow("%dpx", size) << size;
+    QTest::addColumn<bool>("loaded");
+    for (const bool loaded : {false, true})
+      for (const int size : {11, 16, 20, 30})
+        QTest::addRow("%s, %dpx", loaded ? "status" : "credit", size) << size << loaded;
   }
   void CreditFitsAnyFont() {
     QFETCH(int, pixelSize);
+    QFETCH(bool, loaded);
+    if (loaded)
+      mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a-rather-long-library-name.zbl",
+                                  LibraryWithCategories({"A", "B"})));
     QWidget window;
     window.setFixedSize(484, 461);
     QLabel label(mFixture->Form->Label3->text(), &window);

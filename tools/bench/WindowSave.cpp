@@ -28,7 +28,8 @@ class TAnsweringDialogs final : public TDialogs {
   void Information(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { fail(aText); }
-  bool Question(QWidget*, const QString&, const QString& aText) override { fail(aText); }
+  bool SaveAnyway(QWidget*, const QString&, const QString& aText) override { fail(aText); }
+  TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override { fail(aText); }
 
  private:
   [[noreturn]] static void fail(const QString& aText) {
