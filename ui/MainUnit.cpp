@@ -177,16 +177,17 @@ void TMainform::CreateControls() {
   connect(mUndo, &QUndoStack::indexChanged, this, [this] { UpdateEditState(); });
   // An open editor takes these keys for its own text; while a save runs the
   // rows stay as they are being written.
-  const auto addStep = [this](QKeySequence::StandardKey aKeys, void (QUndoStack::*aStep)()) {
-    auto* action = new QAction(this);
-    action->setShortcuts(aKeys);
-    connect(action, &QAction::triggered, this, [this, aStep] {
-      if (!mSaving && !mOpenEditor) (mUndo->*aStep)();
-    });
-    addAction(action);
-  };
-  addStep(QKeySequence::Undo, &QUndoStack::undo);
-  addStep(QKeySequence::Redo, &QUndoStack::redo);
+  auto* undo = new QAction(this);
+  undo->setShortcuts(QKeySequence::Undo);
+  connect(undo, &QAction::triggered, this, [this] {
+    if (!mSaving && !mOpenEditor) mUndo->undo();
+  });
+  auto* redo = new QAction(this);
+  redo->setShortcuts(QKeySequence::Redo);
+  connect(redo, &QAction::triggered, this, [this] {
+    if (!mSaving && !mOpenEditor) mUndo->redo();
+  });
+  addActions({undo, redo});
 
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
