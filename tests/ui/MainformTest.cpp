@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
@@ -214,6 +215,122 @@ class MainformTest : public QObject {
     QCOMPARE(source->currentRow(), 3);
     QCOMPARE(other->currentRow(), 3);
     QVERIFY(other->item(3)->isSelected());
+  }
+
+  void RowsStayInLine_data() {
+    QTest::addColumn<bool>("fromOldList");
+    QTest::addColumn<bool>("wideNewText");
+    QTest::newRow("Old categories scrolled") << true << false;
+    QTest::newRow("New categories scrolled") << false << false;
+    // Only one list needs a sideways bar; both show one, or their ends differ.
+    QTest::newRow("to the end, a new text wider than the list") << false << true;
+  }
+  void RowsStayInLine() {
+    QFETCH(bool, fromOldList);
+    QFETCH(bool, wideNewText);
+    TMainform& form = *mFixture->Form;
+    LoadRows("a.zbl", 50);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    if (wideNewText) form.lb_NewCats->item(49)->setText(QString(200, u'W'));
+    LayOut();
+    QCOMPARE(form.lb_NewCats->horizontalScrollBar()->maximum() > 0, wideNewText);
+    QScrollBar* bar = (fromOldList ? form.lb_Cats : form.lb_NewCats)->verticalScrollBar();
+    bar->setValue(wideNewText ? bar->maximum() : 17);
+    LayOut();
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(form.lb_Cats->horizontalScrollBar()->isVisible(),
+             form.lb_NewCats->horizontalScrollBar()->isVisible());
+    QCOMPARE(form.lb_Cats->verticalScrollBar()->value(),
+             form.lb_NewCats->verticalScrollBar()->value());
+    const QPoint top(1, 1);
+    const QPoint bottom(1, form.lb_Cats->viewport()->height() - 2);
+    QCOMPARE(form.lb_Cats->indexAt(top).row(), form.lb_NewCats->indexAt(top).row());
+    QCOMPARE(form.lb_Cats->indexAt(bottom).row(), form.lb_NewCats->indexAt(bottom).row());
+  }
+
+  void LoadStartsBothListsAtTheTop() {
+    TMainform& form = *mFixture->Form;
+    LoadRows("a.zbl", 60);
+    form.lb_Cats->item(0)->setText(QString(200, u'W'));
+    LayOut();
+    for (QListWidget* list : {form.lb_Cats, form.lb_NewCats})
+      list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
+    form.lb_Cats->verticalScrollBar()->setValue(40);
+    QVERIFY(form.lb_NewCats->verticalScrollBar()->value() > 0);
+    LoadRows("b.zbl", 60);
+    LayOut();
+    for (QListWidget* list : {form.lb_Cats, form.lb_NewCats}) {
+      QCOMPARE(list->verticalScrollBar()->value(), 0);
+      QCOMPARE(list->horizontalScrollBar()->value(), 0);
+    }
+  }
+
+  void BlankAreaKeepsTheSelection_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("click below Old categories") << "lb_Cats" << false;
+    QTest::newRow("click below New categories") << "lb_NewCats" << false;
+    QTest::newRow("double-click below New categories") << "lb_NewCats" << true;
+  }
+  void BlankAreaKeepsTheSelection() {
+    QFETCH(QString, list);
+    QFETCH(bool, doubleClick);
+    TMainform& form = *mFixture->Form;
+    LoadRows("a.zbl", 4);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.lb_Cats->setCurrentRow(1);
+    auto* clicked = form.findChild<QListWidget*>(list);
+    const QPoint blank(5, clicked->viewport()->height() - 3);
+    QVERIFY(!clicked->indexAt(blank).isValid());
+    const QPoint inWindow = clicked->viewport()->mapTo(&form, blank);
+    if (doubleClick)
+      QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+    else
+      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+    QCOMPARE(form.OpenEditor(), nullptr);
+    QCOMPARE(QApplication::focusWidget(), clicked);
+    for (QListWidget* each : {form.lb_Cats, form.lb_NewCats}) {
+      QCOMPARE(each->currentRow(), 1);
+      QVERIFY(each->item(1)->isSelected());
+    }
+  }
+
+  // Both lists select the same row; only the one with the focus shows it in
+  // the selection colour.
+  void ListWithTheFocusShowsIt_data() {
+    QTest::addColumn<bool>("newListFocused");
+    QTest::newRow("New categories focused") << true;
+    QTest::newRow("Old categories focused") << false;
+  }
+  void ListWithTheFocusShowsIt() {
+    QFETCH(bool, newListFocused);
+    TMainform& form = *mFixture->Form;
+    LoadRows("a.zbl", 4);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.lb_Cats->setCurrentRow(2);
+    QListWidget* focused = newListFocused ? form.lb_NewCats : form.lb_Cats;
+    QListWidget* other = newListFocused ? form.lb_Cats : form.lb_NewCats;
+    focused->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    const auto rowColour = [](QListWidget* aList) {
+      const QRect row = aList->visualItemRect(aList->item(2));
+      // The right end of a short row shows the row's background, not text.
+      return aList->viewport()->grab().toImage().pixelColor(aList->viewport()->width() - 3,
+                                                            row.center().y());
+    };
+    // The style may shade the selection colour by a step or two.
+    const auto near = [](const QColor& aShown, const QColor& aColour) {
+      return std::abs(aShown.red() - aColour.red()) <= 4 &&
+             std::abs(aShown.green() - aColour.green()) <= 4 &&
+             std::abs(aShown.blue() - aColour.blue()) <= 4;
+    };
+    const QColor selection = focused->palette().color(QPalette::Active, QPalette::Highlight);
+    QVERIFY(near(rowColour(focused), selection));
+    QVERIFY(!near(rowColour(other), selection));
+    QVERIFY(!near(rowColour(other), other->palette().color(QPalette::Base)));
   }
 
   void CancelledOpenKeepsTheLibrary() {
@@ -485,6 +602,20 @@ class MainformTest : public QObject {
   }
 
  private:
+  /// Loads a library of aCount categories "Row 0", "Row 1", ...
+  void LoadRows(const QString& aName, int aCount) {
+    QList<QByteArray> categories;
+    for (int i = 0; i < aCount; ++i) categories << "Row " + QByteArray::number(i);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), aName, LibraryWithCategories(categories)));
+  }
+
+  /// Runs the lists' pending layout, which sets their scroll ranges.
+  void LayOut() {
+    for (QListWidget* list : {mFixture->Form->lb_Cats, mFixture->Form->lb_NewCats})
+      list->doItemsLayout();
+    QCoreApplication::processEvents();
+  }
+
   std::unique_ptr<TMainformFixture> mFixture;
 };
 
