@@ -251,6 +251,9 @@ void TMainform::FillLists() {
     list->scrollToTop();
     list->horizontalScrollBar()->setValue(0);
   }
+  // Both start on the first row; left unselected, the list taking the focus
+  // would make it current without selecting it, while the other selects it.
+  if (lb_Cats->count() > 0) SelectRowInBoth(0);
 }
 
 void TMainform::Button2Click() {

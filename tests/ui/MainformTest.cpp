@@ -249,7 +249,7 @@ class MainformTest : public QObject {
     QCOMPARE(form.lb_Cats->indexAt(bottom).row(), form.lb_NewCats->indexAt(bottom).row());
   }
 
-  void LoadStartsBothListsAtTheTop() {
+  void LoadStartsBothListsAtTheFirstRow() {
     TMainform& form = *mFixture->Form;
     LoadRows("a.zbl", 60);
     form.lb_Cats->item(0)->setText(QString(200, u'W'));
@@ -258,11 +258,14 @@ class MainformTest : public QObject {
       list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
     form.lb_Cats->verticalScrollBar()->setValue(40);
     QVERIFY(form.lb_NewCats->verticalScrollBar()->value() > 0);
+    form.lb_NewCats->setCurrentRow(30);
     LoadRows("b.zbl", 60);
     LayOut();
     for (QListWidget* list : {form.lb_Cats, form.lb_NewCats}) {
       QCOMPARE(list->verticalScrollBar()->value(), 0);
       QCOMPARE(list->horizontalScrollBar()->value(), 0);
+      QCOMPARE(list->currentRow(), 0);
+      QVERIFY(list->item(0)->isSelected());
     }
   }
 
