@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QUndoStack>
 #include <exception>
@@ -26,8 +27,10 @@
 #include "Artwork.h"
 #include "CategoryListDelegate.h"
 #include "EditMessages.h"
+#include "ForwardPress.h"
 #include "FreeEditorEvent.h"
 #include "LabelFit.h"
+#include "LinkedScrolling.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "ProgressReporter.h"
@@ -170,7 +173,13 @@ void TMainform::CreateControls() {
   connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(lb_Cats, &QListWidget::currentRowChanged, this, [this] { lb_CatsClick(); });
   connect(lb_NewCats, &QListWidget::currentRowChanged, this, [this] { lb_NewCatsClick(); });
-  lb_NewCats->viewport()->installEventFilter(this);
+  LinkRowScrolling(lb_Cats, lb_NewCats);
+  for (QListWidget* list : {lb_Cats, lb_NewCats}) {
+    list->viewport()->installEventFilter(this);
+    // Whatever scrolls the rows away from under the editor commits it.
+    for (QScrollBar* bar : {list->verticalScrollBar(), list->horizontalScrollBar()})
+      connect(bar, &QScrollBar::valueChanged, this, [this] { EditExit(OpenEditor()); });
+  }
   setAcceptDrops(true);
 
   mUndo = new QUndoStack(this);
@@ -348,6 +357,13 @@ void TMainform::FillLists() {
     lb_Cats->addItem(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
   lb_NewCats->clear();
   for (int row = 0; row < lb_Cats->count(); ++row) lb_NewCats->addItem(lb_Cats->item(row)->text());
+  for (QListWidget* list : {lb_Cats, lb_NewCats}) {
+    list->scrollToTop();
+    list->horizontalScrollBar()->setValue(0);
+  }
+  // Both start on the first row; left unselected, the list taking the focus
+  // would make it current without selecting it, while the other selects it.
+  if (lb_Cats->count() > 0) SelectRowInBoth(0);
 }
 
 void TMainform::Button2Click() {
@@ -423,6 +439,7 @@ void TMainform::lb_NewCatsDblClick() {
   const int row = lb_NewCats->currentRow();
   if (row < 0) return;
   if (mOpenEditor) EditExit(mOpenEditor);
+  lb_NewCats->scrollToItem(lb_NewCats->item(row));
 
   auto* editor = new QLineEdit(this);
   editor->setObjectName(QStringLiteral("CategoryEditor"));
@@ -430,13 +447,10 @@ void TMainform::lb_NewCatsDblClick() {
   editorFont.setPointSize(kEditorPointSize);
   editor->setFont(editorFont);
 
-  const QRect rowRect = lb_NewCats->visualItemRect(lb_NewCats->item(row));
-  const QPoint topLeft = lb_NewCats->viewport()->mapTo(this, rowRect.topLeft());
   editor->setText(lb_NewCats->item(row)->text());
   // The box asks for the row's height plus 4, but like a platform edit it
   // takes the height its font needs, so it covers part of the next row.
-  editor->setGeometry(topLeft.x(), topLeft.y() - 2, lb_NewCats->viewport()->width(),
-                      QFontMetrics(editorFont).height() + kEditorBorderHeight);
+  editor->setGeometry(EditorPlace(row, QFontMetrics(editorFont).height() + kEditorBorderHeight));
   editor->installEventFilter(this);
   editor->show();
   editor->raise();
@@ -467,9 +481,23 @@ void TMainform::EditAbandon(QLineEdit* aEditor) {
   QCoreApplication::postEvent(this, new TFreeEditorEvent(aEditor));
 }
 
-bool TMainform::EditMouseDown(QLineEdit* aEditor, const QPoint& aPos) {
-  if (aEditor->rect().contains(aPos)) return false;
+QRect TMainform::EditorPlace(int aRow, int aHeight) const {
+  // Over the row, as wide as the rows show, and never outside the rows shown:
+  // a list scrolled sideways or a row at the edge keeps the box in the list.
+  const QRect shown = lb_NewCats->viewport()->rect();
+  const QRect rowRect = lb_NewCats->visualItemRect(lb_NewCats->item(aRow));
+  QRect place(shown.left(), rowRect.top() - 2, shown.width(), aHeight);
+  if (place.bottom() > shown.bottom()) place.moveBottom(shown.bottom());
+  if (place.top() < shown.top()) place.moveTop(shown.top());
+  return place.translated(lb_NewCats->viewport()->mapTo(this, QPoint(0, 0)));
+}
+
+bool TMainform::EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress) {
+  if (aEditor->rect().contains(aPress.position().toPoint())) return false;
   EditExit(aEditor);
+  // The press that ends the edit also does what it pressed: selects the row,
+  // presses the button.
+  ForwardPress(*this, aPress);
   return true;
 }
 
@@ -489,14 +517,31 @@ void TMainform::customEvent(QEvent* aEvent) {
   QWidget::customEvent(aEvent);
 }
 
-bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
-  if (aWatched == lb_NewCats->viewport()) {
-    if (aEvent->type() == QEvent::MouseButtonDblClick) {
+bool TMainform::ListViewportEvent(QListWidget* aList, QEvent* aEvent) {
+  switch (aEvent->type()) {
+    case QEvent::Wheel:
+      EditExit(OpenEditor());
+      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+      // The blank below the rows selects nothing, so it keeps the selection
+      // both lists share; it only takes the focus.
+      if (!aList->indexAt(static_cast<QMouseEvent*>(aEvent)->position().toPoint()).isValid()) {
+        aList->setFocus(Qt::MouseFocusReason);
+        return true;
+      }
+      if (aList != lb_NewCats || aEvent->type() != QEvent::MouseButtonDblClick) return false;
       lb_NewCatsDblClick();
       return true;
     }
-    return false;
+    default:
+      return false;
   }
+}
+
+bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
+  if (aWatched == lb_Cats->viewport() || aWatched == lb_NewCats->viewport())
+    return ListViewportEvent(aWatched == lb_Cats->viewport() ? lb_Cats : lb_NewCats, aEvent);
   auto* editor = qobject_cast<QLineEdit*>(aWatched);
   if (editor == nullptr) return QWidget::eventFilter(aWatched, aEvent);
   switch (aEvent->type()) {
@@ -508,7 +553,7 @@ bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
       return false;
     }
     case QEvent::MouseButtonPress:
-      return EditMouseDown(editor, static_cast<QMouseEvent*>(aEvent)->position().toPoint());
+      return EditMouseDown(editor, *static_cast<QMouseEvent*>(aEvent));
     case QEvent::KeyPress: {
       const int key = static_cast<QKeyEvent*>(aEvent)->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -10,6 +10,7 @@
 #include "LoaderSaver.h"
 
 class QLabel;
+class QMouseEvent;
 class QListWidget;
 class QPushButton;
 class QUndoStack;
@@ -86,7 +87,9 @@ class TMainform final : public QWidget {
   void lb_NewCatsDblClick();
   void EditExit(QLineEdit* aEditor);
   void EditAbandon(QLineEdit* aEditor);
-  bool EditMouseDown(QLineEdit* aEditor, const QPoint& aPos);
+  bool EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
+  QRect EditorPlace(int aRow, int aHeight) const;
+  bool ListViewportEvent(QListWidget* aList, QEvent* aEvent);
 
   void CreateControls();
   void FillLists();

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "FreeEditorEvent.h"
 #include "TestLibraries.h"
@@ -57,7 +61,8 @@ class InplaceEditorTest : public QObject {
     QCOMPARE(editor->font().pointSize(), 10);
     const int frame = Form().lb_NewCats->frameWidth();
     QCOMPARE(editor->x(), 296 + frame);
-    QCOMPARE(editor->y(), 107 + frame + 13 * row - 2);
+    // Two pixels above the row, but never above the rows shown.
+    QCOMPARE(editor->y(), 107 + frame + std::max(0, 13 * row - 2));
     QCOMPARE(editor->width(), 161 - 2 * frame);
     QCOMPARE(editor->height(), QFontMetrics(editor->font()).height() + 8);
     QCOMPARE(QWidget::mouseGrabber(), editor);
@@ -215,6 +220,94 @@ class InplaceEditorTest : public QObject {
     // Leaving the window afterwards must not write the old editor's text.
     Form().lb_Cats->setFocus();
     QCOMPARE(Form().lb_NewCats->item(1)->text(), row);
+  }
+
+  void EditorSitsOverItsRowInsideTheList_data() {
+    QTest::addColumn<int>("sideways");
+    QTest::addColumn<int>("down");
+    QTest::addColumn<int>("row");
+    QTest::newRow("scrolled sideways") << 1 << 0 << 2;
+    QTest::newRow("scrolled down, top row") << 0 << 10 << 10;
+    QTest::newRow("scrolled to the end, last row") << 0 << 99 << 39;
+  }
+  void EditorSitsOverItsRowInsideTheList() {
+    QFETCH(int, sideways);
+    QFETCH(int, down);
+    QFETCH(int, row);
+    QVERIFY(mFixture->LoadRows(40, QByteArray(100, 'W')));
+    QListWidget* list = Form().lb_NewCats;
+    list->horizontalScrollBar()->setValue(sideways * list->horizontalScrollBar()->maximum());
+    list->verticalScrollBar()->setValue(down);
+    QVERIFY(list->horizontalScrollBar()->value() + list->verticalScrollBar()->value() > 0);
+    QLineEdit* editor = OpenEditorOn(row);
+    QVERIFY(editor != nullptr);
+    const QPoint origin = list->viewport()->mapTo(&Form(), QPoint(0, 0));
+    const QRect shown(origin, list->viewport()->size());
+    const QRect rowRect = list->visualItemRect(list->item(row)).translated(origin);
+    QVERIFY(shown.contains(editor->geometry()));
+    QCOMPARE(editor->x(), shown.x());
+    QCOMPARE(editor->width(), shown.width());
+    QVERIFY(editor->y() <= rowRect.top() && editor->geometry().bottom() >= rowRect.bottom());
+  }
+
+  // The press that commits the editor is not swallowed.
+  void PressThatCommitsAlsoDoesWhatItPressed_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("row of Old categories") << "lb_Cats";
+    QTest::newRow("double-click on another row") << "lb_NewCats";
+    QTest::newRow("Load Library") << "Button1";
+    QTest::newRow("Save Library") << "Button2";
+  }
+  void PressThatCommitsAlsoDoesWhatItPressed() {
+    QFETCH(QString, target);
+    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    QTest::keyClicks(editor, "Autos");
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(target == "Button2" ? out : QString());
+    auto* pressed = Form().findChild<QWidget*>(target);
+    if (target == "lb_NewCats")
+      OpenEditorOn(3);
+    else if (auto* list = qobject_cast<QListWidget*>(pressed))
+      ClickInWindow(list->viewport(), RowCentre(list, 3));
+    else
+      ClickInWindow(pressed, pressed->rect().center());
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
+    QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
+    QVERIFY(editor.isNull());
+    if (auto* button = qobject_cast<QPushButton*>(pressed)) {
+      QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{2});
+      QCOMPARE(mFixture->Dialogs->Asked.back().Title, button->text());
+    } else {
+      QCOMPARE(Form().lb_Cats->currentRow(), 3);
+      QCOMPARE(Form().lb_NewCats->currentRow(), 3);
+      QCOMPARE(Form().OpenEditor() ? Form().OpenEditor()->text() : QString(),
+               target == "lb_NewCats" ? QStringLiteral("Signs") : QString());
+    }
+    if (target == "Button2")
+      QVERIFY(ReadFile(out).contains("Autos") && !ReadFile(out).contains("Cars"));
+  }
+
+  void WheelOrScrollingCommitsFirst_data() {
+    QTest::addColumn<QString>("over");
+    QTest::newRow("wheel over New categories") << "lb_NewCats";
+    QTest::newRow("wheel over Old categories") << "lb_Cats";
+    QTest::newRow("scroll bar of Old categories") << "";
+  }
+  void WheelOrScrollingCommitsFirst() {
+    QFETCH(QString, over);
+    QVERIFY(mFixture->LoadRows(40));
+    OpenEditorOn(1)->setText("Autos");
+    if (over.isEmpty()) {
+      Form().lb_Cats->verticalScrollBar()->setValue(5);
+    } else {
+      QWidget* viewport = Form().findChild<QListWidget*>(over)->viewport();
+      QWheelEvent wheel({5, 5}, viewport->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(viewport, &wheel);
+    }
+    QCOMPARE(Form().OpenEditor(), nullptr);
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
+    QVERIFY(Form().lb_NewCats->verticalScrollBar()->value() > 0);
   }
 
   void EditedRowKeepsItsPlace() {

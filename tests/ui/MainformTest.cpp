@@ -8,9 +8,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -226,6 +228,98 @@ class MainformTest : public QObject {
     QCOMPARE(source->currentRow(), 3);
     QCOMPARE(other->currentRow(), 3);
     QVERIFY(other->item(3)->isSelected());
+  }
+
+  void RowsStayInLine_data() {
+    QTest::addColumn<QString>("scrolled");
+    QTest::addColumn<bool>("wideNewText");
+    QTest::newRow("Old categories scrolled") << "lb_Cats" << false;
+    QTest::newRow("New categories scrolled") << "lb_NewCats" << false;
+    // Only one list needs a sideways bar: both show one, or their ends differ.
+    QTest::newRow("to the end, a new text wider than the list") << "lb_NewCats" << true;
+  }
+  void RowsStayInLine() {
+    QFETCH(QString, scrolled);
+    QFETCH(bool, wideNewText);
+    TMainform& form = *mFixture->Form;
+    QVERIFY(mFixture->LoadRows(50));
+    if (wideNewText) form.lb_NewCats->item(49)->setText(QString(200, u'W'));
+    mFixture->LayOut();
+    QCOMPARE(form.lb_NewCats->horizontalScrollBar()->maximum() > 0, wideNewText);
+    form.findChild<QListWidget*>(scrolled)->verticalScrollBar()->setValue(wideNewText ? 99 : 17);
+    mFixture->LayOut();
+    QVERIFY(form.lb_Cats->indexAt(QPoint(1, 1)).row() > 0);
+    for (const QPoint at : {QPoint(1, 1), QPoint(1, form.lb_Cats->viewport()->height() - 2)})
+      QCOMPARE(form.lb_Cats->indexAt(at).row(), form.lb_NewCats->indexAt(at).row());
+  }
+
+  void LoadStartsBothListsAtTheFirstRow() {
+    TMainform& form = *mFixture->Form;
+    QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
+    form.lb_NewCats->horizontalScrollBar()->setValue(50);
+    form.lb_NewCats->setCurrentRow(40);
+    QVERIFY(form.lb_Cats->verticalScrollBar()->value() > 0);
+    QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
+    for (QListWidget* list : {form.lb_Cats, form.lb_NewCats}) {
+      QCOMPARE(list->verticalScrollBar()->value(), 0);
+      QCOMPARE(list->horizontalScrollBar()->value(), 0);
+      QVERIFY(list->item(0)->isSelected());
+    }
+  }
+
+  void BlankAreaKeepsTheSelection_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("click below Old categories") << "lb_Cats" << false;
+    QTest::newRow("click below New categories") << "lb_NewCats" << false;
+    QTest::newRow("double-click below New categories") << "lb_NewCats" << true;
+  }
+  void BlankAreaKeepsTheSelection() {
+    QFETCH(QString, list);
+    QFETCH(bool, doubleClick);
+    TMainform& form = *mFixture->Form;
+    QVERIFY(mFixture->LoadRows(4));
+    form.lb_Cats->setCurrentRow(1);
+    QWidget* viewport = form.findChild<QListWidget*>(list)->viewport();
+    const QPoint blank = viewport->mapTo(&form, QPoint(5, viewport->height() - 3));
+    if (doubleClick)
+      QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, blank);
+    else
+      QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, blank);
+    QCOMPARE(form.OpenEditor(), nullptr);
+    QCOMPARE(QApplication::focusWidget(), viewport->parentWidget());
+    QVERIFY(form.lb_Cats->item(1)->isSelected() && form.lb_NewCats->item(1)->isSelected());
+  }
+
+  // Both lists select the same row; the one with the focus shows it in the
+  // selection colour, the other paler.
+  void ListWithTheFocusShowsIt_data() {
+    QTest::addColumn<bool>("newListFocused");
+    QTest::newRow("New categories focused") << true;
+    QTest::newRow("Old categories focused") << false;
+  }
+  void ListWithTheFocusShowsIt() {
+    QFETCH(bool, newListFocused);
+    TMainform& form = *mFixture->Form;
+    QVERIFY(mFixture->LoadRows(4));
+    QListWidget* focused = newListFocused ? form.lb_NewCats : form.lb_Cats;
+    QListWidget* other = newListFocused ? form.lb_Cats : form.lb_NewCats;
+    focused->setFocus(Qt::OtherFocusReason);
+    // The right end of the short first row shows its background, not text.
+    const auto shown = [](QListWidget* aList) {
+      return aList->viewport()->grab().toImage().pixelColor(aList->viewport()->width() - 3,
+                                                            RowCentre(aList, 0).y());
+    };
+    const QColor selection = form.palette().color(QPalette::Active, QPalette::Highlight);
+    const auto nearSelection = [&](const QColor& aColour) {  // the style may shade it a step
+      return std::abs(aColour.red() - selection.red()) +
+                 std::abs(aColour.green() - selection.green()) +
+                 std::abs(aColour.blue() - selection.blue()) <=
+             8;
+    };
+    QVERIFY(nearSelection(shown(focused)));
+    QVERIFY(!nearSelection(shown(other)));
+    QVERIFY(shown(other) != other->palette().color(QPalette::Base));
   }
 
   void CancelledOpenKeepsTheLibrary() {

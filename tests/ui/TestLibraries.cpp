@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestLibraries.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "SampleItems.h"
 
@@ -37,7 +39,7 @@ QStringList RowTexts(const QListWidget* aList) {
 }
 
 QPoint RowCentre(const QListWidget* aList, int aRow) {
-  return aList->visualItemRect(aList->item(aRow)).center();
+  return {aList->viewport()->width() / 2, aList->visualItemRect(aList->item(aRow)).center().y()};
 }
 
 TMainformFixture::TMainformFixture() {
@@ -49,4 +51,19 @@ TMainformFixture::TMainformFixture() {
 void TMainformFixture::Load(const QString& aFile) {
   Dialogs->Answers.push_back(aFile);
   Form->Button1->click();
+}
+
+bool TMainformFixture::LoadRows(int aCount, const QByteArray& aLast) {
+  QList<QByteArray> categories;
+  for (int i = 0; i < aCount; ++i) categories << "Row " + QByteArray::number(i);
+  if (!aLast.isEmpty()) categories.back() = aLast;
+  Form->show();
+  Load(WriteLibrary(Dir.path(), "rows.zbl", LibraryWithCategories(categories)));
+  LayOut();
+  return QTest::qWaitForWindowActive(Form.get());
+}
+
+void TMainformFixture::LayOut() {
+  for (QListWidget* list : {Form->lb_Cats, Form->lb_NewCats}) list->doItemsLayout();
+  QCoreApplication::processEvents();
 }

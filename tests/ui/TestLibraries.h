@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -27,7 +26,7 @@ QByteArray ReadFile(const QString& aPath);
 /// The texts of a list's rows, top to bottom.
 QStringList RowTexts(const QListWidget* aList);
 
-/// The centre of a row in the list's viewport coordinates.
+/// The middle of a row as the list shows it, in its viewport's coordinates.
 QPoint RowCentre(const QListWidget* aList, int aRow);
 
 /// A main window answering its dialogs through a fake the test keeps.
@@ -40,4 +39,9 @@ struct TMainformFixture {
 
   /// Loads aFile through the open dialog.
   void Load(const QString& aFile);
+  /// Shows the window and loads aCount categories "Row 0", "Row 1", ...,
+  /// the last replaced by aLast if given; true once the window is active.
+  bool LoadRows(int aCount, const QByteArray& aLast = {});
+  /// Runs the lists' pending layout, which sets their scroll ranges.
+  void LayOut();
 };
