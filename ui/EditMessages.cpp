@@ -24,9 +24,12 @@ std::optional<QString> LossySaveQuestion(const TLoadResult& aLoaded) {
 }
 
 QString UnsavedEditsQuestion(int aChangedRows, const QString& aWhat) {
-  return QStringLiteral("%1 of the new categories %2 not been saved. Save them before %3?")
-      .arg(aChangedRows == 1 ? QStringLiteral("One") : QString::number(aChangedRows),
-           aChangedRows == 1 ? QStringLiteral("has") : QStringLiteral("have"), aWhat);
+  if (aChangedRows == 1)
+    return QStringLiteral("One of the new categories has not been saved. Save it before %1?")
+        .arg(aWhat);
+  return QStringLiteral("%1 of the new categories have not been saved. Save them before %2?")
+      .arg(aChangedRows)
+      .arg(aWhat);
 }
 
 QString LibraryStatusText(const QString& aFileName, const TLoadResult& aLoaded, int aCategories,
