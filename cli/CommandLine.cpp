@@ -3,11 +3,22 @@
 
 #include <string_view>
 
-std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs) {
+std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAllArgs) {
+  // "--encoding NAME" belongs to every command, so it may stand anywhere.
+  TCommandLine line;
+  std::vector<std::string> aArgs;
+  for (std::size_t i = 0; i < aAllArgs.size(); ++i) {
+    if (aAllArgs[i] != "--encoding") {
+      aArgs.push_back(aAllArgs[i]);
+      continue;
+    }
+    if (line.Encoding || i + 1 == aAllArgs.size()) return std::nullopt;
+    line.Encoding = aAllArgs[++i];
+  }
   if (aArgs.empty()) return std::nullopt;
   const std::string_view word = aArgs[0];
-  TCommandLine line;
-  if (aArgs.size() == 1 && (word == "--help" || word == "-h" || word == "--version")) {
+  if (aArgs.size() == 1 && !line.Encoding &&
+      (word == "--help" || word == "-h" || word == "--version")) {
     line.Command =
         word == "--version" ? TCommandLine::TCommand::Version : TCommandLine::TCommand::Help;
     return line;
@@ -17,6 +28,8 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAr
     const std::string& arg = aArgs[i];
     if (arg == "--map" && word == "translate" && !line.MapFile && i + 1 < aArgs.size()) {
       line.MapFile = aArgs[++i];
+    } else if (arg == "--strict" && word == "translate" && !line.Strict) {
+      line.Strict = true;
     } else if (arg.starts_with("--")) {
       return std::nullopt;
     } else {
@@ -46,6 +59,8 @@ const char* usageText() {
   return "usage: zbl categories FILE\n"
          "       zbl items FILE\n"
          "       zbl map FILE\n"
-         "       zbl translate IN OUT [--map MAPFILE]\n"
-         "       zbl --help | --version\n";
+         "       zbl translate IN OUT [--map MAPFILE] [--strict]\n"
+         "       zbl --help | --version\n"
+         "Every command also takes --encoding NAME, the library's code page\n"
+         "(windows-1250, cp1250 or 1250; the locale's when not given).\n";
 }

@@ -14,12 +14,18 @@ struct TCommandLine {
   /// Translate only.
   std::string Out;
   std::optional<std::string> MapFile;
+  /// The code page named by --encoding, as given; checked by the caller.
+  std::optional<std::string> Encoding;
+  /// Translate only: refuse a map whose new texts cannot all be stored as
+  /// given.
+  bool Strict = false;
 };
 
 /// The command the arguments (without the program's name) ask for, or
 /// nothing when they are not one of the documented uses. For translate,
 /// "--map MAPFILE" may stand anywhere after the command word; any other
-/// argument beginning with "--" is wrong usage. "--help" or "-h", and
+/// argument beginning with "--" is wrong usage, but "--strict" after
+/// translate and "--encoding NAME" anywhere, once. "--help" or "-h", and
 /// "--version", stand alone.
 std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
 

@@ -4,11 +4,13 @@
 #include <exception>
 #include <new>
 #include <string_view>
+#include <unordered_map>
 
 #include "CommandLine.h"
 #include "FieldEscape.h"
 #include "FileLayer.h"
 #include "LoaderSaver.h"
+#include "LocaleCodePage.h"
 #include "MapApply.h"
 #include "MapFile.h"
 #include "MapMessages.h"
@@ -81,8 +83,8 @@ void listCategories(const TVectorEngine& aEngine, std::ostream& aOut) {
 void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
   const std::vector<std::u16string>& names = aEngine.Names();
   for (std::size_t i = 0; i < names.size(); ++i) {
-    const auto category =
-        TVectorEngine::GetLibraryItemRemarks(aEngine.GetLibraryItembyID(static_cast<int>(i)));
+    const auto category = TVectorEngine::GetLibraryItemRemarks(
+        aEngine.GetLibraryItembyID(static_cast<int>(i)), aEngine.CodePage());
     aOut << escapeField(names[i]) << '\t' << escapeField(category) << '\n';
   }
 }
@@ -91,9 +93,67 @@ void listMap(const TVectorEngine& aEngine, std::ostream& aOut) {
   aOut << formatMapFile(TCategoryMap::Identity(aEngine));
 }
 
+/// A map line whose new text will not be stored as written, and why.
+struct TAlteration {
+  int Line = 0;
+  std::string Text;
+};
+
+/// The characters of aText at the positions aLost, quoted, in UTF-8.
+std::string lostCharacters(std::u16string_view aText, const std::vector<std::size_t>& aLost) {
+  std::string out;
+  for (const std::size_t at : aLost) {
+    const bool pair = at + 1 < aText.size() && aText[at] >= 0xD800 && aText[at] <= 0xDBFF &&
+                      aText[at + 1] >= 0xDC00 && aText[at + 1] <= 0xDFFF;
+    out += (out.empty() ? "\"" : ", \"") + escapeField(aText.substr(at, pair ? 2 : 1)) + '"';
+  }
+  return out;
+}
+
+/// Every map line in effect (the last one naming its category) whose new
+/// text loses characters, is cut, or is stored as the same bytes as another
+/// category's, in map order.
+std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const TCategoryMap& aMap,
+                                             const std::vector<TMapLine>& aLines) {
+  // The map rows are the catalogue's entries, in its order.
+  const std::vector<TAnsiText> stored = aEngine.StoredCategories(aMap);
+  std::unordered_map<std::u16string_view, std::size_t> rowOf;
+  std::unordered_map<std::string_view, std::vector<std::size_t>> rowsOfBytes;
+  for (std::size_t row = 0; row < stored.size(); ++row) {
+    rowOf.try_emplace(aMap.OldCats[row], row);
+    rowsOfBytes[stored[row].Bytes].push_back(row);
+  }
+  const std::string page = codePageName(aEngine.CodePage());
+  std::vector<TAlteration> out;
+  for (const TMapLine& line : aLines) {
+    const auto it = rowOf.find(line.Old);
+    if (it == rowOf.end() || aMap.NewCats[it->second] != line.New) continue;
+    const TAnsiText& text = stored[it->second];
+    const std::string storedAs = "\"" + escapeField(line.New) + "\" will be stored as \"" +
+                                 escapeField(decodeAnsi(text.Bytes, aEngine.CodePage())) + '"';
+    if (!text.Lost.empty())
+      out.push_back(
+          {line.Line, storedAs + ": " + page + " has no " + lostCharacters(line.New, text.Lost)});
+    if (text.Cut)
+      out.push_back({line.Line, storedAs + ": its encoding is longer than " +
+                                    std::to_string(kRemarksCapacity) + " bytes"});
+    for (const std::size_t other : rowsOfBytes[text.Bytes])
+      if (other != it->second) {
+        out.push_back({line.Line, "\"" + escapeField(line.Old) + "\" and \"" +
+                                      escapeField(aMap.OldCats[other]) +
+                                      "\" will both be stored as \"" +
+                                      escapeField(decodeAnsi(text.Bytes, aEngine.CodePage())) +
+                                      "\" and become one category"});
+        break;
+      }
+  }
+  return out;
+}
+
 /// A damaged library is listed as far as it was read, and still fails.
-int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr) {
+int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
   TVectorEngine engine;
+  engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
   if (loaded.Kind != TLoadResult::TKind::Loaded && loaded.Kind != TLoadResult::TKind::Damaged)
     return fail(aErr, aLine.In, describeLoad(loaded));
@@ -118,8 +178,10 @@ int runListing(const TCommandLine& aLine, std::ostream& aOut, std::ostream& aErr
   return kExitSuccess;
 }
 
-int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTerminal) {
+int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
+                 bool aErrIsTerminal) {
   TVectorEngine engine;
+  engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
   if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
   // A translation writes the items only; it refuses to lose bytes silently,
@@ -130,6 +192,7 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
 
   TCategoryMap map = TCategoryMap::Identity(engine);
   std::vector<TMapLine> unmatched;
+  std::vector<TAlteration> alterations;
   if (aLine.MapFile) {
     std::vector<std::uint8_t> bytes;
     try {
@@ -145,10 +208,14 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
       return fail(aErr, *aLine.MapFile + ":" + std::to_string(parsed.Error->Line),
                   describeMapError(*parsed.Error));
     unmatched = applyMap(parsed.Lines, map);
+    alterations = describeAlterations(engine, map, parsed.Lines);
   }
   // The window's own check: an empty category the map leaves as it is.
   for (const std::u16string& text : map.NewCats)
     if (text.empty()) return fail(aErr, aLine.In, kEmptyCategoryMessage);
+  if (aLine.Strict && !alterations.empty())
+    return fail(aErr, *aLine.MapFile + ':' + std::to_string(alterations.front().Line),
+                alterations.front().Text + "; nothing written (--strict)");
 
   TTerminalProgress progress(aErr, aErrIsTerminal);
   try {
@@ -168,6 +235,9 @@ int runTranslate(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTermi
   for (const TMapLine& line : unmatched)
     report(aErr, *aLine.MapFile + ':' + std::to_string(line.Line),
            "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
+  for (const TAlteration& alteration : alterations)
+    report(aErr, *aLine.MapFile + ':' + std::to_string(alteration.Line),
+           "warning: " + alteration.Text);
   return kExitSuccess;
 }
 
@@ -188,10 +258,21 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
     aOut << "zbl " ZBL_VERSION "\n" << std::flush;
     return kExitSuccess;
   }
+  const std::optional<TCodePage> page =
+      line->Encoding ? codePageByName(*line->Encoding) : codePageOfEnvironment();
+  if (!page) {
+    std::string known;
+    for (const TCodePage p : supportedCodePages())
+      known += (known.empty() ? "" : ", ") + codePageName(p);
+    aErr << "zbl: unknown encoding '" << escapeControlCharacters(*line->Encoding)
+         << "'; known: " << known << '\n'
+         << usageText() << std::flush;
+    return kExitUsage;
+  }
   try {
     if (line->Command == TCommandLine::TCommand::Translate)
-      return runTranslate(*line, aErr, aErrIsTerminal);
-    return runListing(*line, aOut, aErr);
+      return runTranslate(*line, *page, aErr, aErrIsTerminal);
+    return runListing(*line, *page, aOut, aErr);
   } catch (const std::bad_alloc&) {
     // Nothing above is expected to throw but memory running out; name the
     // file all the same.

@@ -48,12 +48,12 @@ std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCa
   return std::string_view(reinterpret_cast<const char*>(aField + 1), length);
 }
 
-std::u16string readItemAuthor(const std::uint8_t* aHeader) {
-  return cp1252ToUtf16(ansiShortStringView(aHeader + kAuthorOffset, kAuthorCapacity));
+std::u16string readItemAuthor(const std::uint8_t* aHeader, TCodePage aPage) {
+  return decodeAnsi(ansiShortStringView(aHeader + kAuthorOffset, kAuthorCapacity), aPage);
 }
 
-std::u16string readItemRemarks(const std::uint8_t* aHeader) {
-  return cp1252ToUtf16(ansiShortStringView(aHeader + kRemarksOffset, kRemarksCapacity));
+std::u16string readItemRemarks(const std::uint8_t* aHeader, TCodePage aPage) {
+  return decodeAnsi(ansiShortStringView(aHeader + kRemarksOffset, kRemarksCapacity), aPage);
 }
 
 void storeItemRemarksBytes(std::uint8_t* aHeader, std::string_view aEncoded) {

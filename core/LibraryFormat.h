@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "CodePage.h"
+
 /// The fixed records of a library file. Both are kept as their raw bytes, so
 /// that every byte the program does not interpret is written back as read;
 /// the accessors decode little-endian fields on any host.
@@ -54,9 +56,10 @@ struct TFileHeader {
 /// capacity, so the read never leaves the field.
 std::string_view ansiShortStringView(const std::uint8_t* aField, std::size_t aCapacity);
 
-/// The item's name (Author) and category (Remarks), as UTF-16.
-std::u16string readItemAuthor(const std::uint8_t* aHeader);
-std::u16string readItemRemarks(const std::uint8_t* aHeader);
+/// The item's name (Author) and category (Remarks), as UTF-16, decoded in
+/// the code page.
+std::u16string readItemAuthor(const std::uint8_t* aHeader, TCodePage aPage = TCodePage::Western);
+std::u16string readItemRemarks(const std::uint8_t* aHeader, TCodePage aPage = TCodePage::Western);
 
 /// Stores already-encoded category bytes into Remarks: at most 100 bytes,
 /// the length byte rewritten, bytes of the field beyond the new length left

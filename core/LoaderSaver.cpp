@@ -56,10 +56,10 @@ std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std:
 // Writes one item with its size field; a category that no map row names
 // (aNewRemarks empty) stays exactly as it was.
 void writeItem(TByteSink& aStream, const TItemStream& aItem,
-               const std::optional<std::string>& aNewRemarks) {
+               const std::optional<TAnsiText>& aNewRemarks) {
   TFileHeader header;
   std::memcpy(header.Bytes.data(), aItem.Data, kItemHeaderSize);
-  if (aNewRemarks) storeItemRemarksBytes(header.Bytes.data(), *aNewRemarks);
+  if (aNewRemarks) storeItemRemarksBytes(header.Bytes.data(), aNewRemarks->Bytes);
   std::uint8_t sizeField[kItemSizeFieldSize];
   writeInt64LE(sizeField, static_cast<std::int64_t>(aItem.Size));
   aStream.Write(sizeField, sizeof sizeField);
@@ -158,7 +158,7 @@ void TVectorEngine::AddItem(const TItemStream& aItem,
   // Whatever may throw (decoding, the catalogue) comes first; the appends
   // below fit in what was reserved, so the lists never get out of step.
   const auto index = static_cast<std::uint32_t>(OLibrary.size());
-  std::u16string name = GetLibraryItemAuthor(aItem);
+  std::u16string name = GetLibraryItemAuthor(aItem, mCodePage);
   // The code page maps bytes to code units one to one, so equal bytes are
   // equal categories: most items find theirs without decoding it.
   const std::string_view remarks =
@@ -168,7 +168,7 @@ void TVectorEngine::AddItem(const TItemStream& aItem,
     entry = known->second;
     LibraryIndex.Contents[entry].Identifiers.push_back(index);
   } else {
-    entry = AddLibraryIndexItem(cp1252ToUtf16(remarks), index);
+    entry = AddLibraryIndexItem(decodeAnsi(remarks, mCodePage), index);
     aCategoryOfBytes.emplace(remarks, entry);
   }
   OLibrary.push_back(aItem);
@@ -227,16 +227,23 @@ int TVectorEngine::GetLibraryIndexItemCount(int Cat) const {
   return static_cast<int>(LibraryIndex.Contents[static_cast<std::size_t>(Cat)].Identifiers.size());
 }
 
-std::u16string TVectorEngine::GetLibraryItemAuthor(const TItemStream& aStream) {
-  return readItemAuthor(aStream.Data);
+std::u16string TVectorEngine::GetLibraryItemAuthor(const TItemStream& aStream, TCodePage aPage) {
+  return readItemAuthor(aStream.Data, aPage);
 }
 
-std::u16string TVectorEngine::GetLibraryItemRemarks(const TItemStream& aStream) {
-  return readItemRemarks(aStream.Data);
+std::u16string TVectorEngine::GetLibraryItemRemarks(const TItemStream& aStream, TCodePage aPage) {
+  return readItemRemarks(aStream.Data, aPage);
 }
 
-void TVectorEngine::SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat) {
-  storeItemRemarksBytes(aHeader.Bytes.data(), utf16ToCp1252(Cat));
+void TVectorEngine::SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat,
+                                          TCodePage aPage) {
+  storeItemRemarksBytes(aHeader.Bytes.data(), encodeAnsi(Cat, aPage, kRemarksCapacity).Bytes);
+}
+
+TLoadResult TVectorEngine::RereadInCodePage(TCodePage aPage) {
+  mCodePage = aPage;
+  std::vector<std::uint8_t> bytes = std::move(mBuffer);
+  return LoadLibraryFromStream(std::move(bytes));
 }
 
 std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
@@ -258,7 +265,7 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TSaveProgress* aProgress) {
-  const std::vector<std::optional<std::string>> translation = TranslationTable(aMap);
+  const std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
   const auto count = static_cast<int>(Signs.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
@@ -274,24 +281,37 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
   WriteItems(aStream, translation, aProgress);
 }
 
-std::vector<std::optional<std::string>> TVectorEngine::TranslationTable(
+std::vector<std::optional<TAnsiText>> TVectorEngine::TranslationTable(
     const TCategoryMap& aMap) const {
   // Each catalogue entry's new text, encoded once: the first map row whose
-  // old text equals the entry's category. Items are translated from the
-  // categories as loaded, so saving twice never translates twice.
+  // old text equals the entry's category. Every byte decodes to a code unit
+  // that encodes back to it, so a row left as it was stores its old bytes.
+  // Items are translated from the categories as loaded, so saving twice
+  // never translates twice.
   std::unordered_map<std::u16string_view, std::size_t> firstRow;
   const std::size_t rows = std::min(aMap.OldCats.size(), aMap.NewCats.size());
   for (std::size_t row = 0; row < rows; ++row) firstRow.try_emplace(aMap.OldCats[row], row);
-  std::vector<std::optional<std::string>> translation(LibraryIndex.Contents.size());
+  std::vector<std::optional<TAnsiText>> translation(LibraryIndex.Contents.size());
   for (std::size_t c = 0; c < translation.size(); ++c) {
     if (const auto it = firstRow.find(LibraryIndex.Contents[c].Cat); it != firstRow.end())
-      translation[c] = utf16ToCp1252(aMap.NewCats[it->second]);
+      translation[c] = encodeAnsi(aMap.NewCats[it->second], mCodePage, kRemarksCapacity);
   }
   return translation;
 }
 
+std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap) const {
+  std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
+  std::vector<TAnsiText> stored(translation.size());
+  for (std::size_t c = 0; c < stored.size(); ++c)
+    stored[c] =
+        translation[c]
+            ? std::move(*translation[c])
+            : TAnsiText{encodeAnsi(LibraryIndex.Contents[c].Cat, mCodePage).Bytes, {}, false};
+  return stored;
+}
+
 void TVectorEngine::WriteItems(TByteSink& aStream,
-                               const std::vector<std::optional<std::string>>& aTranslation,
+                               const std::vector<std::optional<TAnsiText>>& aTranslation,
                                TSaveProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "CodePage.h"
 #include "LibraryFormat.h"
 
 class TByteSink;
@@ -112,10 +113,30 @@ class TVectorEngine {
   /// Number of names in catalogue entry Cat.
   int GetLibraryIndexItemCount(int Cat) const;
 
-  static std::u16string GetLibraryItemAuthor(const TItemStream& aStream);
-  static std::u16string GetLibraryItemRemarks(const TItemStream& aStream);
-  /// Stores Cat into the header's Remarks through the ANSI code page.
-  static void SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat);
+  /// The item's name and category, decoded in aPage.
+  static std::u16string GetLibraryItemAuthor(const TItemStream& aStream,
+                                             TCodePage aPage = TCodePage::Western);
+  static std::u16string GetLibraryItemRemarks(const TItemStream& aStream,
+                                              TCodePage aPage = TCodePage::Western);
+  /// Stores Cat into the header's Remarks through the code page, cut to the
+  /// field.
+  static void SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_view Cat,
+                                    TCodePage aPage = TCodePage::Western);
+
+  /// The code page the texts are read and written in: the next load decodes
+  /// in it, and a save encodes the new texts in it. Windows-1252 until set.
+  void SetCodePage(TCodePage aPage) { mCodePage = aPage; }
+  TCodePage CodePage() const { return mCodePage; }
+
+  /// Decodes the names and categories of the library loaded again, from its
+  /// bytes, in aPage, which becomes the engine's code page.
+  TLoadResult RereadInCodePage(TCodePage aPage);
+
+  /// What a save through aMap stores as each catalogue entry's category: the
+  /// new text of the first row naming the entry, encoded and cut to the
+  /// field; an entry no row names keeps its bytes. A row whose new text is
+  /// its old one stores the old bytes, clamped to the field.
+  std::vector<TAnsiText> StoredCategories(const TCategoryMap& aMap) const;
 
   /// Writes the library with every category replaced through aMap and the
   /// items in natural order of their names, replacing aFile atomically.
@@ -152,8 +173,8 @@ class TVectorEngine {
 
   /// The new Remarks bytes of each catalogue entry; none where no map row
   /// names the entry.
-  std::vector<std::optional<std::string>> TranslationTable(const TCategoryMap& aMap) const;
-  void WriteItems(TByteSink& aStream, const std::vector<std::optional<std::string>>& aTranslation,
+  std::vector<std::optional<TAnsiText>> TranslationTable(const TCategoryMap& aMap) const;
+  void WriteItems(TByteSink& aStream, const std::vector<std::optional<TAnsiText>>& aTranslation,
                   TSaveProgress* aProgress) const;
 
   /// The file as loaded; every item is a view into it.
@@ -167,6 +188,7 @@ class TVectorEngine {
   std::unordered_map<std::u16string, std::size_t> mCatalogLookup;
   TLibraryHeader LibraryHeader;
   std::uint64_t mTrailingBytes = 0;
+  TCodePage mCodePage = TCodePage::Western;
 };
 
 /// The one engine the main window owns while it lives; null otherwise.

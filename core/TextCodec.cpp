@@ -1,34 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextCodec.h"
 
-#include <array>
 #include <cstdint>
-#include <unordered_map>
+
+#include "CodePage.h"
 
 namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five bytes it
-// leaves undefined keep their C1 value, as Windows itself converts them.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  //
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  //
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  //
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t byteToUnit(std::uint8_t b) {
-  return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
-}
-
-const std::unordered_map<char16_t, std::uint8_t>& highControlBytes() {
-  static const std::unordered_map<char16_t, std::uint8_t> table = [] {
-    std::unordered_map<char16_t, std::uint8_t> t;
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-      t.emplace(kHighControls[i], static_cast<std::uint8_t>(0x80 + i));
-    return t;
-  }();
-  return table;
-}
 
 bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -36,31 +13,11 @@ bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 }  // namespace
 
 std::u16string cp1252ToUtf16(std::string_view aBytes) {
-  std::u16string out(aBytes.size(), u'\0');
-  for (std::size_t i = 0; i < aBytes.size(); ++i)
-    out[i] = byteToUnit(static_cast<std::uint8_t>(aBytes[i]));
-  return out;
+  return decodeAnsi(aBytes, TCodePage::Western);
 }
 
 std::string utf16ToCp1252(std::u16string_view aText) {
-  std::string out;
-  out.reserve(aText.size());
-  for (std::size_t i = 0; i < aText.size(); ++i) {
-    const char16_t c = aText[i];
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out.push_back(static_cast<char>(c));
-      continue;
-    }
-    const auto& high = highControlBytes();
-    if (const auto it = high.find(c); it != high.end()) {
-      out.push_back(static_cast<char>(it->second));
-      continue;
-    }
-    // A surrogate pair is one character, so it becomes one replacement.
-    if (isHighSurrogate(c) && i + 1 < aText.size() && isLowSurrogate(aText[i + 1])) ++i;
-    out.push_back('?');
-  }
-  return out;
+  return encodeAnsi(aText, TCodePage::Western).Bytes;
 }
 
 std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes) {

@@ -6,9 +6,8 @@
 #include <string>
 #include <string_view>
 
-/// Conversions between the library's 8-bit text (the ANSI code page, which is
-/// Windows-1252 on every host) and the UTF-16 strings the program works in,
-/// plus the UTF-8 used at the command line.
+/// Conversions between UTF-16 and the UTF-8 used at the command line, and the
+/// Windows-1252 shorthands of CodePage.h.
 
 /// Every one of the 256 byte values maps to exactly one UTF-16 code unit; the
 /// five bytes Windows-1252 leaves undefined map to the C1 controls of the same
