@@ -86,7 +86,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"UnknownOption", {"translate", "a", "b", "--force"}},
                     TBadCase{"HelpWithFile", {"--help", "a"}},
                     TBadCase{"VersionAfterCommand", {"items", "--version"}},
-                    TBadCase{"ShortOptionOtherThanHelp", {"-v"}}),
+                    TBadCase{"ShortOptionOtherThanHelp", {"-v"}},
+                    TBadCase{"EncodingWithoutValue", {"items", "a", "--encoding"}},
+                    TBadCase{"EncodingTwice", {"items", "a", "--encoding", "1", "--encoding", "2"}},
+                    TBadCase{"EncodingWithHelp", {"--encoding", "1250", "--help"}},
+                    TBadCase{"StrictOnListing", {"items", "a", "--strict"}},
+                    TBadCase{"StrictTwice", {"translate", "a", "b", "--strict", "--strict"}}),
     [](const auto& info) { return info.param.Name; });
 
 }  // namespace

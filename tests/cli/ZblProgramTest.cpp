@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <numeric>
 #include <sstream>
@@ -397,6 +398,84 @@ TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {
   for (std::string line; std::getline(itemLines, line);)
     names.push_back(line.substr(0, line.find('\t')));
   EXPECT_NE(std::adjacent_find(names.begin(), names.end()), names.end()) << "no repeated name";
+}
+
+/// A library in Windows-1251 (Машины, Деревья) with a 1252-only category.
+TSampleLibrary cyrillicLibrary() {
+  TSampleLibrary library;
+  library.Items = {sampleItem("a", "\xCC\xE0\xF8\xE8\xED\xFB", 3, 1),
+                   sampleItem("b", "\xC4\xE5\xF0\xE5\xE2\xFC\xFF", 3, 2)};
+  return library;
+}
+
+TEST_F(ZblProgramTest, EncodingOptionAnywhereOrTheLocaleChoosesTheCodePage) {
+  const std::string in = WriteLibrary("in.zbl", cyrillicLibrary());
+  const std::string cyrillic =
+      "1\t\xD0\x9C\xD0\xB0\xD1\x88\xD0\xB8\xD0\xBD\xD1\x8B\n"
+      "1\t\xD0\x94\xD0\xB5\xD1\x80\xD0\xB5\xD0\xB2\xD1\x8C\xD1\x8F\n";
+  const struct {
+    std::vector<std::string> Args;
+    const char* Locale;
+    std::string Out;
+  } cases[] = {
+      {{"categories", "--encoding", "1251", in}, "C", cyrillic},
+      {{"--encoding", "CP1251", "categories", in}, "C", cyrillic},
+      {{"categories", in, "--encoding", "windows-1251"}, "POSIX", cyrillic},
+      {{"categories", in}, "ru_RU.UTF-8", cyrillic},
+      {{"categories", in},
+       "C",
+       "1\t\xC3\x8C\xC3\xA0\xC3\xB8\xC3\xA8\xC3\xAD\xC3\xBB\n"
+       "1\t\xC3\x84\xC3\xA5\xC3\xB0\xC3\xA5\xC3\xA2\xC3\xBC\xC3\xBF\n"},
+  };
+  for (const auto& c : cases) {
+    setenv("LC_ALL", c.Locale, 1);
+    const TChildResult run = runZbl(c.Args);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, c.Out) << testing::PrintToString(c.Args);
+  }
+  setenv("LC_ALL", "C", 1);
+  const TChildResult unknown = runZbl({"categories", in, "--encoding", "koi8-r"});
+  EXPECT_EQ(unknown.ExitCode, 2);
+  EXPECT_TRUE(
+      unknown.Err.starts_with("zbl: unknown encoding 'koi8-r'; known: windows-874, "
+                              "windows-1250, windows-1251, windows-1252, windows-1253, "
+                              "windows-1254, windows-1255, windows-1256, windows-1257, "
+                              "windows-1258\nusage: "))
+      << unknown.Err;
+}
+
+TEST_F(ZblProgramTest, TranslateWarnsOfTextsNotStoredAsGivenAndStrictRefuses) {
+  TSampleLibrary library;
+  library.Items = {sampleItem("a", "Trees", 3, 1), sampleItem("b", "Cars", 3, 2),
+                   sampleItem("c", "Long", 3, 3), sampleItem("d", "Fine", 3, 4)};
+  const std::string in = WriteLibrary("in.zbl", library);
+  // Δx and Жx both become ?x in Windows-1252; 101 bytes are cut to 100.
+  const std::string map = WriteMap("Trees\t\xCE\x94x\nCars\t\xD0\x96x\nLong\t" +
+                                   std::string(101, 'y') + "\nFine\tGood\n");
+  const std::string out = Path("out.zbl");
+  writeBytesToFile(out, asBytes("as it was"));
+  const TChildResult strict = runZbl({"translate", in, out, "--map", map, "--strict"});
+  ExpectFailure(strict, map + ":1");
+  EXPECT_EQ(readFileBytes(out), asBytes("as it was"));
+
+  const TChildResult run = runZbl({"translate", "--encoding", "1252", in, out, "--map", map});
+  EXPECT_EQ(run.ExitCode, 0);
+  const std::string w = "zbl: " + map;
+  EXPECT_EQ(run.Err, w +
+                         ":1: warning: \"\xCE\x94x\" will be stored as \"?x\": windows-1252 has no "
+                         "\"\xCE\x94\"\n" +
+                         w +
+                         ":1: warning: \"Trees\" and \"Cars\" will both be stored as \"?x\" and "
+                         "become one category\n" +
+                         w +
+                         ":2: warning: \"\xD0\x96x\" will be stored as \"?x\": windows-1252 has no "
+                         "\"\xD0\x96\"\n" +
+                         w +
+                         ":2: warning: \"Cars\" and \"Trees\" will both be stored as \"?x\" and "
+                         "become one category\n" +
+                         w + ":3: warning: \"" + std::string(101, 'y') + "\" will be stored as \"" +
+                         std::string(100, 'y') + "\": its encoding is longer than 100 bytes\n");
+  EXPECT_EQ(runZbl({"categories", out}).Out, "2\t?x\n1\t" + std::string(100, 'y') + "\n1\tGood\n");
 }
 
 }  // namespace
