@@ -98,48 +98,31 @@ INSTANTIATE_TEST_SUITE_P(
         TEncodeCase{"Bytes101", 1252, std::u16string(101, u'x'), std::string(100, 'x'), {}, true}),
     [](const auto& info) { return std::string(info.param.Label); });
 
-TEST(CodePageTest, NamesInAnySpellingAndCase) {
-  const struct {
-    const char* Name;
-    std::optional<TCodePage> Page;
-  } cases[] = {{"windows-1250", TCodePage::CentralEuropean},
-               {"CP1251", TCodePage::Cyrillic},
-               {"1253", TCodePage::Greek},
-               {"Windows-874", TCodePage::Thai},
-               {"utf-8", std::nullopt},
-               {"1259", std::nullopt},
-               {"cp", std::nullopt},
-               {"", std::nullopt}};
-  for (const auto& c : cases) EXPECT_EQ(codePageByName(c.Name), c.Page) << c.Name;
-}
-
 TEST(LocaleCodePageTest, WindowsCodePageOfTheLocale) {
   const struct {
     const char* LcAll;
     const char* LcCtype;
     const char* Lang;
     int Page;
-  } cases[] = {
-      {"", "", "", 1252},
-      {"C", "", "pl_PL.UTF-8", 1252},
-      {"POSIX", "", "", 1252},
-      {"", "", "pl_PL.UTF-8", 1250},
-      {"", "cs_CZ", "de_DE", 1250},
-      {"ru_RU.UTF-8", "pl_PL", "de_DE", 1251},
-      {"", "", "sr_RS.UTF-8", 1251},
-      {"", "", "sr_RS.UTF-8@latin", 1250},
-      {"", "", "bs_BA@cyrillic", 1251},
-      {"", "", "el_GR.UTF-8", 1253},
-      {"", "", "tr_TR", 1254},
-      {"", "", "az_AZ", 1254},
-      {"", "", "he_IL.UTF-8", 1255},
-      {"", "", "fa_IR", 1256},
-      {"", "", "lt_LT.UTF-8", 1257},
-      {"", "", "vi_VN", 1258},
-      {"", "", "th_TH.UTF-8", 874},
-      {"", "", "de_DE.UTF-8", 1252},
-      {"", "", "C.UTF-8", 1252},
-  };
+  } cases[] = {{"", "", "", 1252},
+               {"C", "", "pl_PL.UTF-8", 1252},
+               {"POSIX", "", "", 1252},
+               {"", "", "pl_PL.UTF-8", 1250},
+               {"", "cs_CZ", "de_DE", 1250},
+               {"ru_RU.UTF-8", "pl_PL", "de_DE", 1251},
+               {"", "", "sr_RS.UTF-8", 1251},
+               {"", "", "sr_RS.UTF-8@latin", 1250},
+               {"", "", "bs_BA@cyrillic", 1251},
+               {"", "", "el_GR.UTF-8", 1253},
+               {"", "", "tr_TR", 1254},
+               {"", "", "az_AZ", 1254},
+               {"", "", "he_IL.UTF-8", 1255},
+               {"", "", "fa_IR", 1256},
+               {"", "", "lt_LT.UTF-8", 1257},
+               {"", "", "vi_VN", 1258},
+               {"", "", "th_TH.UTF-8", 874},
+               {"", "", "de_DE.UTF-8", 1252},
+               {"", "", "C.UTF-8", 1252}};
   for (const auto& c : cases)
     EXPECT_EQ(static_cast<int>(codePageOfLocale(c.LcAll, c.LcCtype, c.Lang)), c.Page)
         << c.LcAll << '|' << c.LcCtype << '|' << c.Lang;
