@@ -129,8 +129,9 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     const auto it = rowOf.find(line.Old);
     if (it == rowOf.end() || aMap.NewCats[it->second] != line.New) continue;
     const TAnsiText& text = stored[it->second];
-    const std::string storedAs = "\"" + escapeField(line.New) + "\" will be stored as \"" +
-                                 escapeField(decodeAnsi(text.Bytes, aEngine.CodePage())) + '"';
+    const std::string storedText = escapeField(decodeAnsi(text.Bytes, aEngine.CodePage()));
+    const std::string storedAs =
+        "\"" + escapeField(line.New) + "\" will be stored as \"" + storedText + '"';
     if (!text.Lost.empty())
       out.push_back(
           {line.Line, storedAs + ": " + page + " has no " + lostCharacters(line.New, text.Lost)});
@@ -141,8 +142,7 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
       if (other != it->second) {
         out.push_back({line.Line, "\"" + escapeField(line.Old) + "\" and \"" +
                                       escapeField(aMap.OldCats[other]) +
-                                      "\" will both be stored as \"" +
-                                      escapeField(decodeAnsi(text.Bytes, aEngine.CodePage())) +
+                                      "\" will both be stored as \"" + storedText +
                                       "\" and become one category"});
         break;
       }
