@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dialogs.h"
 
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,7 +14,17 @@ std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSetup& aSetup, QW
   dialog->setNameFilter(aSetup.Filter);
   dialog->setDefaultSuffix(aSetup.DefaultExt);
   dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (!aSetup.Directory.isEmpty()) dialog->setDirectory(aSetup.Directory);
+  if (!aSetup.FileName.isEmpty()) dialog->selectFile(aSetup.FileName);
   return dialog;
+}
+
+TFileDialogSetup StartingAt(TFileDialogSetup aSetup, const QString& aFile, bool aWithName) {
+  if (aFile.isEmpty()) return aSetup;
+  const QFileInfo file(aFile);
+  aSetup.Directory = file.absolutePath();
+  if (aWithName) aSetup.FileName = file.fileName();
+  return aSetup;
 }
 
 std::optional<QString> TQtDialogs::Execute(const TFileDialogSetup& aSetup, QWidget* aParent) {

@@ -17,7 +17,15 @@ struct TFileDialogSetup {
   QString Filter;
   /// Appended (after a dot) to a file name typed without an extension.
   QString DefaultExt;
+  /// The folder the dialog starts in; the toolkit's choice when empty.
+  QString Directory;
+  /// The file name filled in, in Directory; none when empty.
+  QString FileName;
 };
+
+/// aSetup starting in the folder of aFile, with aFile's name filled in when
+/// aWithName; aSetup as it is when aFile is empty.
+TFileDialogSetup StartingAt(TFileDialogSetup aSetup, const QString& aFile, bool aWithName);
 
 /// What to do with edits that are not saved yet.
 enum class TUnsavedAnswer { Save, Discard, Cancel };

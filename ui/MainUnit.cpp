@@ -66,7 +66,7 @@ TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
   return {aMode,
           aMode == TFileDialogSetup::TMode::Open ? QStringLiteral("Load Library")
                                                  : QStringLiteral("Save Library"),
-          QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
+          QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl"), {}, {}};
 }
 
 QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLeft) {
@@ -246,7 +246,8 @@ TCategoryMap TMainform::CategoryMap() const {
 
 void TMainform::Button1Click() {
   if (mSaving || !mEngine) return;
-  const std::optional<QString> file = mDialogs->Execute(OpenDialog1, this);
+  const std::optional<QString> file =
+      mDialogs->Execute(StartingAt(OpenDialog1, mLibraryFile, false), this);
   // Cancelling keeps the library that is loaded, so the lists stay true.
   if (!file) return;
   OpenLibrary(QFile::encodeName(*file));
@@ -275,6 +276,7 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   VectorEngine = mEngine.get();
   mLoaded = result;
   mLibraryName = name;
+  mLibraryFile = QFileInfo(file).absoluteFilePath();
   FillLists();
   mSavedRows = rowTexts(lb_NewCats);
   mUndo->clear();
@@ -388,7 +390,8 @@ bool TMainform::SaveLibrary() {
   if (const std::optional<QString> question = LossySaveQuestion(mLoaded);
       question && !mDialogs->SaveAnyway(this, caption(), *question))
     return false;
-  const std::optional<QString> file = mDialogs->Execute(SaveDialog1, this);
+  const std::optional<QString> file =
+      mDialogs->Execute(StartingAt(SaveDialog1, mLibraryFile, true), this);
   return file && SaveTo(*file);
 }
 

@@ -114,6 +114,8 @@ class TMainform final : public QWidget {
   /// What the load of the library shown found, and its file's name.
   TLoadResult mLoaded;
   QString mLibraryName;
+  /// The path of the library shown, where the file dialogs start.
+  QString mLibraryFile;
   bool mSaving = false;
   bool mCloseRequested = false;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +29,36 @@ class FileDialogTest : public QObject {
     QCOMPARE(dialog->fileMode(), QFileDialog::AnyFile);
     // Replacing a file is asked about first.
     QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+  }
+
+  void DialogStartsBesideTheLibrary_data() {
+    QTest::addColumn<bool>("withName");
+    QTest::newRow("folder") << false;
+    QTest::newRow("folder and name") << true;
+  }
+  void DialogStartsBesideTheLibrary() {
+    QFETCH(bool, withName);
+    QTemporaryDir dir;
+    const QString library = QDir(dir.path()).filePath(QStringLiteral("library.zbl"));
+    TMainformFixture fixture;
+    const std::unique_ptr<QFileDialog> dialog =
+        CreateFileDialog(StartingAt(fixture.Form->SaveDialog1, library, withName), nullptr);
+    QCOMPARE(dialog->directory(), QDir(dir.path()));
+    QCOMPARE(dialog->selectedFiles(), withName ? QStringList{library} : QStringList{dir.path()});
+  }
+
+  void WindowStartsItsDialogsBesideTheLibrary() {
+    TMainformFixture fixture;
+    fixture.Form->Button1->click();
+    QVERIFY(fixture.Dialogs->Asked.back().Directory.isEmpty());
+    fixture.Load(WriteLibrary(fixture.Dir.path(), "rows.zbl", LibraryWithCategories({"Trees"})));
+    const QString folder = QFileInfo(fixture.Dir.path()).absoluteFilePath();
+    fixture.Form->Button1->click();
+    QCOMPARE(fixture.Dialogs->Asked.back().Directory, folder);
+    QVERIFY(fixture.Dialogs->Asked.back().FileName.isEmpty());
+    fixture.Form->Button2->click();
+    QCOMPARE(fixture.Dialogs->Asked.back().Directory, folder);
+    QCOMPARE(fixture.Dialogs->Asked.back().FileName, QStringLiteral("rows.zbl"));
   }
 
   void TypedNameGetsTheDefaultExtension_data() {
