@@ -26,6 +26,7 @@
 
 #include "Artwork.h"
 #include "CategoryListDelegate.h"
+#include "CategoryTooltip.h"
 #include "EditMessages.h"
 #include "ForwardPress.h"
 #include "FreeEditorEvent.h"
@@ -181,6 +182,7 @@ void TMainform::CreateControls() {
       connect(bar, &QScrollBar::valueChanged, this, [this] { EditExit(OpenEditor()); });
   }
   setAcceptDrops(true);
+  ShowCategoryTooltips(lb_Cats, lb_NewCats, [this] { return mEngine.get(); });
 
   mUndo = new QUndoStack(this);
   connect(mUndo, &QUndoStack::indexChanged, this, [this] { UpdateEditState(); });

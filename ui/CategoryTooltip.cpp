@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CategoryTooltip.h"
+
+#include <QHelpEvent>
+#include <QListWidget>
+#include <QStringList>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include "LoadMessages.h"
+#include "LoaderSaver.h"
+
+namespace {
+
+const QChar kEllipsis(0x2026);
+
+/// aText escaped and, beyond aLength characters, cut with an ellipsis; a
+/// character outside the BMP is never split.
+QString shortened(const QString& aText, int aLength) {
+  QString text = EscapeControlCharacters(aText);
+  if (text.size() <= aLength) return text;
+  qsizetype cut = aLength;
+  if (text.at(cut - 1).isHighSurrogate()) --cut;
+  return text.left(cut) + kEllipsis;
+}
+
+class TTooltipFilter final : public QObject {
+ public:
+  TTooltipFilter(QListWidget* aOld, QListWidget* aNew,
+                 std::function<const TVectorEngine*()> aEngine)
+      : QObject(aOld), mOld(aOld), mNew(aNew), mEngine(std::move(aEngine)) {
+    for (QListWidget* list : {aOld, aNew}) list->viewport()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* aWatched, QEvent* aEvent) override {
+    if (aEvent->type() != QEvent::ToolTip) return false;
+    QListWidget* list = aWatched == mOld->viewport() ? mOld : mNew;
+    const auto* help = static_cast<QHelpEvent*>(aEvent);
+    const QListWidgetItem* item = list->itemAt(help->pos());
+    const TVectorEngine* engine = mEngine();
+    if (item == nullptr || engine == nullptr) {
+      QToolTip::hideText();
+      aEvent->ignore();
+      return true;
+    }
+    // Plain text made rich, so that a category such as "<b>" shows as typed
+    // and its spaces are kept.
+    const QString tip = CategoryTooltip(item->text(), *engine, list->row(item));
+    QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(tip, Qt::WhiteSpacePre),
+                       list->viewport(), list->visualItemRect(item));
+    return true;
+  }
+
+ private:
+  QListWidget* mOld;
+  QListWidget* mNew;
+  std::function<const TVectorEngine*()> mEngine;
+};
+
+}  // namespace
+
+QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int aCat) {
+  const QString text = aText.isEmpty() ? QStringLiteral("(no text)")
+                                       : shortened(aText, kTooltipTextLength);
+  if (aCat < 0 || aCat >= aEngine.GetLibraryIndexCount()) return text;
+  const int count = aEngine.GetLibraryIndexItemCount(aCat);
+  QStringList names;
+  for (int id = 1; id <= count && id <= kTooltipNames; ++id)
+    names << shortened(QString::fromStdU16String(aEngine.GetLibraryItemByID(aCat, id)),
+                       kTooltipNameLength);
+  if (count > kTooltipNames) names << kEllipsis;
+  const QString items =
+      count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+  return text + u'\n' + items + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+}
+
+void ShowCategoryTooltips(QListWidget* aOld, QListWidget* aNew,
+                          std::function<const TVectorEngine*()> aEngine) {
+  new TTooltipFilter(aOld, aNew, std::move(aEngine));
+}

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QListWidget;
+class TVectorEngine;
+
+inline constexpr int kTooltipTextLength = 120;
+inline constexpr int kTooltipNameLength = 40;
+inline constexpr int kTooltipNames = 4;
+
+/// The tooltip of a category row, as plain lines: aText in full, then how
+/// many items carry catalogue entry aCat of aEngine and the first of their
+/// names in file order ("8 items: Tree 10, Tree 2, Tree 1, Oak, …"). Control
+/// characters are written as escapes, and a text too long for a tooltip is
+/// cut with an ellipsis: the category's text after kTooltipTextLength
+/// characters, each name after kTooltipNameLength, the list after
+/// kTooltipNames names. Without such an entry, only the text.
+QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int aCat);
+
+/// Shows CategoryTooltip for the row under the mouse in aOld and in aNew,
+/// whose row j gives the new text of row j of aOld, catalogue entry j of the
+/// engine aEngine returns (none while it returns null).
+void ShowCategoryTooltips(QListWidget* aOld, QListWidget* aNew,
+                          std::function<const TVectorEngine*()> aEngine);
