@@ -30,6 +30,7 @@
 #include "EditMessages.h"
 #include "ForwardPress.h"
 #include "FreeEditorEvent.h"
+#include "KeyboardFlow.h"
 #include "LabelFit.h"
 #include "LinkedScrolling.h"
 #include "LoadMessages.h"
@@ -87,6 +88,8 @@ QPushButton* createButton(QWidget* aParent, const QString& aName, const QString&
   auto* button = new QPushButton(aCaption, aParent);
   button->setObjectName(aName);
   button->setGeometry(128, aTop, 217, 41);
+  // Enter presses the button with the focus, as Space does.
+  button->setAutoDefault(true);
   return button;
 }
 
@@ -183,6 +186,9 @@ void TMainform::CreateControls() {
   }
   setAcceptDrops(true);
   ShowCategoryTooltips(lb_Cats, lb_NewCats, [this] { return mEngine.get(); });
+  OpenEditorOnKeys(lb_NewCats, [this] { lb_NewCatsDblClick(); });
+  PressOnKey(Button1, QKeySequence::Open);
+  PressOnKey(Button2, QKeySequence::Save);
 
   mUndo = new QUndoStack(this);
   connect(mUndo, &QUndoStack::indexChanged, this, [this] { UpdateEditState(); });
@@ -248,6 +254,8 @@ TCategoryMap TMainform::CategoryMap() const {
 
 void TMainform::Button1Click() {
   if (mSaving || !mEngine) return;
+  // A key presses the button with the editor open; its text is an edit.
+  EditExit(OpenEditor());
   const std::optional<QString> file =
       mDialogs->Execute(StartingAt(OpenDialog1, mLibraryFile, false), this);
   // Cancelling keeps the library that is loaded, so the lists stay true.
@@ -371,6 +379,7 @@ void TMainform::FillLists() {
 }
 
 void TMainform::Button2Click() {
+  if (!mSaving) EditExit(OpenEditor());
   SaveLibrary();
   if (mCloseRequested) {
     mCloseRequested = false;
@@ -479,6 +488,13 @@ void TMainform::EditExit(QLineEdit* aEditor) {
   QCoreApplication::postEvent(this, new TFreeEditorEvent(aEditor));
 }
 
+void TMainform::EditNextRow() {
+  const int next = lb_NewCats->currentRow() + 1;
+  if (next <= 0 || next >= lb_NewCats->count()) return;
+  SelectRowInBoth(next);
+  lb_NewCatsDblClick();
+}
+
 void TMainform::EditAbandon(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpenEditor) return;
   mOpenEditor = nullptr;
@@ -560,9 +576,12 @@ bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
     case QEvent::MouseButtonPress:
       return EditMouseDown(editor, *static_cast<QMouseEvent*>(aEvent));
     case QEvent::KeyPress: {
-      const int key = static_cast<QKeyEvent*>(aEvent)->key();
+      const auto* press = static_cast<QKeyEvent*>(aEvent);
+      const int key = press->key();
       if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         EditExit(editor);
+        // Ctrl+Enter goes on to the next row, as translation editors do.
+        if (press->modifiers().testFlag(Qt::ControlModifier)) EditNextRow();
         return true;
       }
       if (key == Qt::Key_Escape) {

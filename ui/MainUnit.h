@@ -87,6 +87,8 @@ class TMainform final : public QWidget {
   void lb_NewCatsDblClick();
   void EditExit(QLineEdit* aEditor);
   void EditAbandon(QLineEdit* aEditor);
+  /// Opens the editor on the row below the selected one, if there is one.
+  void EditNextRow();
   bool EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
   QRect EditorPlace(int aRow, int aHeight) const;
   bool ListViewportEvent(QListWidget* aList, QEvent* aEvent);

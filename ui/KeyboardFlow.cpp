@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "KeyboardFlow.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+class TEditKeyFilter final : public QObject {
+ public:
+  TEditKeyFilter(QListWidget* aList, std::function<void()> aOpen)
+      : QObject(aList), mOpen(std::move(aOpen)) {
+    aList->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* aEvent) override {
+    if (aEvent->type() != QEvent::KeyPress) return false;
+    const auto* press = static_cast<QKeyEvent*>(aEvent);
+    // The keypad's Enter carries the keypad modifier; any other modifier
+    // makes a different key.
+    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    const int key = press->key();
+    if (key != Qt::Key_F2 && key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    mOpen();
+    return true;
+  }
+
+ private:
+  std::function<void()> mOpen;
+};
+
+}  // namespace
+
+void OpenEditorOnKeys(QListWidget* aList, std::function<void()> aOpen) {
+  new TEditKeyFilter(aList, std::move(aOpen));
+}
+
+void PressOnKey(QPushButton* aButton, QKeySequence::StandardKey aKey) {
+  auto* action = new QAction(aButton);
+  action->setShortcuts(aKey);
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, aButton, [aButton] { aButton->click(); });
+  // The action belongs to the button, but its key works wherever the window
+  // has the keyboard.
+  aButton->window()->addAction(action);
+  aButton->setToolTip(QStringLiteral("%1 (%2)").arg(
+      aButton->text(), action->shortcut().toString(QKeySequence::NativeText)));
+}
