@@ -61,8 +61,8 @@ class TTooltipFilter final : public QObject {
 }  // namespace
 
 QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int aCat) {
-  const QString text = aText.isEmpty() ? QStringLiteral("(no text)")
-                                       : shortened(aText, kTooltipTextLength);
+  const QString text =
+      aText.isEmpty() ? QStringLiteral("(no text)") : shortened(aText, kTooltipTextLength);
   if (aCat < 0 || aCat >= aEngine.GetLibraryIndexCount()) return text;
   const int count = aEngine.GetLibraryIndexItemCount(aCat);
   QStringList names;

@@ -18,9 +18,9 @@ struct TFileDialogSetup {
   /// Appended (after a dot) to a file name typed without an extension.
   QString DefaultExt;
   /// The folder the dialog starts in; the toolkit's choice when empty.
-  QString Directory;
+  QString Directory = {};
   /// The file name filled in, in Directory; none when empty.
-  QString FileName;
+  QString FileName = {};
 };
 
 /// aSetup starting in the folder of aFile, with aFile's name filled in when

@@ -68,7 +68,7 @@ TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
   return {aMode,
           aMode == TFileDialogSetup::TMode::Open ? QStringLiteral("Load Library")
                                                  : QStringLiteral("Save Library"),
-          QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl"), {}, {}};
+          QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
 }
 
 QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLeft) {

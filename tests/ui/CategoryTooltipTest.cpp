@@ -14,73 +14,58 @@ class CategoryTooltipTest : public QObject {
 
  private slots:
   void TextCountAndFirstNames_data() {
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("categories");
+    // The library's items as "name|category", in file order.
+    QTest::addColumn<QStringList>("items");
     QTest::addColumn<int>("cat");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tooltip");
     const QString longName(kTooltipNameLength + 5, u'n');
-    const QString ellipsis(QChar(0x2026));
-    QTest::newRow("one item") << QStringList{"Oak"} << QStringList{"Trees"} << 0 << "Trees"
+    const QString cut(QChar(0x2026));
+    QTest::newRow("one item") << QStringList{"Oak|Trees"} << 0 << "Trees"
                               << "Trees\n1 item: Oak";
     QTest::newRow("more names than shown, in file order")
-        << QStringList{"Tree 10", "Tree 2", "Tree 1", "Oak", "Ash", "Elm", "Fir", "Yew"}
-        << QStringList(8, "Trees") << 0 << "Trees"
-        << "Trees\n8 items: Tree 10, Tree 2, Tree 1, Oak, " + ellipsis;
-    QTest::newRow("as many names as shown")
-        << QStringList{"d", "c", "b", "a"} << QStringList(kTooltipNames, "Cars") << 0 << "Cars"
-        << "Cars\n4 items: d, c, b, a";
-    QTest::newRow("only the category's items")
-        << QStringList{"A", "B", "C"} << QStringList{"Cars", "Trees", "Cars"} << 0 << "Cars"
-        << "Cars\n2 items: A, C";
-    QTest::newRow("a new text with the row's items")
-        << QStringList{"A", "B"} << QStringList{"Cars", "Trees"} << 1 << "B\u00e4ume"
-        << "B\u00e4ume\n1 item: B";
+        << QStringList{"Tree 10|T", "Tree 2|T", "Tree 1|T", "Oak|T", "Ash|T", "Elm|T"} << 0 << "T"
+        << "T\n6 items: Tree 10, Tree 2, Tree 1, Oak, " + cut;
+    QTest::newRow("as many names as shown") << QStringList{"d|C", "c|C", "b|C", "a|C"} << 0 << "C"
+                                            << "C\n4 items: d, c, b, a";
+    QTest::newRow("a new text, with only its row's items")
+        << QStringList{"A|Cars", "B|Trees", "C|Cars"} << 0 << "Autos"
+        << "Autos\n2 items: A, C";
     QTest::newRow("long text cut")
-        << QStringList{"Oak"} << QStringList{"Trees"} << 0 << QString(kTooltipTextLength + 1, u't')
-        << QString(kTooltipTextLength, u't') + ellipsis + "\n1 item: Oak";
-    QTest::newRow("long name cut") << QStringList{longName} << QStringList{"Trees"} << 0 << "Trees"
-                                   << "Trees\n1 item: " + longName.left(kTooltipNameLength) +
-                                          ellipsis;
-    QTest::newRow("line break escaped") << QStringList{"Oak"} << QStringList{"Trees"} << 0
-                                        << "Two\nlines" << "Two\\nlines\n1 item: Oak";
-    QTest::newRow("empty text") << QStringList{"Oak"} << QStringList{"Trees"} << 0 << ""
+        << QStringList{"Oak|Trees"} << 0 << QString(kTooltipTextLength + 1, u't')
+        << QString(kTooltipTextLength, u't') + cut + "\n1 item: Oak";
+    QTest::newRow("long name cut") << QStringList{longName + "|Trees"} << 0 << "Trees"
+                                   << "Trees\n1 item: " + longName.left(kTooltipNameLength) + cut;
+    QTest::newRow("line break escaped") << QStringList{"Oak|Trees"} << 0 << "Two\nlines"
+                                        << "Two\\nlines\n1 item: Oak";
+    QTest::newRow("empty text") << QStringList{"Oak|Trees"} << 0 << ""
                                 << "(no text)\n1 item: Oak";
-    QTest::newRow("no catalogue entry")
-        << QStringList{"Oak"} << QStringList{"Trees"} << 1 << "Trees" << "Trees";
   }
   void TextCountAndFirstNames() {
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, categories);
+    QFETCH(QStringList, items);
     QFETCH(int, cat);
     QFETCH(QString, text);
     QFETCH(QString, tooltip);
     TSampleLibrary library;
-    for (qsizetype i = 0; i < names.size(); ++i)
-      library.Items.push_back(sampleItem(names[i].toStdString(), categories[i].toStdString()));
+    for (const QString& item : items)
+      library.Items.push_back(
+          sampleItem(item.section('|', 0, 0).toStdString(), item.section('|', 1).toStdString()));
     TVectorEngine engine;
     QCOMPARE(engine.LoadLibraryFromStream(buildSampleLibrary(library)).Kind,
              TLoadResult::TKind::Loaded);
     QCOMPARE(CategoryTooltip(text, engine, cat), tooltip);
   }
 
-  void HoveredRowShowsItsTooltip_data() {
-    QTest::addColumn<bool>("newList");
-    QTest::newRow("old categories") << false;
-    QTest::newRow("new categories") << true;
-  }
   void HoveredRowShowsItsTooltip() {
-    QFETCH(bool, newList);
     TMainformFixture fixture;
     QVERIFY(fixture.LoadRows(3));
+    QListWidget* list = fixture.Form->lb_NewCats;
     // Markup in a text shows as typed.
-    fixture.Form->lb_NewCats->item(1)->setText(QStringLiteral("<b>Roads</b>"));
-    QListWidget* list = newList ? fixture.Form->lb_NewCats : fixture.Form->lb_Cats;
+    list->item(1)->setText(QStringLiteral("<b>Roads</b>"));
     QVERIFY(Hover(list, RowCentre(list, 1)));
-    QVERIFY(QToolTip::isVisible());
     QCOMPARE(QToolTip::text(),
-             Qt::convertFromPlainText(
-                 CategoryTooltip(list->item(1)->text(), *VectorEngine, 1), Qt::WhiteSpacePre));
+             Qt::convertFromPlainText(CategoryTooltip(list->item(1)->text(), *VectorEngine, 1),
+                                      Qt::WhiteSpacePre));
     // The blank below the rows has none.
     QVERIFY(!Hover(list, QPoint(4, list->viewport()->height() - 4)));
   }

@@ -31,20 +31,14 @@ class FileDialogTest : public QObject {
     QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
   }
 
-  void DialogStartsBesideTheLibrary_data() {
-    QTest::addColumn<bool>("withName");
-    QTest::newRow("folder") << false;
-    QTest::newRow("folder and name") << true;
-  }
   void DialogStartsBesideTheLibrary() {
-    QFETCH(bool, withName);
     QTemporaryDir dir;
     const QString library = QDir(dir.path()).filePath(QStringLiteral("library.zbl"));
     TMainformFixture fixture;
     const std::unique_ptr<QFileDialog> dialog =
-        CreateFileDialog(StartingAt(fixture.Form->SaveDialog1, library, withName), nullptr);
+        CreateFileDialog(StartingAt(fixture.Form->SaveDialog1, library, true), nullptr);
     QCOMPARE(dialog->directory(), QDir(dir.path()));
-    QCOMPARE(dialog->selectedFiles(), withName ? QStringList{library} : QStringList{dir.path()});
+    QCOMPARE(dialog->selectedFiles(), QStringList{library});
   }
 
   void WindowStartsItsDialogsBesideTheLibrary() {

@@ -197,29 +197,89 @@ class InplaceEditorTest : public QObject {
     QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "First", "Roads", "Signs"}));
   }
 
+  void KeysOnTheListOpenTheEditor_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("F2") << int(Qt::Key_F2) << 0 << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << false;
+  }
+  void KeysOnTheListOpenTheEditor() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, opens);
+    Form().lb_NewCats->setCurrentRow(2);
+    QTest::keyClick(Form().lb_NewCats, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Form().OpenEditor() ? Form().OpenEditor()->text() : QString(),
+             opens ? QStringLiteral("Roads") : QString());
+  }
+
   void EnterCommitsAndEscapeAbandons_data() {
     QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("row");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << "Voitures";
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "Voitures";
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << "Cars";
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("edited");
+    QTest::addColumn<bool>("kept");
+    // The row the editor is open on afterwards; -1 for none.
+    QTest::addColumn<int>("next");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 1 << true << -1;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1 << true
+                                  << -1;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << 1 << false << -1;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 1 << true
+                                << 2;
+    QTest::newRow("Ctrl+Enter on the last row")
+        << int(Qt::Key_Return) << int(Qt::ControlModifier) << 3 << true << -1;
   }
   void EnterCommitsAndEscapeAbandons() {
     QFETCH(int, key);
-    QFETCH(QString, row);
-    QPointer<QLineEdit> editor = OpenEditorOn(1);
+    QFETCH(int, modifiers);
+    QFETCH(int, edited);
+    QFETCH(bool, kept);
+    QFETCH(int, next);
+    const QString row = kept ? QStringLiteral("Voitures") : Form().lb_NewCats->item(edited)->text();
+    QPointer<QLineEdit> editor = OpenEditorOn(edited);
     editor->selectAll();
     QTest::keyClicks(editor, "Voitures");
-    QTest::keyClick(editor, static_cast<Qt::Key>(key));
-    QCOMPARE(Form().lb_NewCats->item(1)->text(), row);
-    QCOMPARE(Form().OpenEditor(), nullptr);
-    QVERIFY(!editor.isNull());
+    QTest::keyClick(editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(Form().lb_NewCats->item(edited)->text(), row);
+    QCOMPARE(Form().UndoStack()->count(), kept ? 1 : 0);
+    QLineEdit* nextEditor = Form().OpenEditor();
+    QCOMPARE(nextEditor ? Form().lb_Cats->currentRow() : -1, next);
+    if (nextEditor) QCOMPARE(nextEditor->text(), Form().lb_NewCats->item(next)->text());
+    QVERIFY(!editor.isNull() && nextEditor != editor);
     QCoreApplication::sendPostedEvents(&Form(), TFreeEditorEvent::kType);
     QVERIFY(editor.isNull());
     QVERIFY(Form().isVisible());
     // Leaving the window afterwards must not write the old editor's text.
     Form().lb_Cats->setFocus();
-    QCOMPARE(Form().lb_NewCats->item(1)->text(), row);
+    QCOMPARE(Form().lb_NewCats->item(edited)->text(), row);
+  }
+
+  void KeysPressTheButtons_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("Ctrl+O") << false << true;
+    QTest::newRow("Ctrl+S") << true << true;
+    QTest::newRow("Enter on Load Library") << false << false;
+    QTest::newRow("Enter on Save Library") << true << false;
+  }
+  void KeysPressTheButtons() {
+    QFETCH(bool, save);
+    QFETCH(bool, shortcut);
+    QPushButton* button = save ? Form().Button2 : Form().Button1;
+    const QKeySequence key(save ? QKeySequence::Save : QKeySequence::Open);
+    // Typed into the editor, which the press keeps before it acts.
+    QTest::keyClicks(OpenEditorOn(1), QStringLiteral("Typed"));
+    if (!shortcut) button->setFocus();
+    QTest::keySequence(shortcut ? Form().OpenEditor() : static_cast<QWidget*>(button),
+                       shortcut ? key : QKeySequence(Qt::Key_Return));
+    QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{2});
+    QCOMPARE(mFixture->Dialogs->Asked.back().Mode,
+             save ? TFileDialogSetup::TMode::Save : TFileDialogSetup::TMode::Open);
+    QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Typed"));
+    QVERIFY(button->toolTip().contains(key.toString(QKeySequence::NativeText)));
   }
 
   void EditorSitsOverItsRowInsideTheList_data() {
