@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: drives the real windows through the scenes the README shows
-// (a library loaded, the editor open over a row, a save under way) and saves
+// (a library loaded, the editor open over a row, a save under way, the
+// tooltip of a row) and saves
 // a picture of the screen for each. Run it under an X server, e.g. xvfb-run.
 //
 //   zbl-screenshots LIBRARY.zbl OUTPUT-FOLDER
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -125,5 +127,16 @@ int main(int argc, char* argv[]) {
   script.Answers.push_back(QDir(scratch.path()).filePath(QStringLiteral("translated.zbl")));
   mainform.Button2->click();
   Progressform = nullptr;
+
+  // Last, so that no other picture catches it fading out, and once the
+  // window has the keyboard back from the progress window, whose going would
+  // hide it.
+  mainform.activateWindow();
+  settle();
+  QListWidget* list = mainform.lb_Cats;
+  const QPoint rowCentre = list->visualItemRect(list->item(2)).center() - QPoint(40, 0);
+  QHelpEvent hover(QEvent::ToolTip, rowCentre, list->viewport()->mapToGlobal(rowCentre));
+  QCoreApplication::sendEvent(list->viewport(), &hover);
+  ok = shoot(mainform, out.filePath(QStringLiteral("row-tooltip.png"))) && ok;
   return ok && shotDuringSave ? 0 : 1;
 }
