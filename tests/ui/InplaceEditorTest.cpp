@@ -197,49 +197,39 @@ class InplaceEditorTest : public QObject {
     QCOMPARE(RowTexts(Form().lb_NewCats), (QStringList{"Trees", "First", "Roads", "Signs"}));
   }
 
-  void KeysOnTheListOpenTheEditor_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("F2") << int(Qt::Key_F2) << 0 << true;
-    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
-    QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << false;
-  }
-  void KeysOnTheListOpenTheEditor() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, opens);
-    Form().lb_NewCats->setCurrentRow(2);
-    QTest::keyClick(Form().lb_NewCats, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(Form().OpenEditor() ? Form().OpenEditor()->text() : QString(),
-             opens ? QStringLiteral("Roads") : QString());
-  }
-
-  void EnterCommitsAndEscapeAbandons_data() {
+  void KeysOpenCommitAndAbandonTheEditor_data() {
+    // The key on the list that opens the editor; 0 for a double-click.
+    QTest::addColumn<int>("open");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<int>("edited");
     QTest::addColumn<bool>("kept");
     // The row the editor is open on afterwards; -1 for none.
     QTest::addColumn<int>("next");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << 0 << 1 << true << -1;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1 << true
-                                  << -1;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << 1 << false << -1;
-    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << 1 << true
+    QTest::newRow("F2, Enter") << int(Qt::Key_F2) << int(Qt::Key_Return) << 0 << 1 << true << -1;
+    QTest::newRow("keypad Enter twice")
+        << int(Qt::Key_Enter) << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 1 << true << -1;
+    QTest::newRow("Enter, Escape")
+        << int(Qt::Key_Return) << int(Qt::Key_Escape) << 0 << 1 << false << -1;
+    QTest::newRow("Ctrl+Enter") << 0 << int(Qt::Key_Return) << int(Qt::ControlModifier) << 1 << true
                                 << 2;
     QTest::newRow("Ctrl+Enter on the last row")
-        << int(Qt::Key_Return) << int(Qt::ControlModifier) << 3 << true << -1;
+        << 0 << int(Qt::Key_Return) << int(Qt::ControlModifier) << 3 << true << -1;
   }
-  void EnterCommitsAndEscapeAbandons() {
+  void KeysOpenCommitAndAbandonTheEditor() {
+    QFETCH(int, open);
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, edited);
     QFETCH(bool, kept);
     QFETCH(int, next);
     const QString row = kept ? QStringLiteral("Voitures") : Form().lb_NewCats->item(edited)->text();
-    QPointer<QLineEdit> editor = OpenEditorOn(edited);
+    Form().lb_NewCats->setCurrentRow(edited);
+    if (open != 0)
+      QTest::keyClick(Form().lb_NewCats, Qt::Key(open),
+                      open == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QPointer<QLineEdit> editor = open != 0 ? Form().OpenEditor() : OpenEditorOn(edited);
+    QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, "Voitures");
     QTest::keyClick(editor, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
