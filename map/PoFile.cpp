@@ -150,7 +150,8 @@ TMapParse parsePoFile(std::string_view aBytes) {
     while (po_message_t message = po_next_message(messages))
       if (!readMessage(message, result)) {
         result.Lines.clear();
-        result.Error = mapErrorAt(TMapError::TKind::InvalidUtf8, 0);
+        result.Error = mapErrorAt(TMapError::TKind::Catalogue, 0);
+        result.Error->Reason = "not valid UTF-8; save the catalogue with charset=UTF-8";
         break;
       }
     po_message_iterator_free(messages);
