@@ -88,10 +88,15 @@ void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
   }
 }
 
-/// The map that leaves every category as it is, with what each holds.
-std::string formatIdentityMap(const TVectorEngine& aEngine, TMapFormat aFormat) {
+/// The map that leaves every category as it is, with what each holds, to
+/// aLine.Out when it names a file and to aOut otherwise.
+void listMap(const TVectorEngine& aEngine, const TCommandLine& aLine, std::ostream& aOut) {
   const TCategoryMap map = TCategoryMap::Identity(aEngine);
-  return formatMap({map, {}, categoryContents(aEngine)}, aFormat);
+  const TMapExport exported{map, {}, categoryContents(aEngine)};
+  if (aLine.Out.empty())
+    aOut << formatMap(exported, aLine.Format.value_or(TMapFormat::Tsv));
+  else
+    writeMap(aLine.Out, exported, aLine.Format.value_or(mapFormatOf(aLine.Out)));
 }
 
 /// A map line whose new text will not be stored as written, and why.
@@ -167,17 +172,11 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
       listItems(engine, aOut);
       break;
     default:
-      if (!aLine.Out.empty()) {
-        const TCategoryMap map = TCategoryMap::Identity(engine);
-        try {
-          writeMap(aLine.Out, {map, {}, categoryContents(engine)},
-                   aLine.Format.value_or(mapFormatOf(aLine.Out)));
-        } catch (const TFileError& e) {
-          return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
-        }
-        break;
+      try {
+        listMap(engine, aLine, aOut);
+      } catch (const TFileError& e) {
+        return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
       }
-      aOut << formatIdentityMap(engine, aLine.Format.value_or(TMapFormat::Tsv));
       break;
   }
   aOut.flush();
