@@ -28,6 +28,9 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
     const std::string& arg = aArgs[i];
     if (arg == "--map" && word == "translate" && !line.MapFile && i + 1 < aArgs.size()) {
       line.MapFile = aArgs[++i];
+    } else if (arg == "--format" && word == "map" && !line.Format && i + 1 < aArgs.size()) {
+      line.Format = mapFormatNamed(aArgs[++i]);
+      if (!line.Format) return std::nullopt;
     } else if (arg == "--strict" && word == "translate" && !line.Strict) {
       line.Strict = true;
     } else if (arg.starts_with("--")) {
@@ -37,6 +40,12 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
     }
   }
 
+  if (word == "map" && files.size() == 2) {
+    line.Command = TCommandLine::TCommand::Map;
+    line.In = files[0];
+    line.Out = files[1];
+    return line;
+  }
   if (word == "categories" || word == "items" || word == "map") {
     if (files.size() != 1) return std::nullopt;
     line.Command = word == "categories" ? TCommandLine::TCommand::Categories
@@ -58,7 +67,7 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
 const char* usageText() {
   return "usage: zbl categories FILE\n"
          "       zbl items FILE\n"
-         "       zbl map FILE\n"
+         "       zbl map FILE [MAPFILE] [--format po|tsv]\n"
          "       zbl translate IN OUT [--map MAPFILE] [--strict]\n"
          "       zbl --help | --version\n"
          "Every command also takes --encoding NAME, the library's code page\n"

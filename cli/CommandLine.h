@@ -5,15 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "MapIo.h"
+
 /// One well-formed use of the command line.
 struct TCommandLine {
   enum class TCommand { Categories, Items, Map, Translate, Help, Version };
   TCommand Command = TCommand::Categories;
   /// The library for Categories, Items and Map; the input for Translate.
   std::string In;
-  /// Translate only.
+  /// Translate, and Map when it writes a file rather than standard output.
   std::string Out;
   std::optional<std::string> MapFile;
+  /// Map only: the format --format names; otherwise the output's name
+  /// implies it, and standard output is tab-separated.
+  std::optional<TMapFormat> Format;
   /// The code page named by --encoding, as given; checked by the caller.
   std::optional<std::string> Encoding;
   /// Translate only: refuse a map whose new texts cannot all be stored as
@@ -25,7 +30,8 @@ struct TCommandLine {
 /// nothing when they are not one of the documented uses. For translate,
 /// "--map MAPFILE" may stand anywhere after the command word; any other
 /// argument beginning with "--" is wrong usage, but "--strict" after
-/// translate and "--encoding NAME" anywhere, once. "--help" or "-h", and
+/// translate, "--format po|tsv" after map, and "--encoding NAME" anywhere,
+/// once. "--help" or "-h", and
 /// "--version", stand alone.
 std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
 

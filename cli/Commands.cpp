@@ -13,6 +13,7 @@
 #include "LocaleCodePage.h"
 #include "MapApply.h"
 #include "MapFile.h"
+#include "MapIo.h"
 #include "MapMessages.h"
 #include "TerminalProgress.h"
 #include "TextCodec.h"
@@ -30,8 +31,6 @@ int fail(std::ostream& aErr, std::string_view aFile, std::string_view aReason) {
   report(aErr, aFile, aReason);
   return kExitFailure;
 }
-
-constexpr const char* kNotEnoughMemory = "not enough memory";
 
 /// What lies after the last item, which no item holds and a save drops.
 std::string describeTrailingBytes(std::uint64_t aCount) {
@@ -89,8 +88,15 @@ void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
   }
 }
 
-void listMap(const TVectorEngine& aEngine, std::ostream& aOut) {
-  aOut << formatMapFile(TCategoryMap::Identity(aEngine));
+/// The map that leaves every category as it is, with what each holds, to
+/// aLine.Out when it names a file and to aOut otherwise.
+void listMap(const TVectorEngine& aEngine, const TCommandLine& aLine, std::ostream& aOut) {
+  const TCategoryMap map = TCategoryMap::Identity(aEngine);
+  const TMapExport exported{map, {}, categoryContents(aEngine)};
+  if (aLine.Out.empty())
+    aOut << formatMap(exported, aLine.Format.value_or(TMapFormat::Tsv));
+  else
+    writeMap(aLine.Out, exported, aLine.Format.value_or(mapFormatOf(aLine.Out)));
 }
 
 /// A map line whose new text will not be stored as written, and why.
@@ -166,7 +172,11 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
       listItems(engine, aOut);
       break;
     default:
-      listMap(engine, aOut);
+      try {
+        listMap(engine, aLine, aOut);
+      } catch (const TFileError& e) {
+        return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+      }
       break;
   }
   aOut.flush();
@@ -193,28 +203,22 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   TCategoryMap map = TCategoryMap::Identity(engine);
   std::vector<TMapLine> unmatched;
   std::vector<TAlteration> alterations;
+  std::size_t fuzzy = 0;
   if (aLine.MapFile) {
-    std::vector<std::uint8_t> bytes;
-    try {
-      bytes = readWholeFile(*aLine.MapFile);
-    } catch (const TFileError& e) {
-      return fail(aErr, *aLine.MapFile, "cannot open: " + e.Reason());
-    } catch (const std::bad_alloc&) {
-      return fail(aErr, *aLine.MapFile, std::string(kNotEnoughMemory) + " to load it");
-    }
-    const TMapParse parsed =
-        parseMapFile(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    if (parsed.Error)
-      return fail(aErr, *aLine.MapFile + ":" + std::to_string(parsed.Error->Line),
-                  describeMapError(*parsed.Error));
-    unmatched = applyMap(parsed.Lines, map);
-    alterations = describeAlterations(engine, map, parsed.Lines);
+    TMapRead read = readMap(*aLine.MapFile);
+    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
+    unmatched = applyMap(read.Lines, map);
+    // Entries of which none is a category: almost surely the wrong map.
+    if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
+      return fail(aErr, *aLine.MapFile, describeForeignMap(read.Lines.size(), aLine.In));
+    alterations = describeAlterations(engine, map, read.Lines);
+    fuzzy = read.FuzzySkipped;
   }
   // The window's own check: an empty category the map leaves as it is.
   for (const std::u16string& text : map.NewCats)
     if (text.empty()) return fail(aErr, aLine.In, kEmptyCategoryMessage);
   if (aLine.Strict && !alterations.empty())
-    return fail(aErr, *aLine.MapFile + ':' + std::to_string(alterations.front().Line),
+    return fail(aErr, mapLocation(*aLine.MapFile, alterations.front().Line),
                 alterations.front().Text + "; nothing written (--strict)");
 
   TTerminalProgress progress(aErr, aErrIsTerminal);
@@ -228,16 +232,19 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
     return fail(aErr, aLine.Out, reason);
   } catch (const std::bad_alloc&) {
     progress.EndLine();
-    return fail(aErr, aLine.Out, std::string("cannot save: ") + kNotEnoughMemory);
+    return fail(aErr, aLine.Out, "cannot save: " + std::string(kNotEnoughMemory));
   }
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
   for (const TMapLine& line : unmatched)
-    report(aErr, *aLine.MapFile + ':' + std::to_string(line.Line),
+    report(aErr, mapLocation(*aLine.MapFile, line.Line),
            "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
   for (const TAlteration& alteration : alterations)
-    report(aErr, *aLine.MapFile + ':' + std::to_string(alteration.Line),
-           "warning: " + alteration.Text);
+    report(aErr, mapLocation(*aLine.MapFile, alteration.Line), "warning: " + alteration.Text);
+  if (fuzzy > 0)
+    report(aErr, *aLine.MapFile,
+           "warning: " + std::to_string(fuzzy) +
+               (fuzzy == 1 ? " fuzzy entry was" : " fuzzy entries were") + " not applied");
   return kExitSuccess;
 }
 

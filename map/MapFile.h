@@ -9,12 +9,13 @@
 
 struct TCategoryMap;
 
-/// A category map as a translator hands it back: one line per category,
-/// old text, one tab, new text, both fields escaped and in UTF-8.
+/// A category map as a translator hands it back, in the tab-separated form
+/// spreadsheets save: one line per category, old text, a tab, new text, both
+/// fields escaped and in UTF-8 (or UTF-16 after its byte-order mark).
 
-/// One line of the map, its texts unescaped and in UTF-16.
+/// One entry of the map, its texts unescaped and in UTF-16.
 struct TMapLine {
-  /// 1-based line number in the file.
+  /// 1-based line number in the file; 0 when the format does not tell.
   int Line = 0;
   std::u16string Old;
   std::u16string New;
@@ -24,13 +25,18 @@ struct TMapLine {
 struct TMapError {
   enum class TKind {
     InvalidUtf8,
+    InvalidUtf16,
     WrongTabCount,
     BadEscape,
+    UnclosedQuote,
+    TextAfterQuote,
     EmptyNewText,
     DuplicateOld,
+    /// A gettext catalogue the gettext library refused; see Reason.
+    Catalogue,
   };
   TKind Kind = TKind::InvalidUtf8;
-  /// 1-based line number of the offending line.
+  /// 1-based line number of the offending line; 0 when it is not known.
   int Line = 0;
   /// WrongTabCount: the tabs found on the line.
   std::size_t Tabs = 0;
@@ -38,22 +44,36 @@ struct TMapError {
   std::string Escape;
   /// DuplicateOld: the line that first named the same old text.
   int FirstLine = 0;
+  /// Catalogue: the gettext library's own words.
+  std::string Reason;
 };
 
-/// Either every line of the map, in file order, or the first line that is
-/// wrong.
+inline TMapError mapErrorAt(TMapError::TKind aKind, int aLine) {
+  TMapError error;
+  error.Kind = aKind;
+  error.Line = aLine;
+  return error;
+}
+
+/// Either every entry of the map, in file order, or the first that is wrong.
 struct TMapParse {
   std::vector<TMapLine> Lines;
+  /// Entries a translator marked as needing review, which are not applied.
+  std::size_t FuzzySkipped = 0;
   std::optional<TMapError> Error;
 };
 
-/// Reads a whole map. A leading UTF-8 byte-order mark is skipped, a final
-/// newline does not make an empty last line, and one carriage return ending
-/// a line is dropped. Lines are checked in order and the first fault ends
-/// the parse; within a line the checks are: valid UTF-8, exactly one tab,
-/// valid escapes, a non-empty new text, an old text not named before.
+/// Reads a whole tab-separated map. A UTF-8 byte-order mark is skipped; a
+/// UTF-16 one (either byte order) makes the rest UTF-16. Lines end in LF,
+/// CRLF or CR; blank lines are skipped. A field that begins with a double
+/// quote runs to the next lone one, may hold tabs and line breaks, and
+/// stands for a double quote by two. Fields after the second (a comment, or
+/// the empty column a spreadsheet leaves) are ignored. The first fault ends
+/// the parse; an entry's line is the one it begins on.
 TMapParse parseMapFile(std::string_view aBytes);
 
 /// The map of the two lists as a file: one line per row of OldCats, its old
-/// text, a tab and the row's new text, each ending with a newline.
+/// text, a tab and the row's new text, each ending with a newline. A field
+/// that would begin with a double quote is quoted, so that the file reads
+/// back as the same texts.
 std::string formatMapFile(const TCategoryMap& aMap);

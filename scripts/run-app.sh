@@ -4,7 +4,8 @@
 # first (Qt 6, the build tools, and a Tahoma font for the windows).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine"
+export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
+libgettextpo-dev"
 . "$ROOT/scripts/setup.sh"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set): the window" >&2

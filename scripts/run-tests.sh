@@ -4,11 +4,13 @@
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
 # run of the loader's fuzz target. Installs what is missing first: the build
 # tools and libraries, clang for the fuzzer, the Tahoma font the windows are
-# drawn in, and the validators of the desktop files.
+# drawn in, the validators of the desktop files, and the gettext library and
+# tools that catalogue maps are read, written and checked with.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
-clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info"
+clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
+libgettextpo-dev gettext"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

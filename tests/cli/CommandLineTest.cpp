@@ -14,6 +14,7 @@ struct TGoodCase {
   std::string In;
   std::string Out;
   std::optional<std::string> MapFile;
+  std::optional<TMapFormat> Format = std::nullopt;
 };
 
 void PrintTo(const TGoodCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
@@ -28,6 +29,7 @@ TEST_P(CommandLineTest, Accepts) {
   EXPECT_EQ(line->In, c.In);
   EXPECT_EQ(line->Out, c.Out);
   EXPECT_EQ(line->MapFile, c.MapFile);
+  EXPECT_EQ(line->Format, c.Format);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -36,6 +38,14 @@ INSTANTIATE_TEST_SUITE_P(
         TGoodCase{"Categories", {"categories", "a.zbl"}, TCommand::Categories, "a.zbl", "", {}},
         TGoodCase{"Items", {"items", "a.zbl"}, TCommand::Items, "a.zbl", "", {}},
         TGoodCase{"Map", {"map", "-"}, TCommand::Map, "-", "", {}},
+        TGoodCase{"MapToFile", {"map", "a", "m.po"}, TCommand::Map, "a", "m.po", {}},
+        TGoodCase{"MapFormat",
+                  {"map", "--format", "tsv", "a", "m.po"},
+                  TCommand::Map,
+                  "a",
+                  "m.po",
+                  {},
+                  TMapFormat::Tsv},
         TGoodCase{
             "TranslateWithoutMap", {"translate", "a", "b"}, TCommand::Translate, "a", "b", {}},
         TGoodCase{"TranslateWithMap",
@@ -78,6 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"CommandCaseMatters", {"Items", "a"}},
                     TBadCase{"MissingFile", {"categories"}},
                     TBadCase{"TwoFiles", {"items", "a", "b"}},
+                    TBadCase{"MapThreeFiles", {"map", "a", "b", "c"}},
+                    TBadCase{"UnknownFormat", {"map", "a", "--format", "csv"}},
+                    TBadCase{"FormatTwice", {"map", "a", "--format", "po", "--format", "po"}},
+                    TBadCase{"FormatOnTranslate", {"translate", "a", "b", "--format", "po"}},
                     TBadCase{"MapOptionOnListing", {"map", "a", "--map", "m"}},
                     TBadCase{"TranslateOneFile", {"translate", "a"}},
                     TBadCase{"TranslateThreeFiles", {"translate", "a", "b", "c"}},

@@ -223,13 +223,67 @@ INSTANTIATE_TEST_SUITE_P(
                                   "old text already mapped on line 1"},
                     TMapFaultCase{"NoTab", "Trees\tA\r\nGhost\r\n", 2,
                                   "expected old text, one tab, new text; found 0 tabs"},
-                    TMapFaultCase{"TwoTabs", "Trees\tA\tB\n", 1,
-                                  "expected old text, one tab, new text; found 2 tabs"},
+                    TMapFaultCase{"UnclosedQuote", "Trees\tA\n\"trees\tB\n", 2,
+                                  "the quoted field that begins here has no closing quote"},
                     TMapFaultCase{"InvalidUtf8", "Trees\tA\ntrees\tB\xE4ume\n", 2,
-                                  "not valid UTF-8"},
+                                  "not valid UTF-8; save the map as UTF-8 text (or as UTF-16 "
+                                  "\"Unicode Text\")"},
                     TMapFaultCase{"BadEscape", "Trees\tA\\x\n", 1,
                                   "invalid escape \"\\x\" (only \\\\ \\t \\n \\r are allowed)"}),
     [](const auto& info) { return info.param.Name; });
+
+// Entries of which none is a category are almost surely another library's
+// map; an empty map still only sorts.
+TEST_F(ZblProgramTest, MapNamingNoCategoryIsRefused) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string out = Path("out.zbl");
+  const TChildResult run =
+      runZbl({"translate", in, out, "--map", WriteMap("Ghost\tA\nPhantom\tB\n")});
+  ExpectFailure(run, Path("map.tsv"));
+  EXPECT_NE(run.Err.find("none of its 2 entries is a category of " + in), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  EXPECT_EQ(runZbl({"translate", in, out, "--map", WriteMap("")}).ExitCode, 0);
+}
+
+// A catalogue goes through gettext's own tools as through a translator's,
+// and translates exactly as the same texts in a tab-separated map do.
+TEST_F(ZblProgramTest, CatalogueRoundTripThroughGettextTools) {
+  const std::string sample = ZBL_EXAMPLES_DIR "/sample.zbl";
+  const TChildResult exported = runZbl({"map", sample, "--format", "po"});
+  ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+  writeBytesToFile(Path("s.po"), asBytes(exported.Out));
+  ASSERT_EQ(runZbl({"map", sample, Path("file.PO")}).ExitCode, 0);
+  EXPECT_EQ(readFileBytes(Path("file.PO")), asBytes(exported.Out));
+
+  const TChildResult check =
+      runProgram("/usr/bin/msgfmt", {"--check", "-o", "/dev/null", Path("s.po")});
+  ASSERT_EQ(check.ExitCode, 0) << check.Err;
+  ASSERT_EQ(runProgram("/usr/bin/msgen", {"-o", Path("en.po"), Path("s.po")}).ExitCode, 0);
+  ASSERT_EQ(runProgram("/usr/bin/msgfilter",
+                       {"-i", Path("en.po"), "-o", Path("t.po"), "/bin/sed", "-e", "s/^/X /"})
+                .ExitCode,
+            0);
+  const TChildResult viaPo = runZbl({"translate", sample, Path("po.zbl"), "--map", Path("t.po")});
+  ASSERT_EQ(viaPo.ExitCode, 0) << viaPo.Err;
+
+  std::string tsv;
+  std::istringstream lines(runZbl({"map", sample}).Out);
+  for (std::string line; std::getline(lines, line);)
+    tsv += line.substr(0, line.find('\t')) + "\tX " + line.substr(line.find('\t') + 1) + "\n";
+  ASSERT_EQ(runZbl({"translate", sample, Path("tsv.zbl"), "--map", WriteMap(tsv)}).ExitCode, 0);
+  EXPECT_EQ(readFileBytes(Path("po.zbl")), readFileBytes(Path("tsv.zbl")));
+  EXPECT_NE(readFileBytes(Path("po.zbl")), readFileBytes(sample));
+}
+
+TEST_F(ZblProgramTest, FuzzyCatalogueEntriesAreNotAppliedAndCounted) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  writeBytesToFile(Path("m.po"), asBytes("#, fuzzy\nmsgid \"Trees\"\nmsgstr \"A\"\n\n"
+                                         "msgid \"trees\"\nmsgstr \"B\"\n"));
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", Path("m.po")});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + Path("m.po") + ": warning: 1 fuzzy entry was not applied\n");
+  EXPECT_EQ(runZbl({"categories", Path("out.zbl")}).Out.find("\tA\n"), std::string::npos);
+}
 
 TEST_F(ZblProgramTest, EmptyCategoryNeedsANewText) {
   TSampleLibrary library;

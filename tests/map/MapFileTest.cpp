@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "a\tb\n",
                  {{u"a", u"b"}}},
         TMapCase{"WindowsLineEnds", "a\tb\r\nc\td\r\n", {{u"a", u"b"}, {u"c", u"d"}}},
-        TMapCase{"OnlyOneCarriageReturnDropped", "a\tb\r\r\n", {{u"a", u"b\r"}}},
+        TMapCase{"CarriageReturnsEndLines",
+                 "a\tb\rc\td\r\ne\tf\r\r\n",
+                 {{u"a", u"b"}, {u"c", u"d"}, {u"e", u"f"}}},
         TMapCase{"EscapesRead", "a\\tb\tc\\\\d\\n\\r\n", {{u"a\tb", u"c\\d\n\r"}}},
         TMapCase{"EmptyOldText", "\tNew\n", {{u"", u"New"}}},
         TMapCase{"Utf8Decoded", "B\xC3\xA4ume\tTrees\n", {{u"B\u00e4ume", u"Trees"}}},
@@ -57,18 +59,58 @@ INSTANTIATE_TEST_SUITE_P(
         TMapCase{"SameNewTextTwice", "a\tc\nb\tc\n", {{u"a", u"c"}, {u"b", u"c"}}},
         TMapCase{"OldTextsDifferInCase", "a\tx\nA\ty\n", {{u"a", u"x"}, {u"A", u"y"}}},
         TMapCase{"NoTab", "a\tb\nab\n", {}, TKind::WrongTabCount, 2},
-        TMapCase{"TwoTabs", "a\tb\tc\n", {}, TKind::WrongTabCount, 1},
-        TMapCase{"EmptyLineInside", "a\tb\n\nc\td\n", {}, TKind::WrongTabCount, 2},
-        TMapCase{"LoneCarriageReturnLine", "a\tb\r\n\r\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{
+            "CommentColumnsIgnored", "a\tb\tnote\tmore\nc\td\t\r\n", {{u"a", u"b"}, {u"c", u"d"}}},
+        TMapCase{"BlankLinesSkipped", "\na\tb\n\r\n\rc\td\n\n", {{u"a", u"b"}, {u"c", u"d"}}},
+        TMapCase{"QuotedCells", "\"Autos \"\"neu\"\"\"\t\"Cars\"\n", {{u"Autos \"neu\"", u"Cars"}}},
+        TMapCase{"QuotesHoldTabsAndLineBreaks",
+                 "\"a\tb\"\t\"x\r\ny\"\nc\td\n",
+                 {{u"a\tb", u"x\r\ny"}, {u"c", u"d"}}},
+        TMapCase{"QuotedEmptyOldIsNotBlank", "\"\"\tNew\n", {{u"", u"New"}}},
+        TMapCase{"EscapesInsideQuotes", "\"a\\tb\"\tc\n", {{u"a\tb", u"c"}}},
+        TMapCase{"QuoteInsideAFieldIsText", "a\"b\"\tc\n", {{u"a\"b\"", u"c"}}},
+        TMapCase{"LinesCountedInsideQuotes",
+                 "\"a\nb\"\tx\r\"c\r\nd\"\tx\ny\t\n",
+                 {},
+                 TKind::EmptyNewText,
+                 5},
+        TMapCase{"UnclosedQuote", "a\tb\n\"c\td\ne\tf\n", {}, TKind::UnclosedQuote, 2},
+        TMapCase{"TextAfterQuote", "a\tb\n\"c\"d\te\n", {}, TKind::TextAfterQuote, 2},
+        TMapCase{"Utf16LittleEndian",
+                 std::string("\xFF\xFE"
+                             "a\0\t\0b\0\xE4\0\r\0\n\0",
+                             14),
+                 {{u"a", u"b\u00e4"}}},
+        TMapCase{"Utf16BigEndian",
+                 std::string("\xFE\xFF"
+                             "\0a\0\t\xD8\x3C\xDF\x32\0\n",
+                             12),
+                 {{u"a", u"\U0001F332"}}},
+        TMapCase{"Utf16OddLength",
+                 std::string("\xFF\xFE"
+                             "a\0\t\0b\0\n\0c",
+                             11),
+                 {},
+                 TKind::InvalidUtf16,
+                 2},
+        TMapCase{"Utf16LoneSurrogate",
+                 std::string("\xFF\xFE"
+                             "a\0\n\0b\0\t\0\x00\xDC",
+                             12),
+                 {},
+                 TKind::InvalidUtf16,
+                 2},
         TMapCase{"EmptyNewText", "a\tb\nc\t\n", {}, TKind::EmptyNewText, 2},
         TMapCase{"NewTextOnlyCarriageReturn", "a\t\r\n", {}, TKind::EmptyNewText, 1},
         TMapCase{"DuplicateOld", "a\tb\nc\td\na\te\n", {}, TKind::DuplicateOld, 3},
-        TMapCase{"RawTabIsNotAnEscape", "a\\tb\tx\na\tb\ty\n", {}, TKind::WrongTabCount, 2},
+        TMapCase{"RawTabIsNotAnEscape", "a\\tb\tx\na\tb\ty\n", {{u"a\tb", u"x"}, {u"a", u"b"}}},
         TMapCase{"DuplicateOfEscapedText", "a\\tb\tx\na\\tb\ty\n", {}, TKind::DuplicateOld, 2},
         TMapCase{"BadEscapeInOld", "a\tb\n\\x\tb\n", {}, TKind::BadEscape, 2},
         TMapCase{"BadEscapeInNew", "a\tb\\\n", {}, TKind::BadEscape, 1},
         TMapCase{"InvalidUtf8", "a\tb\nc\t\xC3\n", {}, TKind::InvalidUtf8, 2},
-        TMapCase{"Latin1IsNotUtf8", "B\xE4ume\tTrees\n", {}, TKind::InvalidUtf8, 1},
+        TMapCase{
+            "Windows1252IsNotUtf8", "a\tb\rc\td\r\nB\xE4ume\tTrees\n", {}, TKind::InvalidUtf8, 3},
+        TMapCase{"NotUtf8InAComment", "a\tb\t\x80\n", {}, TKind::InvalidUtf8, 1},
         TMapCase{"EncodedSurrogate", "a\t\xED\xA0\x80\n", {}, TKind::InvalidUtf8, 1},
         TMapCase{"ByteOrderMarkLaterIsText",
                  "a\tb\n\xEF\xBB\xBF"
@@ -91,8 +133,9 @@ TEST(MapFileErrorTest, BadEscapeKeepsTheWholeCharacter) {
 
 // What the map is written as reads back as the same rows, line by line.
 TEST(MapFileWriteTest, WrittenMapReadsBack) {
-  const TCategoryMap map{{u"Trees", u"a\tb\\c", u"Line\r\nEnd", u"B\u00e4ume", u""},
-                         {u"B\u00e4ume", u"x\ny", u"\\", u"\U0001F332", u"Named"}};
+  const TCategoryMap map{
+      {u"Trees", u"a\tb\\c", u"Line\r\nEnd", u"B\u00e4ume", u"", u"\"Quoted\" text", u"\""},
+      {u"B\u00e4ume", u"x\ny", u"\\", u"\U0001F332", u"Named", u"\"\"", u"a \"b\""}};
   const TMapParse parsed = parseMapFile(formatMapFile(map));
   ASSERT_FALSE(parsed.Error) << "refused line " << parsed.Error->Line;
   ASSERT_EQ(parsed.Lines.size(), map.OldCats.size());

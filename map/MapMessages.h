@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,5 +11,11 @@ struct TMapError;
 /// in the map or left by it, with the same words.
 inline constexpr std::string_view kEmptyCategoryMessage = "Sorry - There is an empty category!";
 
+inline constexpr std::string_view kNotEnoughMemory = "not enough memory";
+
 /// zbl's reason, in words, for a refused map line.
 std::string describeMapError(const TMapError& aError);
+
+/// Why a map none of whose aEntries entries names a category of aLibrary is
+/// refused: it is almost surely the wrong file.
+std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary);

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "MapExport.h"
+#include "MapFile.h"
+
+/// The category map as a gettext catalogue, read and written by the gettext
+/// library: one message per category, the old text its msgid, the new text
+/// its msgstr. A category with empty text has the context kEmptyCategoryContext,
+/// since an empty msgid without one is the catalogue's header.
+inline constexpr const char* kEmptyCategoryContext = "empty category";
+
+/// The entries with a msgstr, in file order; the header, obsolete entries
+/// and plural forms are passed over, fuzzy entries are counted and not
+/// applied. Entries carry no line number: the library does not keep one. A
+/// catalogue the library refuses gives its first complaint and line.
+TMapParse parsePoFile(std::string_view aBytes);
+
+/// The catalogue of the two lists: a header declaring UTF-8, then one
+/// message per row whose old text no earlier row had, msgstr empty unless
+/// the row was changed, with the row's contents as translator comment.
+/// Throws std::runtime_error with the library's words if it cannot.
+std::string formatPoFile(const TMapExport& aExport);
