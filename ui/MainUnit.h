@@ -56,6 +56,19 @@ class TMainform final : public QWidget {
   /// loaded or last saved.
   int UnsavedRowCount() const;
 
+  /// The code page the library's texts are read and written in; at start
+  /// the one of the user's locale.
+  TCodePage CodePage() const { return mCodePage; }
+
+  /// Reads the names and categories of the library loaded again in aPage,
+  /// which the next load and the saves then use; unsaved edits are asked
+  /// about first. With no library loaded it only sets the code page.
+  void ChooseCodePage(TCodePage aPage);
+
+  /// For each row of the new-category list, what its text will be stored as
+  /// where that is not what the row shows; empty for a row stored as shown.
+  QStringList RowStorageNotes() const;
+
   /// The editor that is open and not yet committed, if any.
   QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
 
@@ -104,6 +117,7 @@ class TMainform final : public QWidget {
   void UpdateEditState();
   void SelectRowInBoth(int aRow);
   void ReleaseEditor(QLineEdit* aEditor);
+  void ShowListMenu(QListWidget* aList, const QPoint& aAt);
 
   std::unique_ptr<TDialogs> mDialogs;
   std::unique_ptr<TVectorEngine> mEngine;
@@ -114,6 +128,7 @@ class TMainform final : public QWidget {
   /// What the load of the library shown found, and its file's name.
   TLoadResult mLoaded;
   QString mLibraryName;
+  TCodePage mCodePage;
   bool mSaving = false;
   bool mCloseRequested = false;
 };
