@@ -84,6 +84,8 @@ QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLef
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setUniformItemSizes(true);
+  // A row's mark stays within the row.
+  list->setIconSize(QSize(kRowHeight - 2, kRowHeight - 2));
   list->setItemDelegate(new TFixedRowDelegate(kRowHeight, list));
   return list;
 }

@@ -17,7 +17,9 @@ void AttachStorageGauge(QLineEdit* aEditor, TCodePage aPage) {
   aEditor->setTextMargins(0, 0, width, 0);
   const QPalette normal = gauge->palette();
   QPalette alarm = normal;
-  alarm.setColor(QPalette::WindowText, Qt::red);
+  // Inside the edit the label takes the edit's text role, not a window's.
+  for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+    alarm.setColor(role, Qt::red);
   const auto update = [aEditor, gauge, aPage, normal, alarm] {
     TAnsiText stored = encodeAnsi(aEditor->text().toStdU16String(), aPage);
     const auto left = static_cast<long long>(kRemarksCapacity) -

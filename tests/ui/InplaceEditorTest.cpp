@@ -361,7 +361,7 @@ class InplaceEditorTest : public QObject {
     QCOMPARE(gauge->text(), left);
     QCOMPARE(editor->toolTip().isEmpty(), note.isEmpty());
     QVERIFY2(editor->toolTip().contains(note), qPrintable(editor->toolTip()));
-    QCOMPARE(gauge->palette().color(QPalette::WindowText) == Qt::red, !note.isEmpty());
+    QCOMPARE(gauge->palette().color(gauge->foregroundRole()) == Qt::red, !note.isEmpty());
   }
 
  private:
