@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: drives the real windows through the scenes the README shows
-// (a library loaded, the editor open over a row, a save under way) and saves
+// (a library loaded, the editor open over a row, a save under way, a row
+// whose text the code page cannot store, and the question before saving it) and saves
 // a picture of the screen for each. Run it under an X server, e.g. xvfb-run.
 //
 //   zbl-screenshots LIBRARY.zbl OUTPUT-FOLDER
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -14,14 +17,34 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 #include <deque>
 
 #include "Artwork.h"
+#include "CodePage.h"
 #include "MainUnit.h"
 #include "ProgressUnit.h"
 
 namespace {
+
+void settle() {
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+}
+
+bool shoot(const QWidget& aAround, const QString& aFile) {
+  settle();
+  QRect area = aAround.frameGeometry();
+  // A tooltip shown may reach past the window.
+  for (const QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top->inherits("QTipLabel")) area |= top->frameGeometry();
+  area.adjust(-16, -16, 16, 16);
+  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+  const bool saved = screen.copy(area).save(aFile);
+  std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(aFile));
+  return saved;
+}
 
 /// Answers the file dialogs from a script and reports message boxes on the
 /// console, so no dialog waits for a person.
@@ -38,9 +61,21 @@ class TScriptedDialogs final : public TDialogs {
   void Information(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { Report(aText); }
-  bool SaveAnyway(QWidget*, const QString&, const QString& aText) override {
+  /// Once set, the next question is shown for real, photographed into
+  /// this file and answered with Cancel.
+  QString QuestionShot;
+  bool QuestionShotTaken = false;
+
+  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override {
     Report(aText);
-    return true;
+    if (QuestionShot.isEmpty()) return true;
+    QTimer::singleShot(300, aParent, [this, aParent] {
+      QuestionShotTaken = shoot(*aParent, QuestionShot);
+      if (QWidget* question = QApplication::activeModalWidget()) question->close();
+    });
+    const bool yes = TQtDialogs().SaveAnyway(aParent, aTitle, aText);
+    QuestionShot.clear();
+    return yes;
   }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override {
     Report(aText);
@@ -52,19 +87,6 @@ class TScriptedDialogs final : public TDialogs {
     std::fprintf(stderr, "message box: %s\n", qPrintable(aText));
   }
 };
-
-void settle() {
-  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-}
-
-bool shoot(const QWidget& aAround, const QString& aFile) {
-  settle();
-  const QRect area = aAround.frameGeometry().adjusted(-16, -16, 16, 16);
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  const bool saved = screen.copy(area).save(aFile);
-  std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(aFile));
-  return saved;
-}
 
 void doubleClick(QWidget* aWidget, QPoint aPos) {
   const QPointF local(aPos);
@@ -91,6 +113,8 @@ int main(int argc, char* argv[]) {
   TMainform mainform(std::move(dialogs));
   TProgressform progressform;
   Progressform = &progressform;
+  // The pictures show the same texts whatever the locale they are made in.
+  mainform.ChooseCodePage(TCodePage::Western);
   mainform.show();
 
   script.Answers.push_back(library);
@@ -125,5 +149,32 @@ int main(int argc, char* argv[]) {
   script.Answers.push_back(QDir(scratch.path()).filePath(QStringLiteral("translated.zbl")));
   mainform.Button2->click();
   Progressform = nullptr;
+
+  // A new text with letters Windows-1252 lacks: the row is marked, and the
+  // save asks first.
+  QListWidget* rows = mainform.lb_NewCats;
+  rows->setCurrentRow(1);
+  doubleClick(rows->viewport(), rows->visualItemRect(rows->item(1)).center());
+  if (QLineEdit* editor = mainform.OpenEditor()) {
+    editor->setText(QStringLiteral("\u0141\u00f3d\u017a"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor, &enter);
+  }
+  settle();
+  const QRect marked = rows->visualItemRect(rows->item(1));
+  // The tooltip stays only while the pointer rests on the row.
+  QCursor::setPos(rows->viewport()->mapToGlobal(marked.center()));
+  settle();
+  QToolTip::showText(rows->viewport()->mapToGlobal(marked.bottomLeft() + QPoint(24, 4)),
+                     rows->item(1)->toolTip(), rows->viewport());
+  // The tooltip fades in.
+  QEventLoop fadeIn;
+  QTimer::singleShot(600, &fadeIn, &QEventLoop::quit);
+  fadeIn.exec();
+  ok = shoot(mainform, out.filePath(QStringLiteral("marked-row.png"))) && ok;
+  QToolTip::hideText();
+  script.QuestionShot = out.filePath(QStringLiteral("altered-save-question.png"));
+  mainform.Button2->click();
+  ok = script.QuestionShotTaken && ok;
   return ok && shotDuringSave ? 0 : 1;
 }
