@@ -290,10 +290,7 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   VectorEngine = mEngine.get();
   mLoaded = result;
   mLibraryName = name;
-  FillLists();
-  mSavedRows = rowTexts(lb_NewCats);
-  mUndo->clear();
-  UpdateEditState();
+  ShowLibrary();
   if (warning) mDialogs->Warning(this, caption(), *warning);
 }
 
@@ -465,6 +462,10 @@ void TMainform::ChooseCodePage(TCodePage aPage) {
     return;
   }
   mLoaded = mEngine->RereadInCodePage(aPage);
+  ShowLibrary();
+}
+
+void TMainform::ShowLibrary() {
   FillLists();
   mSavedRows = rowTexts(lb_NewCats);
   mUndo->clear();

@@ -106,6 +106,8 @@ class TMainform final : public QWidget {
 
   void CreateControls();
   void FillLists();
+  /// Shows the engine's library as loaded: both lists, no edits, no history.
+  void ShowLibrary();
   /// Runs Save Library; true when the library was written.
   bool SaveLibrary();
   bool SaveTo(const QString& aFile);
