@@ -105,14 +105,12 @@ struct TAlteration {
   std::string Text;
 };
 
-/// The characters of aText at the positions aLost, quoted, in UTF-8.
-std::string lostCharacters(std::u16string_view aText, const std::vector<std::size_t>& aLost) {
+/// The characters of aText its encoding aStored has no byte for, quoted, in
+/// UTF-8.
+std::string quotedLostCharacters(std::u16string_view aText, const TAnsiText& aStored) {
   std::string out;
-  for (const std::size_t at : aLost) {
-    const bool pair = at + 1 < aText.size() && aText[at] >= 0xD800 && aText[at] <= 0xDBFF &&
-                      aText[at + 1] >= 0xDC00 && aText[at + 1] <= 0xDFFF;
-    out += (out.empty() ? "\"" : ", \"") + escapeField(aText.substr(at, pair ? 2 : 1)) + '"';
-  }
+  for (const std::u16string_view lost : lostCharacters(aText, aStored))
+    out += (out.empty() ? "\"" : ", \"") + escapeField(lost) + '"';
   return out;
 }
 
@@ -140,7 +138,7 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
         "\"" + escapeField(line.New) + "\" will be stored as \"" + storedText + '"';
     if (!text.Lost.empty())
       out.push_back(
-          {line.Line, storedAs + ": " + page + " has no " + lostCharacters(line.New, text.Lost)});
+          {line.Line, storedAs + ": " + page + " has no " + quotedLostCharacters(line.New, text)});
     if (text.Cut)
       out.push_back({line.Line, storedAs + ": its encoding is longer than " +
                                     std::to_string(kRemarksCapacity) + " bytes"});

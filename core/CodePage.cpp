@@ -157,3 +157,15 @@ TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCa
   }
   return out;
 }
+
+std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,
+                                                const TAnsiText& aStored) {
+  std::vector<std::u16string_view> out;
+  for (const std::size_t at : aStored.Lost) {
+    if (at >= aText.size()) continue;
+    const bool pair =
+        isHighSurrogate(aText[at]) && at + 1 < aText.size() && isLowSurrogate(aText[at + 1]);
+    out.push_back(aText.substr(at, pair ? 2 : 1));
+  }
+  return out;
+}

@@ -62,3 +62,8 @@ struct TAnsiText {
 /// bytes.
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage,
                      std::size_t aCapacity = std::numeric_limits<std::size_t>::max());
+
+/// The characters of aText that aStored (its encoding) has no byte for, in
+/// order; a surrogate pair is one character.
+std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,
+                                                const TAnsiText& aStored);

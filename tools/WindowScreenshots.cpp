@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: drives the real windows through the scenes the README shows
-// (a library loaded, the editor open over a row, a save under way, the
-// tooltip of a row) and saves
+// (a library loaded, the editor open over a row, a save under way, a row
+// whose text the code page cannot store, the question before saving it, and
+// the tooltip of a row) and saves
 // a picture of the screen for each. Run it under an X server, e.g. xvfb-run.
 //
 //   zbl-screenshots LIBRARY.zbl OUTPUT-FOLDER
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QEventLoop>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,14 +19,34 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
 #include <cstdio>
 #include <deque>
 
 #include "Artwork.h"
+#include "CodePage.h"
 #include "MainUnit.h"
 #include "ProgressUnit.h"
 
 namespace {
+
+void settle() {
+  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
+}
+
+bool shoot(const QWidget& aAround, const QString& aFile) {
+  settle();
+  QRect area = aAround.frameGeometry();
+  // A tooltip shown may reach past the window.
+  for (const QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top->inherits("QTipLabel")) area |= top->frameGeometry();
+  area.adjust(-16, -16, 16, 16);
+  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+  const bool saved = screen.copy(area).save(aFile);
+  std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(aFile));
+  return saved;
+}
 
 /// Answers the file dialogs from a script and reports message boxes on the
 /// console, so no dialog waits for a person.
@@ -40,9 +63,21 @@ class TScriptedDialogs final : public TDialogs {
   void Information(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Warning(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { Report(aText); }
-  bool SaveAnyway(QWidget*, const QString&, const QString& aText) override {
+  /// Once set, the next question is shown for real, photographed into
+  /// this file and answered with Cancel.
+  QString QuestionShot;
+  bool QuestionShotTaken = false;
+
+  bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override {
     Report(aText);
-    return true;
+    if (QuestionShot.isEmpty()) return true;
+    QTimer::singleShot(300, aParent, [this, aParent] {
+      QuestionShotTaken = shoot(*aParent, QuestionShot);
+      if (QWidget* question = QApplication::activeModalWidget()) question->close();
+    });
+    const bool yes = TQtDialogs().SaveAnyway(aParent, aTitle, aText);
+    QuestionShot.clear();
+    return yes;
   }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override {
     Report(aText);
@@ -55,25 +90,19 @@ class TScriptedDialogs final : public TDialogs {
   }
 };
 
-void settle() {
-  for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
-}
-
-bool shoot(const QWidget& aAround, const QString& aFile) {
-  settle();
-  const QRect area = aAround.frameGeometry().adjusted(-16, -16, 16, 16);
-  const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  const bool saved = screen.copy(area).save(aFile);
-  std::fprintf(stderr, "%s %s\n", saved ? "wrote" : "could not write", qPrintable(aFile));
-  return saved;
-}
-
 void doubleClick(QWidget* aWidget, QPoint aPos) {
   const QPointF local(aPos);
   const QPointF global(aWidget->mapToGlobal(aPos));
   QMouseEvent event(QEvent::MouseButtonDblClick, local, global, Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
   QCoreApplication::sendEvent(aWidget, &event);
+}
+
+/// Rests the pointer's help request on row aRow of aList, as a hover does.
+void hover(QListWidget* aList, int aRow) {
+  const QPoint at = aList->visualItemRect(aList->item(aRow)).center() - QPoint(40, 0);
+  QHelpEvent request(QEvent::ToolTip, at, aList->viewport()->mapToGlobal(at));
+  QCoreApplication::sendEvent(aList->viewport(), &request);
 }
 
 }  // namespace
@@ -93,6 +122,8 @@ int main(int argc, char* argv[]) {
   TMainform mainform(std::move(dialogs));
   TProgressform progressform;
   Progressform = &progressform;
+  // The pictures show the same texts whatever the locale they are made in.
+  mainform.ChooseCodePage(TCodePage::Western);
   mainform.show();
 
   script.Answers.push_back(library);
@@ -128,15 +159,38 @@ int main(int argc, char* argv[]) {
   mainform.Button2->click();
   Progressform = nullptr;
 
+  // A new text with letters Windows-1252 lacks: the row is marked, and the
+  // save asks first.
+  QListWidget* rows = mainform.lb_NewCats;
+  rows->setCurrentRow(1);
+  doubleClick(rows->viewport(), rows->visualItemRect(rows->item(1)).center());
+  if (QLineEdit* editor = mainform.OpenEditor()) {
+    editor->setText(QStringLiteral("\u0141\u00f3d\u017a"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor, &enter);
+  }
+  settle();
+  // The tooltip stays only while the pointer rests on the row.
+  const QPoint markedCentre = rows->visualItemRect(rows->item(1)).center();
+  QCursor::setPos(rows->viewport()->mapToGlobal(markedCentre));
+  mainform.activateWindow();
+  settle();
+  hover(rows, 1);
+  // The tooltip fades in.
+  QEventLoop fadeIn;
+  QTimer::singleShot(600, &fadeIn, &QEventLoop::quit);
+  fadeIn.exec();
+  ok = shoot(mainform, out.filePath(QStringLiteral("marked-row.png"))) && ok;
+  QToolTip::hideText();
+  script.QuestionShot = out.filePath(QStringLiteral("altered-save-question.png"));
+  mainform.Button2->click();
+  ok = script.QuestionShotTaken && ok;
   // Last, so that no other picture catches it fading out, and once the
   // window has the keyboard back from the progress window, whose going would
   // hide it.
   mainform.activateWindow();
   settle();
-  QListWidget* list = mainform.lb_Cats;
-  const QPoint rowCentre = list->visualItemRect(list->item(2)).center() - QPoint(40, 0);
-  QHelpEvent hover(QEvent::ToolTip, rowCentre, list->viewport()->mapToGlobal(rowCentre));
-  QCoreApplication::sendEvent(list->viewport(), &hover);
+  hover(mainform.lb_Cats, 2);
   ok = shoot(mainform, out.filePath(QStringLiteral("row-tooltip.png"))) && ok;
   return ok && shotDuringSave ? 0 : 1;
 }

@@ -46,8 +46,10 @@ class TTooltipFilter final : public QObject {
     }
     // Plain text made rich, so that a category such as "<b>" shows as typed
     // and its spaces are kept.
-    const QString tip = CategoryTooltip(item->text(), *engine, list->row(item));
-    QToolTip::showText(help->globalPos(), Qt::convertFromPlainText(tip, Qt::WhiteSpacePre),
+    QString tip = CategoryTooltip(item->text(), *engine, list->row(item));
+    // A row's own tooltip says how its text will be stored, when not as shown.
+    if (!item->toolTip().isEmpty()) tip += u'\n' + item->toolTip();
+    QToolTip::showText(help->globalPos(), TooltipMarkup(tip),
                        list->viewport(), list->visualItemRect(item));
     return true;
   }
@@ -73,6 +75,12 @@ QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int 
   const QString items =
       count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
   return text + u'\n' + items + QStringLiteral(": ") + names.join(QStringLiteral(", "));
+}
+
+QString TooltipMarkup(const QString& aText) {
+  // Not Qt's pre-wrap: a tooltip would then break a line after a '?'.
+  return QStringLiteral("<p style='white-space:pre'>%1</p>")
+      .arg(aText.toHtmlEscaped().replace(u'\n', QStringLiteral("<br/>")));
 }
 
 void ShowCategoryTooltips(QListWidget* aOld, QListWidget* aNew,

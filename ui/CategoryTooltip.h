@@ -20,6 +20,10 @@ inline constexpr int kTooltipNames = 4;
 /// kTooltipNames names. Without such an entry, only the text.
 QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int aCat);
 
+/// aText as a tooltip shows it: markup in it shown as typed, its spaces kept
+/// and its lines never wrapped.
+QString TooltipMarkup(const QString& aText);
+
 /// Shows CategoryTooltip for the row under the mouse in aOld and in aNew,
 /// whose row j gives the new text of row j of aOld, catalogue entry j of the
 /// engine aEngine returns (none while it returns null).

@@ -14,13 +14,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QUndoStack>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -33,12 +36,16 @@
 #include "KeyboardFlow.h"
 #include "LabelFit.h"
 #include "LinkedScrolling.h"
+#include "ListMenu.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
+#include "LocaleCodePage.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "RowEditCommand.h"
 #include "SaveMessages.h"
+#include "StorageGauge.h"
+#include "StorageMessages.h"
 #include "WindowFont.h"
 
 namespace {
@@ -79,6 +86,8 @@ QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLef
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list->setUniformItemSizes(true);
+  // A row's mark stays within the row.
+  list->setIconSize(QSize(kRowHeight - 2, kRowHeight - 2));
   list->setItemDelegate(new TFixedRowDelegate(kRowHeight, list));
   return list;
 }
@@ -121,7 +130,8 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
                            Qt::WindowCloseButtonHint),
       OpenDialog1(libraryDialog(TFileDialogSetup::TMode::Open)),
       SaveDialog1(libraryDialog(TFileDialogSetup::TMode::Save)),
-      mDialogs(std::move(aDialogs)) {
+      mDialogs(std::move(aDialogs)),
+      mCodePage(codePageOfEnvironment()) {
   CreateControls();
   FormCreate();
 }
@@ -180,6 +190,9 @@ void TMainform::CreateControls() {
   LinkRowScrolling(lb_Cats, lb_NewCats);
   for (QListWidget* list : {lb_Cats, lb_NewCats}) {
     list->viewport()->installEventFilter(this);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this,
+            [this, list](const QPoint& aAt) { ShowListMenu(list, aAt); });
     // Whatever scrolls the rows away from under the editor commits it.
     for (QScrollBar* bar : {list->verticalScrollBar(), list->horizontalScrollBar()})
       connect(bar, &QScrollBar::valueChanged, this, [this] { EditExit(OpenEditor()); });
@@ -212,6 +225,7 @@ void TMainform::CreateControls() {
 
 void TMainform::FormCreate() {
   mEngine = std::make_unique<TVectorEngine>();
+  mEngine->SetCodePage(mCodePage);
   VectorEngine = mEngine.get();
 }
 
@@ -267,6 +281,7 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   if (mSaving || !mEngine) return;
   const QString file = QFile::decodeName(aFile);
   auto engine = std::make_unique<TVectorEngine>();
+  engine->SetCodePage(mCodePage);
   const TLoadResult result = engine->LoadLibraryFromFile(aFile.toStdString());
   const std::optional<QString> warning = LoadWarningText(result, file);
   // What was not read as a library replaces nothing: the library loaded and
@@ -287,10 +302,7 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   mLoaded = result;
   mLibraryName = name;
   mLibraryFile = QFileInfo(file).absoluteFilePath();
-  FillLists();
-  mSavedRows = rowTexts(lb_NewCats);
-  mUndo->clear();
-  UpdateEditState();
+  ShowLibrary();
   if (warning) mDialogs->Warning(this, caption(), *warning);
 }
 
@@ -324,6 +336,14 @@ void TMainform::UpdateEditState() {
     rowFont.setBold(differs);
     item->setFont(rowFont);
     changed += differs ? 1 : 0;
+  }
+  const std::vector<TRowStorage> notes = RowStorageNotes();
+  const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+  for (int row = 0; row < static_cast<int>(notes.size()); ++row) {
+    QListWidgetItem* item = lb_NewCats->item(row);
+    const QString& note = notes[static_cast<std::size_t>(row)].Note;
+    item->setIcon(note.isEmpty() ? QIcon() : warning);
+    item->setToolTip(note);
   }
   setWindowModified(UnsavedRowCount() > 0);
   if (mLibraryName.isEmpty()) return;
@@ -396,6 +416,10 @@ bool TMainform::SaveLibrary() {
       return false;
     }
   }
+  if (const std::vector<TRowStorage> notes = RowStorageNotes();
+      std::any_of(notes.begin(), notes.end(), [](const TRowStorage& n) { return !n.AsTyped; }) &&
+      !mDialogs->SaveAnyway(this, caption(), AlteredSaveQuestion(rowTexts(lb_NewCats), notes)))
+    return false;
   // Items a damaged read left out and bytes after the last item are not
   // written; they go only when asked.
   if (const std::optional<QString> question = LossySaveQuestion(mLoaded);
@@ -429,6 +453,45 @@ bool TMainform::SaveTo(const QString& aFile) {
   mUndo->setClean();
   UpdateEditState();
   return true;
+}
+
+std::vector<TRowStorage> TMainform::RowStorageNotes() const {
+  if (!mEngine) return {};
+  return ::RowStorageNotes(rowTexts(lb_Cats), rowTexts(lb_NewCats),
+                           mEngine->StoredCategories(CategoryMap()), mCodePage);
+}
+
+void TMainform::ChooseCodePage(TCodePage aPage) {
+  if (mSaving || !mEngine || aPage == mCodePage) return;
+  if (QLineEdit* editor = OpenEditor()) EditExit(editor);
+  const QString title = QString::fromStdString(codePageTitle(aPage));
+  const bool leave = MayLeaveEdits(QStringLiteral("reading the library again as %1").arg(title));
+  if (mCloseRequested) {
+    mCloseRequested = false;
+    close();
+  }
+  if (!leave || !mEngine) return;
+  mCodePage = aPage;
+  if (mLibraryName.isEmpty()) {
+    mEngine->SetCodePage(aPage);
+    return;
+  }
+  mLoaded = mEngine->RereadInCodePage(aPage);
+  ShowLibrary();
+}
+
+void TMainform::ShowLibrary() {
+  FillLists();
+  mSavedRows = rowTexts(lb_NewCats);
+  mUndo->clear();
+  UpdateEditState();
+}
+
+void TMainform::ShowListMenu(QListWidget* aList, const QPoint& aAt) {
+  if (mSaving) return;
+  QMenu* menu = CreateListMenu(this, mCodePage, [this](TCodePage aPage) { ChooseCodePage(aPage); });
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(aList->viewport()->mapToGlobal(aAt));
 }
 
 void TMainform::SelectRowInBoth(int aRow) {
@@ -465,6 +528,7 @@ void TMainform::lb_NewCatsDblClick() {
   // The box asks for the row's height plus 4, but like a platform edit it
   // takes the height its font needs, so it covers part of the next row.
   editor->setGeometry(EditorPlace(row, QFontMetrics(editorFont).height() + kEditorBorderHeight));
+  AttachStorageGauge(editor, mCodePage);
   editor->installEventFilter(this);
   editor->show();
   editor->raise();

@@ -8,6 +8,7 @@
 
 #include "Dialogs.h"
 #include "LoaderSaver.h"
+#include "StorageMessages.h"
 
 class QLabel;
 class QMouseEvent;
@@ -56,6 +57,18 @@ class TMainform final : public QWidget {
   /// loaded or last saved.
   int UnsavedRowCount() const;
 
+  /// The code page the library's texts are read and written in; at start
+  /// the one of the user's locale.
+  TCodePage CodePage() const { return mCodePage; }
+
+  /// Reads the names and categories of the library loaded again in aPage,
+  /// which the next load and the saves then use; unsaved edits are asked
+  /// about first. With no library loaded it only sets the code page.
+  void ChooseCodePage(TCodePage aPage);
+  /// For each row of the new-category list, what its text will be stored as
+  /// where that is not simply what the row shows.
+  std::vector<TRowStorage> RowStorageNotes() const;
+
   /// The editor that is open and not yet committed, if any.
   QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
 
@@ -95,6 +108,8 @@ class TMainform final : public QWidget {
 
   void CreateControls();
   void FillLists();
+  /// Shows the engine's library as loaded: both lists, no edits, no history.
+  void ShowLibrary();
   /// Runs Save Library; true when the library was written.
   bool SaveLibrary();
   bool SaveTo(const QString& aFile);
@@ -106,6 +121,7 @@ class TMainform final : public QWidget {
   void UpdateEditState();
   void SelectRowInBoth(int aRow);
   void ReleaseEditor(QLineEdit* aEditor);
+  void ShowListMenu(QListWidget* aList, const QPoint& aAt);
 
   std::unique_ptr<TDialogs> mDialogs;
   std::unique_ptr<TVectorEngine> mEngine;
@@ -118,6 +134,7 @@ class TMainform final : public QWidget {
   QString mLibraryName;
   /// The path of the library shown, where the file dialogs start.
   QString mLibraryFile;
+  TCodePage mCodePage;
   bool mSaving = false;
   bool mCloseRequested = false;
 };

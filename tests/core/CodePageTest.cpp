@@ -74,6 +74,7 @@ struct TEncodeCase {
   std::string Bytes;
   std::vector<std::size_t> Lost;
   bool Cut;
+  std::vector<std::u16string_view> LostCharacters = {};
 };
 
 class EncodeTest : public testing::TestWithParam<TEncodeCase> {};
@@ -84,15 +85,16 @@ TEST_P(EncodeTest, SaysWhatIsStoredAndWhatIsLost) {
   EXPECT_EQ(stored.Bytes, c.Bytes);
   EXPECT_EQ(stored.Lost, c.Lost);
   EXPECT_EQ(stored.Cut, c.Cut);
+  EXPECT_EQ(lostCharacters(c.Text, stored), c.LostCharacters);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, EncodeTest,
     testing::Values(
         TEncodeCase{"Polish", 1250, u"Gda\u0144sk", "Gda\xF1sk", {}, false},
-        TEncodeCase{"PolishInWestern", 1252, u"Gda\u0144sk", "Gda?sk", {3}, false},
-        TEncodeCase{"GreekInCyrillic", 1251, u"\u0394\u0436", "?\xE6", {0}, false},
-        TEncodeCase{"SurrogatePair", 1252, u"a\U0001F333b", "a?b", {1}, false},
+        TEncodeCase{"PolishInWestern", 1252, u"Gda\u0144sk", "Gda?sk", {3}, false, {u"\u0144"}},
+        TEncodeCase{"GreekInCyrillic", 1251, u"\u0394\u0436", "?\xE6", {0}, false, {u"\u0394"}},
+        TEncodeCase{"SurrogatePair", 1252, u"a\U0001F333b", "a?b", {1}, false, {u"\U0001F333"}},
         TEncodeCase{
             "Exactly100", 1252, std::u16string(100, u'x'), std::string(100, 'x'), {}, false},
         TEncodeCase{"Bytes101", 1252, std::u16string(101, u'x'), std::string(100, 'x'), {}, true}),

@@ -62,10 +62,12 @@ class CategoryTooltipTest : public QObject {
     QListWidget* list = fixture.Form->lb_NewCats;
     // Markup in a text shows as typed.
     list->item(1)->setText(QStringLiteral("<b>Roads</b>"));
+    // The row's own note on how it is stored follows.
+    list->item(1)->setToolTip(QStringLiteral("Stored as \"?\""));
     QVERIFY(Hover(list, RowCentre(list, 1)));
     QCOMPARE(QToolTip::text(),
-             Qt::convertFromPlainText(CategoryTooltip(list->item(1)->text(), *VectorEngine, 1),
-                                      Qt::WhiteSpacePre));
+             TooltipMarkup(CategoryTooltip(list->item(1)->text(), *VectorEngine, 1) +
+                           QStringLiteral("\nStored as \"?\"")));
     // The blank below the rows has none.
     QVERIFY(!Hover(list, QPoint(4, list->viewport()->height() - 4)));
   }

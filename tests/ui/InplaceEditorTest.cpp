@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -385,6 +386,32 @@ class InplaceEditorTest : public QObject {
     QTest::keySequence(&Form(), QKeySequence::Redo);
     QCOMPARE(Form().lb_NewCats->item(1)->text(), QStringLiteral("Autos"));
     QCOMPARE(Form().lb_Cats->currentRow(), 1);
+  }
+
+  void EditorCountsTheBytesLeft_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("short") << "Autos" << "95" << "";
+    QTest::newRow("100 bytes") << QString(100, 'x') << "0" << "";
+    QTest::newRow("101 bytes") << QString(101, 'x') << "-1" << "cut to 100";
+    QTest::newRow("character lost") << QStringLiteral("\u0141\u00f3d\u017a") << "96"
+                                    << QStringLiteral("Stored as \"?\u00f3d?\"");
+  }
+  void EditorCountsTheBytesLeft() {
+    QFETCH(QString, text);
+    QFETCH(QString, left);
+    QFETCH(QString, note);
+    QLineEdit* editor = OpenEditorOn(1);
+    QVERIFY(editor != nullptr);
+    editor->selectAll();
+    editor->insert(text);
+    const auto* gauge = editor->findChild<QLabel*>(QStringLiteral("BytesLeft"));
+    QVERIFY(gauge != nullptr);
+    QCOMPARE(gauge->text(), left);
+    QCOMPARE(editor->toolTip().isEmpty(), note.isEmpty());
+    QVERIFY2(editor->toolTip().contains(note), qPrintable(editor->toolTip()));
+    QCOMPARE(gauge->palette().color(gauge->foregroundRole()) == Qt::red, !note.isEmpty());
   }
 
  private:

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QUndoStack>
+
+#include "ListMenu.h"
+#include "RowEditCommand.h"
+#include "TestLibraries.h"
+
+Q_DECLARE_METATYPE(TCodePage)
+
+namespace {
+
+// Łódź as Windows-1250 writes it.
+const QByteArray kLodz1250("\xA3\xF3" "d\x9F");
+const QString kLodz = QStringLiteral("\u0141\u00f3d\u017a");
+const QString kGdansk = QStringLiteral("Gda\u0144sk");
+
+}  // namespace
+
+class TextEncodingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    mFixture = std::make_unique<TMainformFixture>();
+    QVERIFY(mFixture->Dir.isValid());
+  }
+  void cleanup() { mFixture.reset(); }
+
+  void WindowTakesTheLocalesCodePage_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<TCodePage>("page");
+    QTest::newRow("Polish") << QByteArray("pl_PL.UTF-8") << TCodePage::CentralEuropean;
+    QTest::newRow("C") << QByteArray("C.UTF-8") << TCodePage::Western;
+  }
+  void WindowTakesTheLocalesCodePage() {
+    QFETCH(QByteArray, locale);
+    QFETCH(TCodePage, page);
+    const QByteArray saved = qgetenv("LC_ALL");
+    qputenv("LC_ALL", locale);
+    TMainformFixture fixture;
+    qputenv("LC_ALL", saved);
+    QCOMPARE(fixture.Form->CodePage(), page);
+    fixture.Load(WriteLibrary(fixture.Dir.path(), "a.zbl", LibraryWithCategories({kLodz1250})));
+    QCOMPARE(fixture.Form->lb_Cats->item(0)->text(),
+             page == TCodePage::Western ? QStringLiteral("\u00a3\u00f3d\u0178") : kLodz);
+  }
+
+  void MenuOffersEveryCodePage() {
+    std::optional<TCodePage> chosen;
+    QMenu* menu = CreateListMenu(mFixture->Form.get(), TCodePage::Greek,
+                                 [&chosen](TCodePage aPage) { chosen = aPage; });
+    QCOMPARE(menu->actions().size(), 1);
+    QMenu* encodings = menu->actions().front()->menu();
+    QCOMPARE(encodings->title(), QStringLiteral("Text encoding"));
+    QCOMPARE(encodings->actions().size(), static_cast<qsizetype>(supportedCodePages().size()));
+    QStringList checked;
+    for (QAction* entry : encodings->actions())
+      if (entry->isChecked()) checked << entry->text();
+    QCOMPARE(checked, QStringList{"Greek (Windows-1253)"});
+    encodings->actions()[2]->trigger();
+    QCOMPARE(chosen, std::optional<TCodePage>(TCodePage::Cyrillic));
+  }
+
+  void CodePageChangeReadsTheLibraryAgain_data() {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<TUnsavedAnswer>("answer");
+    QTest::addColumn<bool>("changes");
+    QTest::newRow("no edits") << false << TUnsavedAnswer::Cancel << true;
+    QTest::newRow("edits, Discard") << true << TUnsavedAnswer::Discard << true;
+    QTest::newRow("edits, Cancel changes nothing") << true << TUnsavedAnswer::Cancel << false;
+  }
+  void CodePageChangeReadsTheLibraryAgain() {
+    QFETCH(bool, edited);
+    QFETCH(TUnsavedAnswer, answer);
+    QFETCH(bool, changes);
+    TMainform& form = *mFixture->Form;
+    form.ChooseCodePage(TCodePage::Western);
+    mFixture->Load(
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({kLodz1250, "Cars"})));
+    if (edited) Edit(1, QStringLiteral("Autos"));
+    const QStringList before = RowTexts(form.lb_NewCats);
+    mFixture->Dialogs->UnsavedAnswers.push_back(answer);
+    form.ChooseCodePage(TCodePage::CentralEuropean);
+
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{edited ? 1U : 0U});
+    QCOMPARE(form.CodePage(), changes ? TCodePage::CentralEuropean : TCodePage::Western);
+    QCOMPARE(RowTexts(form.lb_NewCats), (changes ? QStringList{kLodz, "Cars"} : before));
+    QCOMPARE(form.isWindowModified(), !changes);
+  }
+
+  void RowsNotStoredAsTypedAreMarked_data() {
+    QTest::addColumn<TCodePage>("page");
+    QTest::addColumn<QStringList>("newTexts");
+    QTest::addColumn<QStringList>("notes");
+    const TCodePage western = TCodePage::Western;
+    const QString x100(100, 'x');
+    QTest::newRow("100 bytes") << western << QStringList{x100, "B"} << QStringList{"", ""};
+    QTest::newRow("101 bytes") << western << QStringList{x100 + "x", "B"}
+                               << QStringList{"Stored as \"" + x100 + "\": longer than 100 bytes, cut to 100", ""};
+    QTest::newRow("character the code page lacks")
+        << western << QStringList{kGdansk, "B"}
+        << QStringList{"Stored as \"Gda?sk\": Western European (Windows-1252) has no \u0144", ""};
+    QTest::newRow("character the code page has")
+        << TCodePage::CentralEuropean << QStringList{kGdansk, "B"} << QStringList{"", ""};
+    QTest::newRow("two texts meet")
+        << western << QStringList{"\u0394\u03ad\u03bd", "\u041c\u0430\u0448"}
+        << QStringList{"Stored as \"???\": Western European (Windows-1252) has no \u0394, \u03ad, "
+                       "\u03bd\nStored as \"???\", as \"B\" is: the two become one category",
+                       "Stored as \"???\": Western European (Windows-1252) has no \u041c, \u0430, "
+                       "\u0448\nStored as \"???\", as \"A\" is: the two become one category"};
+    QTest::newRow("same text on purpose")
+        << western << QStringList{"C", "C"}
+        << QStringList{"Stored as \"C\", as \"B\" is: the two become one category",
+                       "Stored as \"C\", as \"A\" is: the two become one category"};
+  }
+  void RowsNotStoredAsTypedAreMarked() {
+    QFETCH(TCodePage, page);
+    QFETCH(QStringList, newTexts);
+    QFETCH(QStringList, notes);
+    TMainform& form = *mFixture->Form;
+    form.ChooseCodePage(page);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"})));
+    for (int row = 0; row < newTexts.size(); ++row) Edit(row, newTexts[row]);
+    for (int row = 0; row < notes.size(); ++row) {
+      QListWidgetItem* item = form.lb_NewCats->item(row);
+      QCOMPARE(item->toolTip(), notes[row]);
+      QCOMPARE(item->icon().isNull(), notes[row].isEmpty());
+      QCOMPARE(item->font().bold(), newTexts[row] != form.lb_Cats->item(row)->text());
+    }
+  }
+
+  void SaveAsksBeforeAlteringTexts_data() {
+    QTest::addColumn<TCodePage>("page");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QByteArray>("stored");
+    const TCodePage western = TCodePage::Western;
+    QTest::newRow("back writes nothing") << western << QByteArray("B") << false << "question"
+                                         << QByteArray();
+    QTest::newRow("Save anyway writes")
+        << western << QByteArray("B") << true << "question" << QByteArray("Gda?sk");
+    QTest::newRow("empty category comes first")
+        << western << QByteArray("") << true << "information" << QByteArray();
+    QTest::newRow("stored as typed, not asked") << TCodePage::CentralEuropean << QByteArray("B")
+                                                << false << "" << QByteArray("Gda\xF1sk");
+    QTest::newRow("one category on purpose, not asked")
+        << TCodePage::CentralEuropean << QByteArray("Gda\xF1sk") << false << ""
+        << QByteArray("Gda\xF1sk");
+  }
+  void SaveAsksBeforeAlteringTexts() {
+    QFETCH(TCodePage, page);
+    QFETCH(QByteArray, second);
+    QFETCH(bool, yes);
+    QFETCH(QString, asked);
+    QFETCH(QByteArray, stored);
+    TMainform& form = *mFixture->Form;
+    form.ChooseCodePage(page);
+    mFixture->Load(
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", second})));
+    Edit(0, kGdansk);
+    mFixture->Dialogs->QuestionAnswers.push_back(yes);
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    form.Button2->click();
+
+    QStringList kinds;
+    for (const TFakeDialogs::TMessage& message : mFixture->Dialogs->Messages) kinds << message.Kind;
+    QCOMPARE(kinds, asked.isEmpty() ? QStringList{} : QStringList{asked});
+    if (asked == "question")
+      QVERIFY2(mFixture->Dialogs->Messages.front().Text.contains(
+                   "\"" + kGdansk + "\" \u2014 Stored as \"Gda?sk\""),
+               qPrintable(mFixture->Dialogs->Messages.front().Text));
+    QCOMPARE(QFileInfo::exists(out), !stored.isEmpty());
+    if (!stored.isEmpty()) QVERIFY(ReadFile(out).contains(stored));
+  }
+
+ private:
+  void Edit(int aRow, const QString& aText) {
+    QListWidget* list = mFixture->Form->lb_NewCats;
+    mFixture->Form->UndoStack()->push(
+        new TRowEditCommand(list, aRow, list->item(aRow)->text(), aText));
+  }
+
+  std::unique_ptr<TMainformFixture> mFixture;
+};
+
+QTEST_MAIN(TextEncodingTest)
+#include "TextEncodingTest.moc"
