@@ -130,11 +130,16 @@ std::optional<TCodePage> codePageByName(std::string_view aName) {
 }
 
 std::u16string decodeAnsi(std::string_view aBytes, TCodePage aPage) {
-  const std::array<char16_t, 256>& table = tablesOf(aPage).Decode;
-  std::u16string out(aBytes.size(), u'\0');
-  for (std::size_t i = 0; i < aBytes.size(); ++i)
-    out[i] = table[static_cast<std::uint8_t>(aBytes[i])];
+  std::u16string out;
+  decodeAnsiTo(aBytes, aPage, out);
   return out;
+}
+
+void decodeAnsiTo(std::string_view aBytes, TCodePage aPage, std::u16string& aText) {
+  const std::array<char16_t, 256>& table = tablesOf(aPage).Decode;
+  aText.resize(aBytes.size());
+  for (std::size_t i = 0; i < aBytes.size(); ++i)
+    aText[i] = table[static_cast<std::uint8_t>(aBytes[i])];
 }
 
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "FileLayer.h"
+#include "NaturalKey.h"
 #include "SaveProgress.h"
 #include "TextCodec.h"
 #include "strnatcomp.h"
@@ -138,50 +139,67 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
   const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
   const std::size_t reserve = std::min(aDeclared, fitting);
   OLibrary.reserve(reserve);
-  Signs.reserve(reserve);
   mItemCategory.reserve(reserve);
 }
 
 std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
-  std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
+  // The code page maps bytes to code units one to one, so equal bytes are
+  // equal categories: the catalogue is found by the stored bytes, never
+  // decoding them. An open-addressed table of entry numbers (plus one, zero
+  // for a free slot) keeps the lookup to a few bytes per category, whose
+  // bytes stay in the loaded buffer.
+  std::vector<std::uint32_t> firstItemOf;
+  std::vector<std::uint32_t> slots(64);
+  const auto bytesOf = [this](std::uint32_t aItem) {
+    return ansiShortStringView(OLibrary[aItem].Data + kRemarksOffset, kRemarksCapacity);
+  };
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
     const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
     if (!item) break;
-    AddItem(*item, categoryOfBytes);
+    const auto index = static_cast<std::uint32_t>(OLibrary.size());
+    OLibrary.push_back(*item);
+    const std::string_view remarks = bytesOf(index);
+    std::size_t slot = std::hash<std::string_view>{}(remarks) & (slots.size() - 1);
+    while (slots[slot] != 0 && bytesOf(firstItemOf[slots[slot] - 1]) != remarks)
+      slot = (slot + 1) & (slots.size() - 1);
+    if (slots[slot] == 0) {
+      firstItemOf.push_back(index);
+      slots[slot] = static_cast<std::uint32_t>(firstItemOf.size());
+      if (firstItemOf.size() * 2 > slots.size()) {
+        std::vector<std::uint32_t> grown(slots.size() * 2);
+        for (const std::uint32_t entry : slots) {
+          if (entry == 0) continue;
+          std::size_t at =
+              std::hash<std::string_view>{}(bytesOf(firstItemOf[entry - 1])) & (grown.size() - 1);
+          while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
+          grown[at] = entry;
+        }
+        slots = std::move(grown);
+      }
+      mItemCategory.push_back(static_cast<std::uint32_t>(firstItemOf.size() - 1));
+    } else {
+      mItemCategory.push_back(slots[slot] - 1);
+    }
   }
+  BuildCatalog(firstItemOf.size());
   return position;
 }
 
-void TVectorEngine::AddItem(const TItemStream& aItem,
-                            std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes) {
-  // Whatever may throw (decoding, the catalogue) comes first; the appends
-  // below fit in what was reserved, so the lists never get out of step.
-  const auto index = static_cast<std::uint32_t>(OLibrary.size());
-  std::u16string name = GetLibraryItemAuthor(aItem, mCodePage);
-  // The code page maps bytes to code units one to one, so equal bytes are
-  // equal categories: most items find theirs without decoding it.
-  const std::string_view remarks =
-      ansiShortStringView(aItem.Data + kRemarksOffset, kRemarksCapacity);
-  std::size_t entry = 0;
-  if (const auto known = aCategoryOfBytes.find(remarks); known != aCategoryOfBytes.end()) {
-    entry = known->second;
-    LibraryIndex.Contents[entry].Identifiers.push_back(index);
-  } else {
-    entry = AddLibraryIndexItem(decodeAnsi(remarks, mCodePage), index);
-    aCategoryOfBytes.emplace(remarks, entry);
-  }
-  OLibrary.push_back(aItem);
-  Signs.push_back(std::move(name));
-  mItemCategory.push_back(static_cast<std::uint32_t>(entry));
+void TVectorEngine::BuildCatalog(std::size_t aEntries) {
+  LibraryIndex.Starts.assign(aEntries + 1, 0);
+  for (const std::uint32_t entry : mItemCategory) ++LibraryIndex.Starts[entry + 1];
+  for (std::size_t c = 0; c < aEntries; ++c) LibraryIndex.Starts[c + 1] += LibraryIndex.Starts[c];
+  LibraryIndex.Items.resize(mItemCategory.size());
+  std::vector<std::uint32_t> next(LibraryIndex.Starts.begin(), LibraryIndex.Starts.end() - 1);
+  for (std::size_t i = 0; i < mItemCategory.size(); ++i)
+    LibraryIndex.Items[next[mItemCategory[i]]++] = static_cast<std::uint32_t>(i);
 }
 
 void TVectorEngine::ClearLibrary() {
   OLibrary.clear();
   OLibrary.shrink_to_fit();
   ClearLibraryIndex();
-  Signs.clear();
-  Signs.shrink_to_fit();
   mItemCategory.clear();
   mItemCategory.shrink_to_fit();
   mBuffer.clear();
@@ -189,42 +207,40 @@ void TVectorEngine::ClearLibrary() {
   mTrailingBytes = 0;
 }
 
-void TVectorEngine::ClearLibraryIndex() {
-  LibraryIndex.Contents.clear();
-  LibraryIndex.Contents.shrink_to_fit();
-  mCatalogLookup.clear();
+void TVectorEngine::ClearLibraryIndex() { LibraryIndex = TLibraryCatalog(); }
+
+int TVectorEngine::GetLibraryIndexCount() const { return static_cast<int>(LibraryIndex.Count()); }
+
+std::string_view TVectorEngine::CategoryBytes(std::size_t aEntry) const {
+  const TItemStream& first = OLibrary[LibraryIndex.Items[LibraryIndex.Starts[aEntry]]];
+  return ansiShortStringView(first.Data + kRemarksOffset, kRemarksCapacity);
 }
 
-std::size_t TVectorEngine::AddLibraryIndexItem(std::u16string_view ValueCat,
-                                               std::uint32_t ValueName) {
-  // Equal texts are one category: an exact, case-sensitive comparison of code
-  // units, found through a hash table instead of a walk over every entry.
-  const auto [it, added] =
-      mCatalogLookup.try_emplace(std::u16string(ValueCat), LibraryIndex.Contents.size());
-  if (added) LibraryIndex.Contents.push_back(TLibraryIndex{std::u16string(ValueCat), {}});
-  LibraryIndex.Contents[it->second].Identifiers.push_back(ValueName);
-  return it->second;
-}
-
-int TVectorEngine::GetLibraryIndexCount() const {
-  return static_cast<int>(LibraryIndex.Contents.size());
-}
-
-const std::u16string& TVectorEngine::GetLibraryIndexItem(int ID) const {
-  return LibraryIndex.Contents[static_cast<std::size_t>(ID)].Cat;
+std::u16string TVectorEngine::GetLibraryIndexItem(int ID) const {
+  return decodeAnsi(CategoryBytes(static_cast<std::size_t>(ID)), mCodePage);
 }
 
 TItemStream TVectorEngine::GetLibraryItembyID(int ID) const {
   return OLibrary[static_cast<std::size_t>(ID)];
 }
 
-const std::u16string& TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
-  const TLibraryIndex& entry = LibraryIndex.Contents[static_cast<std::size_t>(Cat)];
-  return Signs[entry.Identifiers[static_cast<std::size_t>(ID - 1)]];
+std::u16string TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
+  return Name(LibraryIndex.Identifiers(static_cast<std::size_t>(Cat))[static_cast<std::size_t>(ID - 1)]);
 }
 
 int TVectorEngine::GetLibraryIndexItemCount(int Cat) const {
-  return static_cast<int>(LibraryIndex.Contents[static_cast<std::size_t>(Cat)].Identifiers.size());
+  return static_cast<int>(LibraryIndex.Identifiers(static_cast<std::size_t>(Cat)).size());
+}
+
+std::u16string TVectorEngine::Name(std::size_t aItem) const {
+  return readItemAuthor(OLibrary[aItem].Data, mCodePage);
+}
+
+std::vector<std::u16string> TVectorEngine::Names() const {
+  std::vector<std::u16string> names;
+  names.reserve(OLibrary.size());
+  for (std::size_t i = 0; i < OLibrary.size(); ++i) names.push_back(Name(i));
+  return names;
 }
 
 std::u16string TVectorEngine::GetLibraryItemAuthor(const TItemStream& aStream, TCodePage aPage) {
@@ -247,13 +263,19 @@ TLoadResult TVectorEngine::RereadInCodePage(TCodePage aPage) {
 }
 
 std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
-  std::vector<std::uint32_t> order(Signs.size());
-  std::iota(order.begin(), order.end(), 0U);
-  // Stable, so items whose names compare equal keep their file order.
-  std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-    return CompareLibraryNames(Signs, a, b) < 0;
-  });
-  return order;
+  // Each name becomes a key once, straight from its bytes; sorting the keys
+  // then never decodes or compares names.
+  TNaturalKeys keys;
+  keys.Ends.reserve(OLibrary.size());
+  std::u16string name;
+  for (std::size_t i = 0; i < OLibrary.size(); ++i) {
+    if (i + kPrefetchDistance < OLibrary.size()) prefetchHeader(OLibrary[i + kPrefetchDistance].Data);
+    decodeAnsiTo(ansiShortStringView(OLibrary[i].Data + kAuthorOffset, kAuthorCapacity), mCodePage,
+                 name);
+    appendNaturalKey(name, keys.Bytes);
+    keys.Close();
+  }
+  return sortedByKey(keys);
 }
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
@@ -266,7 +288,7 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TSaveProgress* aProgress) {
   const std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
-  const auto count = static_cast<int>(Signs.size());
+  const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
 
@@ -291,9 +313,11 @@ std::vector<std::optional<TAnsiText>> TVectorEngine::TranslationTable(
   std::unordered_map<std::u16string_view, std::size_t> firstRow;
   const std::size_t rows = std::min(aMap.OldCats.size(), aMap.NewCats.size());
   for (std::size_t row = 0; row < rows; ++row) firstRow.try_emplace(aMap.OldCats[row], row);
-  std::vector<std::optional<TAnsiText>> translation(LibraryIndex.Contents.size());
+  std::vector<std::optional<TAnsiText>> translation(LibraryIndex.Count());
+  std::u16string category;
   for (std::size_t c = 0; c < translation.size(); ++c) {
-    if (const auto it = firstRow.find(LibraryIndex.Contents[c].Cat); it != firstRow.end())
+    decodeAnsiTo(CategoryBytes(c), mCodePage, category);
+    if (const auto it = firstRow.find(category); it != firstRow.end())
       translation[c] = encodeAnsi(aMap.NewCats[it->second], mCodePage, kRemarksCapacity);
   }
   return translation;
@@ -306,7 +330,7 @@ std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap)
     stored[c] =
         translation[c]
             ? std::move(*translation[c])
-            : TAnsiText{encodeAnsi(LibraryIndex.Contents[c].Cat, mCodePage).Bytes, {}, false};
+            : TAnsiText{std::string(CategoryBytes(c)), {}, false};
   return stored;
 }
 
