@@ -54,19 +54,10 @@ std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std:
   return found;
 }
 
-// Writes one item with its size field; a category that no map row names
-// (aNewRemarks empty) stays exactly as it was.
-void writeItem(TByteSink& aStream, const TItemStream& aItem,
-               const std::optional<TAnsiText>& aNewRemarks) {
-  TFileHeader header;
-  std::memcpy(header.Bytes.data(), aItem.Data, kItemHeaderSize);
-  if (aNewRemarks) storeItemRemarksBytes(header.Bytes.data(), aNewRemarks->Bytes);
-  std::uint8_t sizeField[kItemSizeFieldSize];
-  writeInt64LE(sizeField, static_cast<std::int64_t>(aItem.Size));
-  aStream.Write(sizeField, sizeof sizeField);
-  aStream.Write(header.Bytes.data(), header.Bytes.size());
-  aStream.Write(aItem.Data + kItemHeaderSize, aItem.Size - kItemHeaderSize);
-}
+// Items are written this many at a time, each as its size field and new
+// header (copied, then translated) and its body (where it was loaded).
+constexpr std::size_t kItemsPerWrite = 256;
+constexpr std::size_t kItemLead = kItemSizeFieldSize + kItemHeaderSize;
 
 }  // namespace
 
@@ -339,11 +330,28 @@ void TVectorEngine::WriteItems(TByteSink& aStream,
                                TSaveProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();
-  for (std::size_t k = 0; k < count; ++k) {
-    const std::uint32_t id = order[k];
-    // Sorted order jumps across the buffer; ask for a later header early.
-    if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
-    writeItem(aStream, OLibrary[id], aTranslation[mItemCategory[id]]);
-    if (aProgress) aProgress->Advance(static_cast<int>(k));
+  std::vector<std::uint8_t> leads(kItemsPerWrite * kItemLead);
+  std::vector<TByteSpan> spans;
+  spans.reserve(2 * kItemsPerWrite);
+  for (std::size_t first = 0; first < count; first += kItemsPerWrite) {
+    const std::size_t last = std::min(count, first + kItemsPerWrite);
+    spans.clear();
+    for (std::size_t k = first; k < last; ++k) {
+      // Sorted order jumps across the buffer; ask for a later header early.
+      if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
+      const std::uint32_t id = order[k];
+      const TItemStream& item = OLibrary[id];
+      std::uint8_t* lead = leads.data() + (k - first) * kItemLead;
+      writeInt64LE(lead, static_cast<std::int64_t>(item.Size));
+      std::memcpy(lead + kItemSizeFieldSize, item.Data, kItemHeaderSize);
+      // A category that no map row names stays exactly as it was.
+      if (const auto& remarks = aTranslation[mItemCategory[id]])
+        storeItemRemarksBytes(lead + kItemSizeFieldSize, remarks->Bytes);
+      spans.push_back({lead, kItemLead});
+      spans.push_back({item.Data + kItemHeaderSize, item.Size - kItemHeaderSize});
+    }
+    aStream.WriteGathered(spans);
+    if (aProgress)
+      for (std::size_t k = first; k < last; ++k) aProgress->Advance(static_cast<int>(k));
   }
 }
