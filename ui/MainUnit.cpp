@@ -25,6 +25,7 @@
 #include <optional>
 
 #include "Artwork.h"
+#include "BusyCursor.h"
 #include "CategoryListDelegate.h"
 #include "EditMessages.h"
 #include "ForwardPress.h"
@@ -256,7 +257,10 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   if (mSaving || !mEngine) return;
   const QString file = QFile::decodeName(aFile);
   auto engine = std::make_unique<TVectorEngine>();
-  const TLoadResult result = engine->LoadLibraryFromFile(aFile.toStdString());
+  const TLoadResult result = [&] {
+    const TBusyCursor busy;
+    return engine->LoadLibraryFromFile(aFile.toStdString());
+  }();
   const std::optional<QString> warning = LoadWarningText(result, file);
   // What was not read as a library replaces nothing: the library loaded and
   // its edits stay.
@@ -275,10 +279,13 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   VectorEngine = mEngine.get();
   mLoaded = result;
   mLibraryName = name;
-  FillLists();
-  mSavedRows = rowTexts(lb_NewCats);
-  mUndo->clear();
-  UpdateEditState();
+  {
+    const TBusyCursor busy;
+    FillLists();
+    mSavedRows = rowTexts(lb_NewCats);
+    mUndo->clear();
+    UpdateEditState();
+  }
   if (warning) mDialogs->Warning(this, caption(), *warning);
 }
 
@@ -308,9 +315,12 @@ void TMainform::UpdateEditState() {
   for (int row = 0; row < lb_NewCats->count() && row < lb_Cats->count(); ++row) {
     QListWidgetItem* item = lb_NewCats->item(row);
     const bool differs = item->text() != lb_Cats->item(row)->text();
-    QFont rowFont = lb_NewCats->font();
-    rowFont.setBold(differs);
-    item->setFont(rowFont);
+    // Only a row whose mark changes is touched: each change redraws.
+    if (item->font().bold() != differs) {
+      QFont rowFont = lb_NewCats->font();
+      rowFont.setBold(differs);
+      item->setFont(rowFont);
+    }
     changed += differs ? 1 : 0;
   }
   setWindowModified(UnsavedRowCount() > 0);
@@ -352,11 +362,15 @@ void TMainform::dropEvent(QDropEvent* aEvent) {
 void TMainform::FillLists() {
   const QSignalBlocker blockCats(lb_Cats);
   const QSignalBlocker blockNewCats(lb_NewCats);
-  lb_Cats->clear();
+  // Each list takes all its rows in one insertion, not one layout per row.
+  QStringList categories;
+  categories.reserve(mEngine->GetLibraryIndexCount());
   for (int i = 0; i < mEngine->GetLibraryIndexCount(); ++i)
-    lb_Cats->addItem(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+    categories.push_back(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+  lb_Cats->clear();
+  lb_Cats->addItems(categories);
   lb_NewCats->clear();
-  for (int row = 0; row < lb_Cats->count(); ++row) lb_NewCats->addItem(lb_Cats->item(row)->text());
+  lb_NewCats->addItems(categories);
   for (QListWidget* list : {lb_Cats, lb_NewCats}) {
     list->scrollToTop();
     list->horizontalScrollBar()->setValue(0);

@@ -16,6 +16,17 @@ void TProgressReporter::Begin(int aTotal) {
   mPaintedPixels = -1;
   mForm.show();
   mSinceEvents.start();
+  // A save of no items has nothing to show. Otherwise the window is painted
+  // as it stands at the first item before the save sorts anything, and the
+  // windows under the closed file dialog are painted again; the first item
+  // then changes nothing it shows.
+  if (aTotal <= 0) return;
+  mPercent.MoveTo(0);
+  SetPercentText();
+  mForm.repaint();
+  QCoreApplication::processEvents();
+  mPaintedPixels = FilledPixels();
+  mSinceEvents.restart();
 }
 
 int TProgressReporter::FilledPixels() const {
@@ -23,6 +34,10 @@ int TProgressReporter::FilledPixels() const {
   const qint64 span = qint64(bar.maximum()) - bar.minimum();
   if (span <= 0) return 0;
   return static_cast<int>((qint64(bar.value()) - bar.minimum()) * bar.width() / span);
+}
+
+void TProgressReporter::SetPercentText() {
+  mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
 }
 
 void TProgressReporter::Advance(int aPosition) {
@@ -34,7 +49,7 @@ void TProgressReporter::Advance(int aPosition) {
     painted = true;
   }
   if (mPercent.MoveTo(aPosition)) {
-    mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
+    SetPercentText();
     mForm.Label1->repaint();
     painted = true;
   }

@@ -29,6 +29,7 @@ class TProgressReporter final : public TSaveProgress {
 
  private:
   int FilledPixels() const;
+  void SetPercentText();
 
   TProgressform& mForm;
   TPercentCursor mPercent;
