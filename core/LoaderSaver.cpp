@@ -133,17 +133,22 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
   mItemCategory.reserve(reserve);
 }
 
+namespace {
+
+std::size_t hashBytes(std::string_view aBytes) { return std::hash<std::string_view>{}(aBytes); }
+
+}  // namespace
+
 std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
   // The code page maps bytes to code units one to one, so equal bytes are
   // equal categories: the catalogue is found by the stored bytes, never
-  // decoding them. An open-addressed table of entry numbers (plus one, zero
-  // for a free slot) keeps the lookup to a few bytes per category, whose
-  // bytes stay in the loaded buffer.
+  // decoding them, through a table of a few bytes per category.
   std::vector<std::uint32_t> firstItemOf;
-  std::vector<std::uint32_t> slots(64);
+  mCategorySlots.assign(64, 0);
   const auto bytesOf = [this](std::uint32_t aItem) {
     return ansiShortStringView(OLibrary[aItem].Data + kRemarksOffset, kRemarksCapacity);
   };
+  const auto entryBytes = [&](std::uint32_t aSlot) { return bytesOf(firstItemOf[aSlot - 1]); };
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
     const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
@@ -151,30 +156,47 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
     const auto index = static_cast<std::uint32_t>(OLibrary.size());
     OLibrary.push_back(*item);
     const std::string_view remarks = bytesOf(index);
-    std::size_t slot = std::hash<std::string_view>{}(remarks) & (slots.size() - 1);
-    while (slots[slot] != 0 && bytesOf(firstItemOf[slots[slot] - 1]) != remarks)
-      slot = (slot + 1) & (slots.size() - 1);
-    if (slots[slot] == 0) {
-      firstItemOf.push_back(index);
-      slots[slot] = static_cast<std::uint32_t>(firstItemOf.size());
-      if (firstItemOf.size() * 2 > slots.size()) {
-        std::vector<std::uint32_t> grown(slots.size() * 2);
-        for (const std::uint32_t entry : slots) {
-          if (entry == 0) continue;
-          std::size_t at =
-              std::hash<std::string_view>{}(bytesOf(firstItemOf[entry - 1])) & (grown.size() - 1);
-          while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
-          grown[at] = entry;
-        }
-        slots = std::move(grown);
-      }
-      mItemCategory.push_back(static_cast<std::uint32_t>(firstItemOf.size() - 1));
-    } else {
-      mItemCategory.push_back(slots[slot] - 1);
+    const std::size_t mask = mCategorySlots.size() - 1;
+    std::size_t slot = hashBytes(remarks) & mask;
+    while (mCategorySlots[slot] != 0 && entryBytes(mCategorySlots[slot]) != remarks)
+      slot = (slot + 1) & mask;
+    if (mCategorySlots[slot] != 0) {
+      mItemCategory.push_back(mCategorySlots[slot] - 1);
+      continue;
     }
+    firstItemOf.push_back(index);
+    mCategorySlots[slot] = static_cast<std::uint32_t>(firstItemOf.size());
+    mItemCategory.push_back(static_cast<std::uint32_t>(firstItemOf.size() - 1));
+    if (firstItemOf.size() * 2 <= mCategorySlots.size()) continue;
+    std::vector<std::uint32_t> grown(mCategorySlots.size() * 2);
+    for (const std::uint32_t entry : mCategorySlots) {
+      if (entry == 0) continue;
+      std::size_t at = hashBytes(entryBytes(entry)) & (grown.size() - 1);
+      while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
+      grown[at] = entry;
+    }
+    mCategorySlots = std::move(grown);
   }
   BuildCatalog(firstItemOf.size());
   return position;
+}
+
+std::optional<std::size_t> TVectorEngine::FindCategoryBytes(std::string_view aBytes) const {
+  if (mCategorySlots.empty()) return std::nullopt;
+  aBytes = aBytes.substr(0, kRemarksCapacity);
+  const std::size_t mask = mCategorySlots.size() - 1;
+  for (std::size_t slot = hashBytes(aBytes) & mask; mCategorySlots[slot] != 0;
+       slot = (slot + 1) & mask)
+    if (CategoryBytes(mCategorySlots[slot] - 1) == aBytes) return mCategorySlots[slot] - 1;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> TVectorEngine::FindCategory(std::u16string_view aText) const {
+  // Every category decodes from its bytes one to one, so a text that does
+  // not encode exactly is none of them.
+  const TAnsiText bytes = encodeAnsi(aText, mCodePage);
+  if (!bytes.Exact() || bytes.Bytes.size() > kRemarksCapacity) return std::nullopt;
+  return FindCategoryBytes(bytes.Bytes);
 }
 
 void TVectorEngine::BuildCatalog(std::size_t aEntries) {
@@ -198,7 +220,11 @@ void TVectorEngine::ClearLibrary() {
   mTrailingBytes = 0;
 }
 
-void TVectorEngine::ClearLibraryIndex() { LibraryIndex = TLibraryCatalog(); }
+void TVectorEngine::ClearLibraryIndex() {
+  LibraryIndex = TLibraryCatalog();
+  mCategorySlots.clear();
+  mCategorySlots.shrink_to_fit();
+}
 
 int TVectorEngine::GetLibraryIndexCount() const { return static_cast<int>(LibraryIndex.Count()); }
 
@@ -278,7 +304,7 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TSaveProgress* aProgress) {
-  const std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
+  const TTranslation translation = TranslationTable(aMap);
   const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
@@ -294,39 +320,35 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
   WriteItems(aStream, translation, aProgress);
 }
 
-std::vector<std::optional<TAnsiText>> TVectorEngine::TranslationTable(
-    const TCategoryMap& aMap) const {
+TVectorEngine::TTranslation TVectorEngine::TranslationTable(const TCategoryMap& aMap) const {
   // Each catalogue entry's new text, encoded once: the first map row whose
   // old text equals the entry's category. Every byte decodes to a code unit
   // that encodes back to it, so a row left as it was stores its old bytes.
   // Items are translated from the categories as loaded, so saving twice
   // never translates twice.
-  std::unordered_map<std::u16string_view, std::size_t> firstRow;
+  TTranslation translation;
+  translation.TextOf.assign(LibraryIndex.Count(), TTranslation::kKept);
   const std::size_t rows = std::min(aMap.OldCats.size(), aMap.NewCats.size());
-  for (std::size_t row = 0; row < rows; ++row) firstRow.try_emplace(aMap.OldCats[row], row);
-  std::vector<std::optional<TAnsiText>> translation(LibraryIndex.Count());
-  std::u16string category;
-  for (std::size_t c = 0; c < translation.size(); ++c) {
-    decodeAnsiTo(CategoryBytes(c), mCodePage, category);
-    if (const auto it = firstRow.find(category); it != firstRow.end())
-      translation[c] = encodeAnsi(aMap.NewCats[it->second], mCodePage, kRemarksCapacity);
+  for (std::size_t row = 0; row < rows; ++row) {
+    const std::optional<std::size_t> entry = FindCategory(aMap.OldCats[row]);
+    if (!entry || translation.TextOf[*entry] != TTranslation::kKept) continue;
+    translation.TextOf[*entry] = static_cast<std::uint32_t>(translation.Texts.size());
+    translation.Texts.push_back(encodeAnsi(aMap.NewCats[row], mCodePage, kRemarksCapacity));
   }
   return translation;
 }
 
 std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap) const {
-  std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
-  std::vector<TAnsiText> stored(translation.size());
-  for (std::size_t c = 0; c < stored.size(); ++c)
-    stored[c] =
-        translation[c]
-            ? std::move(*translation[c])
-            : TAnsiText{std::string(CategoryBytes(c)), {}, false};
+  const TTranslation translation = TranslationTable(aMap);
+  std::vector<TAnsiText> stored(LibraryIndex.Count());
+  for (std::size_t c = 0; c < stored.size(); ++c) {
+    const TAnsiText* text = translation.Of(c);
+    stored[c] = text ? *text : TAnsiText{std::string(CategoryBytes(c)), {}, false};
+  }
   return stored;
 }
 
-void TVectorEngine::WriteItems(TByteSink& aStream,
-                               const std::vector<std::optional<TAnsiText>>& aTranslation,
+void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
                                TSaveProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();
@@ -345,7 +367,7 @@ void TVectorEngine::WriteItems(TByteSink& aStream,
       writeInt64LE(lead, static_cast<std::int64_t>(item.Size));
       std::memcpy(lead + kItemSizeFieldSize, item.Data, kItemHeaderSize);
       // A category that no map row names stays exactly as it was.
-      if (const auto& remarks = aTranslation[mItemCategory[id]])
+      if (const TAnsiText* remarks = aTranslation.Of(mItemCategory[id]))
         storeItemRemarksBytes(lead + kItemSizeFieldSize, remarks->Bytes);
       spans.push_back({lead, kItemLead});
       spans.push_back({item.Data + kItemHeaderSize, item.Size - kItemHeaderSize});

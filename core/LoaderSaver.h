@@ -133,6 +133,11 @@ class TVectorEngine {
   /// its old one stores the old bytes, clamped to the field.
   std::vector<TAnsiText> StoredCategories(const TCategoryMap& aMap) const;
 
+  /// The catalogue entry whose category is stored as aBytes (clamped to the
+  /// field), or whose text is exactly aText; nothing when there is none.
+  std::optional<std::size_t> FindCategoryBytes(std::string_view aBytes) const;
+  std::optional<std::size_t> FindCategory(std::u16string_view aText) const;
+
   /// Writes the library with every category replaced through aMap and the
   /// items in natural order of their names, replacing aFile atomically.
   /// Throws TFileError (or what aProgress throws); the file is then as it was.
@@ -172,10 +177,19 @@ class TVectorEngine {
 
   /// The new Remarks bytes of each catalogue entry; none where no map row
   /// names the entry.
-  std::vector<std::optional<TAnsiText>> TranslationTable(const TCategoryMap& aMap) const;
+  struct TTranslation {
+    static constexpr std::uint32_t kKept = UINT32_MAX;
+    /// Each entry's new text in Texts, or kKept.
+    std::vector<std::uint32_t> TextOf;
+    std::vector<TAnsiText> Texts;
+    const TAnsiText* Of(std::size_t aEntry) const {
+      return TextOf[aEntry] == kKept ? nullptr : &Texts[TextOf[aEntry]];
+    }
+  };
+  TTranslation TranslationTable(const TCategoryMap& aMap) const;
   /// The category bytes of entry aEntry, as loaded, clamped to the field.
   std::string_view CategoryBytes(std::size_t aEntry) const;
-  void WriteItems(TByteSink& aStream, const std::vector<std::optional<TAnsiText>>& aTranslation,
+  void WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
                   TSaveProgress* aProgress) const;
 
   /// The file as loaded; every item is a view into it.
@@ -184,6 +198,9 @@ class TVectorEngine {
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;
   TLibraryCatalog LibraryIndex;
+  /// Open-addressed table of entry numbers plus one (zero for a free slot),
+  /// hashed by their stored bytes, which stay in the loaded buffer.
+  std::vector<std::uint32_t> mCategorySlots;
   TLibraryHeader LibraryHeader;
   std::uint64_t mTrailingBytes = 0;
   TCodePage mCodePage = TCodePage::Western;
