@@ -164,6 +164,9 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     const auto it = rowOf.find(line.Old);
     if (it == rowOf.end() || aMap.NewCats[it->second] != line.New) continue;
     const TAnsiText& text = stored[it->second];
+    const std::optional<std::size_t> other = otherStoring(entryOf[it->second], text.Bytes);
+    // Most lines are stored as given; only a warning needs the words.
+    if (text.Exact() && !other) continue;
     const std::string storedText = escapeField(decodeAnsi(text.Bytes, codePage));
     const std::string storedAs =
         "\"" + escapeField(line.New) + "\" will be stored as \"" + storedText + '"';
@@ -173,7 +176,7 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     if (text.Cut)
       out.push_back({line.Line, storedAs + ": its encoding is longer than " +
                                     std::to_string(kRemarksCapacity) + " bytes"});
-    if (const auto other = otherStoring(entryOf[it->second], text.Bytes))
+    if (other)
       out.push_back({line.Line, "\"" + escapeField(line.Old) + "\" and \"" +
                                     escapeField(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
                                     "\" will both be stored as \"" + storedText +
