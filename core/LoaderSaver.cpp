@@ -4,17 +4,14 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
-#include <limits>
+#include <functional>
 #include <new>
-#include <numeric>
 #include <optional>
-#include <unordered_map>
 
 #include "FileLayer.h"
 #include "NaturalKey.h"
 #include "SaveProgress.h"
 #include "TextCodec.h"
-#include "strnatcomp.h"
 
 TVectorEngine* VectorEngine = nullptr;
 
