@@ -25,15 +25,15 @@ void TProgressReporter::Begin(int aTotal) {
   SetPercentText();
   mForm.repaint();
   QCoreApplication::processEvents();
-  mPaintedPixels = FilledPixels();
+  mPaintedPixels = FilledPixels(0);
   mSinceEvents.restart();
 }
 
-int TProgressReporter::FilledPixels() const {
+int TProgressReporter::FilledPixels(int aValue) const {
   const QProgressBar& bar = *mForm.ProgressBar1;
   const qint64 span = qint64(bar.maximum()) - bar.minimum();
   if (span <= 0) return 0;
-  return static_cast<int>((qint64(bar.value()) - bar.minimum()) * bar.width() / span);
+  return static_cast<int>((qint64(aValue) - bar.minimum()) * bar.width() / span);
 }
 
 void TProgressReporter::SetPercentText() {
@@ -41,14 +41,20 @@ void TProgressReporter::SetPercentText() {
 }
 
 void TProgressReporter::Advance(int aPosition) {
+  // Setting the bar's value costs more than writing an item, so the bar
+  // takes only the positions that show: a new pixel, a new percentage, the
+  // last item.
+  const int pixels = FilledPixels(aPosition);
+  const bool newPercent = mPercent.MoveTo(aPosition);
   bool painted = false;
-  mForm.ProgressBar1->setValue(aPosition);
-  if (const int pixels = FilledPixels(); pixels != mPaintedPixels) {
+  if (pixels != mPaintedPixels || newPercent || aPosition >= mForm.ProgressBar1->maximum() - 1)
+    mForm.ProgressBar1->setValue(aPosition);
+  if (pixels != mPaintedPixels) {
     mForm.ProgressBar1->repaint();
     mPaintedPixels = pixels;
     painted = true;
   }
-  if (mPercent.MoveTo(aPosition)) {
+  if (newPercent) {
     SetPercentText();
     mForm.Label1->repaint();
     painted = true;

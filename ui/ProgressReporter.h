@@ -28,7 +28,8 @@ class TProgressReporter final : public TSaveProgress {
   static constexpr int kEventIntervalMs = 25;
 
  private:
-  int FilledPixels() const;
+  /// The width of the bar filled at aValue.
+  int FilledPixels(int aValue) const;
   void SetPercentText();
 
   TProgressform& mForm;
