@@ -2,6 +2,9 @@
 #include "ProgressReporter.h"
 
 #include <QCoreApplication>
+#include <QWindow>
+#include <chrono>
+#include <thread>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -23,7 +26,19 @@ void TProgressReporter::Begin(int aTotal) {
   if (aTotal <= 0) return;
   mPercent.MoveTo(0);
   SetPercentText();
-  mForm.repaint();
+  // A window system maps a new window some time after it is shown, and
+  // paint before that is lost: wait, briefly, until it can be seen; the
+  // events that make it seen paint it. One already seen is painted here.
+  const auto exposed = [this] {
+    return mForm.windowHandle() != nullptr && mForm.windowHandle()->isExposed();
+  };
+  if (exposed()) mForm.repaint();
+  QElapsedTimer waited;
+  waited.start();
+  while (!exposed() && waited.elapsed() < kExposeWaitMs) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   QCoreApplication::processEvents();
   mPaintedPixels = FilledPixels(0);
   mSinceEvents.restart();
