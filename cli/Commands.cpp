@@ -114,26 +114,64 @@ std::string quotedLostCharacters(std::u16string_view aText, const TAnsiText& aSt
   return out;
 }
 
+/// The map rows a translation needs: one for each category a map line
+/// names, in order of the lines; every other category keeps its bytes, so a
+/// library of many categories does not hold each of them twice as text.
+TCategoryMap namedRows(const TVectorEngine& aEngine, const std::vector<TMapLine>& aLines) {
+  TCategoryMap map;
+  std::unordered_map<std::size_t, bool> named;
+  for (const TMapLine& line : aLines)
+    if (const std::optional<std::size_t> entry = aEngine.FindCategory(line.Old);
+        entry && named.emplace(*entry, true).second) {
+      map.OldCats.push_back(line.Old);
+      map.NewCats.push_back(line.Old);
+    }
+  return map;
+}
+
 /// Every map line in effect (the last one naming its category) whose new
 /// text loses characters, is cut, or is stored as the same bytes as another
-/// category's, in map order.
+/// category's, in map order. aMap holds the rows of namedRows.
 std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const TCategoryMap& aMap,
                                              const std::vector<TMapLine>& aLines) {
-  // The map rows are the catalogue's entries, in its order.
-  const std::vector<TAnsiText> stored = aEngine.StoredCategories(aMap);
+  const TCodePage codePage = aEngine.CodePage();
+  // What each named category stores, and which of them store the same bytes;
+  // a category no row names stores its own bytes.
   std::unordered_map<std::u16string_view, std::size_t> rowOf;
-  std::unordered_map<std::string_view, std::vector<std::size_t>> rowsOfBytes;
-  for (std::size_t row = 0; row < stored.size(); ++row) {
+  std::vector<std::size_t> entryOf(aMap.OldCats.size());
+  std::vector<TAnsiText> stored(aMap.OldCats.size());
+  std::unordered_map<std::string_view, std::vector<std::size_t>> renamedTo;
+  std::unordered_map<std::size_t, bool> renamed;
+  for (std::size_t row = 0; row < aMap.OldCats.size(); ++row) {
     rowOf.try_emplace(aMap.OldCats[row], row);
-    rowsOfBytes[stored[row].Bytes].push_back(row);
+    entryOf[row] = *aEngine.FindCategory(aMap.OldCats[row]);
+    stored[row] = encodeAnsi(aMap.NewCats[row], codePage, kRemarksCapacity);
+    renamed.emplace(entryOf[row], true);
   }
-  const std::string page = codePageName(aEngine.CodePage());
+  for (std::size_t row = 0; row < stored.size(); ++row)
+    renamedTo[stored[row].Bytes].push_back(entryOf[row]);
+  // The first category in catalogue order, other than aEntry, stored as aBytes.
+  const auto otherStoring = [&](std::size_t aEntry,
+                                std::string_view aBytes) -> std::optional<std::size_t> {
+    std::optional<std::size_t> first;
+    const auto consider = [&](std::size_t aOther) {
+      if (aOther != aEntry && (!first || aOther < *first)) first = aOther;
+    };
+    if (const auto kept = aEngine.FindCategoryBytes(aBytes); kept && !renamed.contains(*kept))
+      consider(*kept);
+    for (const std::size_t other : renamedTo[aBytes]) consider(other);
+    return first;
+  };
+  const std::string page = codePageName(codePage);
   std::vector<TAlteration> out;
   for (const TMapLine& line : aLines) {
     const auto it = rowOf.find(line.Old);
     if (it == rowOf.end() || aMap.NewCats[it->second] != line.New) continue;
     const TAnsiText& text = stored[it->second];
-    const std::string storedText = escapeField(decodeAnsi(text.Bytes, aEngine.CodePage()));
+    const std::optional<std::size_t> other = otherStoring(entryOf[it->second], text.Bytes);
+    // Most lines are stored as given; only a warning needs the words.
+    if (text.Exact() && !other) continue;
+    const std::string storedText = escapeField(decodeAnsi(text.Bytes, codePage));
     const std::string storedAs =
         "\"" + escapeField(line.New) + "\" will be stored as \"" + storedText + '"';
     if (!text.Lost.empty())
@@ -142,14 +180,11 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     if (text.Cut)
       out.push_back({line.Line, storedAs + ": its encoding is longer than " +
                                     std::to_string(kRemarksCapacity) + " bytes"});
-    for (const std::size_t other : rowsOfBytes[text.Bytes])
-      if (other != it->second) {
-        out.push_back({line.Line, "\"" + escapeField(line.Old) + "\" and \"" +
-                                      escapeField(aMap.OldCats[other]) +
-                                      "\" will both be stored as \"" + storedText +
-                                      "\" and become one category"});
-        break;
-      }
+    if (other)
+      out.push_back({line.Line, "\"" + escapeField(line.Old) + "\" and \"" +
+                                    escapeField(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
+                                    "\" will both be stored as \"" + storedText +
+                                    "\" and become one category"});
   }
   return out;
 }
@@ -198,13 +233,14 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
     return fail(aErr, aLine.In,
                 describeTrailingBytes(loaded.TrailingBytes) + "; translate would drop them");
 
-  TCategoryMap map = TCategoryMap::Identity(engine);
+  TCategoryMap map;
   std::vector<TMapLine> unmatched;
   std::vector<TAlteration> alterations;
   std::size_t fuzzy = 0;
   if (aLine.MapFile) {
     TMapRead read = readMap(*aLine.MapFile);
     if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
+    map = namedRows(engine, read.Lines);
     unmatched = applyMap(read.Lines, map);
     // Entries of which none is a category: almost surely the wrong map.
     if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
@@ -213,8 +249,12 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
     fuzzy = read.FuzzySkipped;
   }
   // The window's own check: an empty category the map leaves as it is.
+  bool leftEmpty = engine.FindCategoryBytes({}).has_value();
+  for (std::size_t row = 0; row < map.OldCats.size(); ++row)
+    if (map.OldCats[row].empty()) leftEmpty = map.NewCats[row].empty();
   for (const std::u16string& text : map.NewCats)
-    if (text.empty()) return fail(aErr, aLine.In, kEmptyCategoryMessage);
+    if (text.empty()) leftEmpty = true;
+  if (leftEmpty) return fail(aErr, aLine.In, kEmptyCategoryMessage);
   if (aLine.Strict && !alterations.empty())
     return fail(aErr, mapLocation(*aLine.MapFile, alterations.front().Line),
                 alterations.front().Text + "; nothing written (--strict)");

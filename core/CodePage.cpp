@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <mutex>
 #include <stdexcept>
-#include <unordered_map>
 
 namespace {
 
@@ -60,9 +59,13 @@ std::optional<char32_t> iconvByte(iconv_t aConverter, std::uint8_t aByte) {
   return out[0];
 }
 
+constexpr std::int16_t kNoByte = -1;
+
 struct TPageTables {
   std::array<char16_t, 256> Decode{};
-  std::unordered_map<char16_t, std::uint8_t> Encode;
+  /// The byte of every code unit, or kNoByte; a direct table, as a map's
+  /// lookup per character would dominate encoding many texts.
+  std::vector<std::int16_t> Encode = std::vector<std::int16_t>(0x10000, kNoByte);
 };
 
 TPageTables buildTables(TCodePage aPage) {
@@ -73,10 +76,10 @@ TPageTables buildTables(TCodePage aPage) {
   for (int b = 0; b < 256; ++b) {
     const auto byte = static_cast<std::uint8_t>(b);
     std::optional<char32_t> cp = iconvByte(converter, byte);
-    if (!cp || *cp > 0xFFFF || tables.Encode.contains(static_cast<char16_t>(*cp)))
+    if (!cp || *cp > 0xFFFF || tables.Encode[*cp] != kNoByte)
       cp = (b >= 0x80 && b < 0xA0) ? char32_t(b) : kUndefinedBase + char32_t(b);
     tables.Decode[byte] = static_cast<char16_t>(*cp);
-    tables.Encode.emplace(static_cast<char16_t>(*cp), byte);
+    tables.Encode[*cp] = byte;
   }
   iconv_close(converter);
   return tables;
@@ -130,11 +133,16 @@ std::optional<TCodePage> codePageByName(std::string_view aName) {
 }
 
 std::u16string decodeAnsi(std::string_view aBytes, TCodePage aPage) {
-  const std::array<char16_t, 256>& table = tablesOf(aPage).Decode;
-  std::u16string out(aBytes.size(), u'\0');
-  for (std::size_t i = 0; i < aBytes.size(); ++i)
-    out[i] = table[static_cast<std::uint8_t>(aBytes[i])];
+  std::u16string out;
+  decodeAnsiTo(aBytes, aPage, out);
   return out;
+}
+
+void decodeAnsiTo(std::string_view aBytes, TCodePage aPage, std::u16string& aText) {
+  const std::array<char16_t, 256>& table = tablesOf(aPage).Decode;
+  aText.resize(aBytes.size());
+  for (std::size_t i = 0; i < aBytes.size(); ++i)
+    aText[i] = table[static_cast<std::uint8_t>(aBytes[i])];
 }
 
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity) {
@@ -142,8 +150,8 @@ TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCa
   TAnsiText out;
   out.Bytes.reserve(aText.size());
   for (std::size_t i = 0; i < aText.size(); ++i) {
-    if (const auto it = table.find(aText[i]); it != table.end()) {
-      out.Bytes.push_back(static_cast<char>(it->second));
+    if (const std::int16_t byte = table[aText[i]]; byte != kNoByte) {
+      out.Bytes.push_back(static_cast<char>(byte));
       continue;
     }
     out.Lost.push_back(i);

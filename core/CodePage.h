@@ -42,6 +42,8 @@ std::optional<TCodePage> codePageByName(std::string_view aName);
 /// private-use U+F700 + byte elsewhere. One table lookup per byte; the tables
 /// come from the system's iconv, built once at first use.
 std::u16string decodeAnsi(std::string_view aBytes, TCodePage aPage);
+/// decodeAnsi into aText, whose storage is reused.
+void decodeAnsiTo(std::string_view aBytes, TCodePage aPage, std::u16string& aText);
 
 /// A text as it will be stored in a field of the code page.
 struct TAnsiText {

@@ -2,10 +2,13 @@
 #include "FileLayer.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/uio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <random>
@@ -214,15 +217,54 @@ void TAtomicFileWriter::Fail(TFileOperation aOperation, int aError) {
 }
 
 void TAtomicFileWriter::WriteAll(const std::uint8_t* aData, std::size_t aSize) {
+  const TByteSpan span{aData, aSize};
+  WriteSpans({&span, 1});
+}
+
+namespace {
+
+// A replaced write (a test's full or failing disk) must see every byte, so
+// gathered writes then go through it one span at a time: a short gathered
+// write, which the caller handles as it handles any.
+ssize_t writeGathered(int aDescriptor, const iovec* aVector, int aCount) {
+  const auto write = fileSystemCalls().Write;
+  if (write == &::write) return ::writev(aDescriptor, aVector, aCount);
+  return write(aDescriptor, aVector[0].iov_base, aVector[0].iov_len);
+}
+
+}  // namespace
+
+void TAtomicFileWriter::WriteSpans(std::span<const TByteSpan> aSpans) {
   if (mDescriptor < 0) throwSystemError(TFileOperation::Write, mFile, EBADF);
-  std::size_t done = 0;
-  while (done < aSize) {
-    const ssize_t wrote = fileSystemCalls().Write(mDescriptor, aData + done, aSize - done);
+  iovec vector[IOV_MAX];
+  std::size_t next = 0;    // the first span not yet in the vector
+  std::size_t offset = 0;  // bytes of it already written
+  while (next < aSpans.size()) {
+    int count = 0;
+    for (std::size_t k = next; k < aSpans.size() && count < IOV_MAX; ++k) {
+      const std::size_t skip = k == next ? offset : 0;
+      if (aSpans[k].Size == skip) continue;
+      vector[count++] = iovec{const_cast<std::uint8_t*>(aSpans[k].Data) + skip, aSpans[k].Size - skip};
+    }
+    if (count == 0) break;
+    const ssize_t wrote = writeGathered(mDescriptor, vector, count);
     if (wrote < 0 && errno == EINTR) continue;
     // A write that makes no progress and reports no error means no room.
     if (wrote <= 0) Fail(TFileOperation::Write, wrote < 0 ? errno : ENOSPC);
-    done += static_cast<std::size_t>(wrote);
+    // Step past what was written, which may end inside a span.
+    auto done = static_cast<std::size_t>(wrote);
+    while (next < aSpans.size() && done >= aSpans[next].Size - offset) {
+      done -= aSpans[next].Size - offset;
+      offset = 0;
+      ++next;
+    }
+    offset += done;
   }
+}
+
+void TAtomicFileWriter::WriteGathered(std::span<const TByteSpan> aSpans) {
+  FlushBlock();
+  WriteSpans(aSpans);
 }
 
 void TAtomicFileWriter::FlushBlock() {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -48,11 +49,21 @@ class TFileError : public std::runtime_error {
 /// in memory.
 std::vector<std::uint8_t> readWholeFile(const std::string& aFile);
 
+/// Bytes somewhere in memory, written where they are.
+struct TByteSpan {
+  const std::uint8_t* Data = nullptr;
+  std::size_t Size = 0;
+};
+
 /// Somewhere a save writes its bytes, in order.
 class TByteSink {
  public:
   virtual ~TByteSink() = default;
   virtual void Write(const std::uint8_t* aData, std::size_t aSize) = 0;
+  /// Writes the spans one after the other; a sink may do it in one go.
+  virtual void WriteGathered(std::span<const TByteSpan> aSpans) {
+    for (const TByteSpan& span : aSpans) Write(span.Data, span.Size);
+  }
 };
 
 /// Collects the bytes in memory.
@@ -78,10 +89,15 @@ class TAtomicFileWriter final : public TByteSink {
   TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
 
   void Write(const std::uint8_t* aData, std::size_t aSize) override;
+  /// Writes the spans from where they are, many in each system call,
+  /// without copying them into the block.
+  void WriteGathered(std::span<const TByteSpan> aSpans) override;
   void Commit();
 
  private:
   void WriteAll(const std::uint8_t* aData, std::size_t aSize);
+  /// Writes the spans in full, as many as fit in one call at a time.
+  void WriteSpans(std::span<const TByteSpan> aSpans);
   void FlushBlock();
   [[noreturn]] void Fail(TFileOperation aOperation, int aError);
   /// Closes and removes the temporary file; returns its name when it could

@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
-#include <limits>
+#include <functional>
 #include <new>
-#include <numeric>
 #include <optional>
-#include <unordered_map>
 
 #include "FileLayer.h"
+#include "NaturalKey.h"
 #include "SaveProgress.h"
 #include "TextCodec.h"
-#include "strnatcomp.h"
 
 TVectorEngine* VectorEngine = nullptr;
 
@@ -53,19 +51,10 @@ std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std:
   return found;
 }
 
-// Writes one item with its size field; a category that no map row names
-// (aNewRemarks empty) stays exactly as it was.
-void writeItem(TByteSink& aStream, const TItemStream& aItem,
-               const std::optional<TAnsiText>& aNewRemarks) {
-  TFileHeader header;
-  std::memcpy(header.Bytes.data(), aItem.Data, kItemHeaderSize);
-  if (aNewRemarks) storeItemRemarksBytes(header.Bytes.data(), aNewRemarks->Bytes);
-  std::uint8_t sizeField[kItemSizeFieldSize];
-  writeInt64LE(sizeField, static_cast<std::int64_t>(aItem.Size));
-  aStream.Write(sizeField, sizeof sizeField);
-  aStream.Write(header.Bytes.data(), header.Bytes.size());
-  aStream.Write(aItem.Data + kItemHeaderSize, aItem.Size - kItemHeaderSize);
-}
+// Items are written this many at a time, each as its size field and new
+// header (copied, then translated) and its body (where it was loaded).
+constexpr std::size_t kItemsPerWrite = 256;
+constexpr std::size_t kItemLead = kItemSizeFieldSize + kItemHeaderSize;
 
 }  // namespace
 
@@ -138,50 +127,89 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
   const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
   const std::size_t reserve = std::min(aDeclared, fitting);
   OLibrary.reserve(reserve);
-  Signs.reserve(reserve);
   mItemCategory.reserve(reserve);
 }
 
+namespace {
+
+std::size_t hashBytes(std::string_view aBytes) { return std::hash<std::string_view>{}(aBytes); }
+
+}  // namespace
+
 std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
-  std::unordered_map<std::string_view, std::size_t> categoryOfBytes;
+  // The code page maps bytes to code units one to one, so equal bytes are
+  // equal categories: the catalogue is found by the stored bytes, never
+  // decoding them, through a table of a few bytes per category.
+  std::vector<std::uint32_t> firstItemOf;
+  mCategorySlots.assign(64, 0);
+  const auto bytesOf = [this](std::uint32_t aItem) {
+    return ansiShortStringView(OLibrary[aItem].Data + kRemarksOffset, kRemarksCapacity);
+  };
+  const auto entryBytes = [&](std::uint32_t aSlot) { return bytesOf(firstItemOf[aSlot - 1]); };
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
     const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
     if (!item) break;
-    AddItem(*item, categoryOfBytes);
+    const auto index = static_cast<std::uint32_t>(OLibrary.size());
+    OLibrary.push_back(*item);
+    const std::string_view remarks = bytesOf(index);
+    const std::size_t mask = mCategorySlots.size() - 1;
+    std::size_t slot = hashBytes(remarks) & mask;
+    while (mCategorySlots[slot] != 0 && entryBytes(mCategorySlots[slot]) != remarks)
+      slot = (slot + 1) & mask;
+    if (mCategorySlots[slot] != 0) {
+      mItemCategory.push_back(mCategorySlots[slot] - 1);
+      continue;
+    }
+    firstItemOf.push_back(index);
+    mCategorySlots[slot] = static_cast<std::uint32_t>(firstItemOf.size());
+    mItemCategory.push_back(static_cast<std::uint32_t>(firstItemOf.size() - 1));
+    if (firstItemOf.size() * 2 <= mCategorySlots.size()) continue;
+    std::vector<std::uint32_t> grown(mCategorySlots.size() * 2);
+    for (const std::uint32_t entry : mCategorySlots) {
+      if (entry == 0) continue;
+      std::size_t at = hashBytes(entryBytes(entry)) & (grown.size() - 1);
+      while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
+      grown[at] = entry;
+    }
+    mCategorySlots = std::move(grown);
   }
+  BuildCatalog(firstItemOf.size());
   return position;
 }
 
-void TVectorEngine::AddItem(const TItemStream& aItem,
-                            std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes) {
-  // Whatever may throw (decoding, the catalogue) comes first; the appends
-  // below fit in what was reserved, so the lists never get out of step.
-  const auto index = static_cast<std::uint32_t>(OLibrary.size());
-  std::u16string name = GetLibraryItemAuthor(aItem, mCodePage);
-  // The code page maps bytes to code units one to one, so equal bytes are
-  // equal categories: most items find theirs without decoding it.
-  const std::string_view remarks =
-      ansiShortStringView(aItem.Data + kRemarksOffset, kRemarksCapacity);
-  std::size_t entry = 0;
-  if (const auto known = aCategoryOfBytes.find(remarks); known != aCategoryOfBytes.end()) {
-    entry = known->second;
-    LibraryIndex.Contents[entry].Identifiers.push_back(index);
-  } else {
-    entry = AddLibraryIndexItem(decodeAnsi(remarks, mCodePage), index);
-    aCategoryOfBytes.emplace(remarks, entry);
-  }
-  OLibrary.push_back(aItem);
-  Signs.push_back(std::move(name));
-  mItemCategory.push_back(static_cast<std::uint32_t>(entry));
+std::optional<std::size_t> TVectorEngine::FindCategoryBytes(std::string_view aBytes) const {
+  if (mCategorySlots.empty()) return std::nullopt;
+  aBytes = aBytes.substr(0, kRemarksCapacity);
+  const std::size_t mask = mCategorySlots.size() - 1;
+  for (std::size_t slot = hashBytes(aBytes) & mask; mCategorySlots[slot] != 0;
+       slot = (slot + 1) & mask)
+    if (CategoryBytes(mCategorySlots[slot] - 1) == aBytes) return mCategorySlots[slot] - 1;
+  return std::nullopt;
+}
+
+std::optional<std::size_t> TVectorEngine::FindCategory(std::u16string_view aText) const {
+  // Every category decodes from its bytes one to one, so a text that does
+  // not encode exactly is none of them.
+  const TAnsiText bytes = encodeAnsi(aText, mCodePage);
+  if (!bytes.Exact() || bytes.Bytes.size() > kRemarksCapacity) return std::nullopt;
+  return FindCategoryBytes(bytes.Bytes);
+}
+
+void TVectorEngine::BuildCatalog(std::size_t aEntries) {
+  LibraryIndex.Starts.assign(aEntries + 1, 0);
+  for (const std::uint32_t entry : mItemCategory) ++LibraryIndex.Starts[entry + 1];
+  for (std::size_t c = 0; c < aEntries; ++c) LibraryIndex.Starts[c + 1] += LibraryIndex.Starts[c];
+  LibraryIndex.Items.resize(mItemCategory.size());
+  std::vector<std::uint32_t> next(LibraryIndex.Starts.begin(), LibraryIndex.Starts.end() - 1);
+  for (std::size_t i = 0; i < mItemCategory.size(); ++i)
+    LibraryIndex.Items[next[mItemCategory[i]]++] = static_cast<std::uint32_t>(i);
 }
 
 void TVectorEngine::ClearLibrary() {
   OLibrary.clear();
   OLibrary.shrink_to_fit();
   ClearLibraryIndex();
-  Signs.clear();
-  Signs.shrink_to_fit();
   mItemCategory.clear();
   mItemCategory.shrink_to_fit();
   mBuffer.clear();
@@ -190,41 +218,43 @@ void TVectorEngine::ClearLibrary() {
 }
 
 void TVectorEngine::ClearLibraryIndex() {
-  LibraryIndex.Contents.clear();
-  LibraryIndex.Contents.shrink_to_fit();
-  mCatalogLookup.clear();
+  LibraryIndex = TLibraryCatalog();
+  mCategorySlots.clear();
+  mCategorySlots.shrink_to_fit();
 }
 
-std::size_t TVectorEngine::AddLibraryIndexItem(std::u16string_view ValueCat,
-                                               std::uint32_t ValueName) {
-  // Equal texts are one category: an exact, case-sensitive comparison of code
-  // units, found through a hash table instead of a walk over every entry.
-  const auto [it, added] =
-      mCatalogLookup.try_emplace(std::u16string(ValueCat), LibraryIndex.Contents.size());
-  if (added) LibraryIndex.Contents.push_back(TLibraryIndex{std::u16string(ValueCat), {}});
-  LibraryIndex.Contents[it->second].Identifiers.push_back(ValueName);
-  return it->second;
+int TVectorEngine::GetLibraryIndexCount() const { return static_cast<int>(LibraryIndex.Count()); }
+
+std::string_view TVectorEngine::CategoryBytes(std::size_t aEntry) const {
+  const TItemStream& first = OLibrary[LibraryIndex.Items[LibraryIndex.Starts[aEntry]]];
+  return ansiShortStringView(first.Data + kRemarksOffset, kRemarksCapacity);
 }
 
-int TVectorEngine::GetLibraryIndexCount() const {
-  return static_cast<int>(LibraryIndex.Contents.size());
-}
-
-const std::u16string& TVectorEngine::GetLibraryIndexItem(int ID) const {
-  return LibraryIndex.Contents[static_cast<std::size_t>(ID)].Cat;
+std::u16string TVectorEngine::GetLibraryIndexItem(int ID) const {
+  return decodeAnsi(CategoryBytes(static_cast<std::size_t>(ID)), mCodePage);
 }
 
 TItemStream TVectorEngine::GetLibraryItembyID(int ID) const {
   return OLibrary[static_cast<std::size_t>(ID)];
 }
 
-const std::u16string& TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
-  const TLibraryIndex& entry = LibraryIndex.Contents[static_cast<std::size_t>(Cat)];
-  return Signs[entry.Identifiers[static_cast<std::size_t>(ID - 1)]];
+std::u16string TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
+  return Name(LibraryIndex.Identifiers(static_cast<std::size_t>(Cat))[static_cast<std::size_t>(ID - 1)]);
 }
 
 int TVectorEngine::GetLibraryIndexItemCount(int Cat) const {
-  return static_cast<int>(LibraryIndex.Contents[static_cast<std::size_t>(Cat)].Identifiers.size());
+  return static_cast<int>(LibraryIndex.Identifiers(static_cast<std::size_t>(Cat)).size());
+}
+
+std::u16string TVectorEngine::Name(std::size_t aItem) const {
+  return readItemAuthor(OLibrary[aItem].Data, mCodePage);
+}
+
+std::vector<std::u16string> TVectorEngine::Names() const {
+  std::vector<std::u16string> names;
+  names.reserve(OLibrary.size());
+  for (std::size_t i = 0; i < OLibrary.size(); ++i) names.push_back(Name(i));
+  return names;
 }
 
 std::u16string TVectorEngine::GetLibraryItemAuthor(const TItemStream& aStream, TCodePage aPage) {
@@ -247,13 +277,19 @@ TLoadResult TVectorEngine::RereadInCodePage(TCodePage aPage) {
 }
 
 std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
-  std::vector<std::uint32_t> order(Signs.size());
-  std::iota(order.begin(), order.end(), 0U);
-  // Stable, so items whose names compare equal keep their file order.
-  std::stable_sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-    return CompareLibraryNames(Signs, a, b) < 0;
-  });
-  return order;
+  // Each name becomes a key once, straight from its bytes; sorting the keys
+  // then never decodes or compares names.
+  TNaturalKeys keys;
+  keys.Ends.reserve(OLibrary.size());
+  std::u16string name;
+  for (std::size_t i = 0; i < OLibrary.size(); ++i) {
+    if (i + kPrefetchDistance < OLibrary.size()) prefetchHeader(OLibrary[i + kPrefetchDistance].Data);
+    decodeAnsiTo(ansiShortStringView(OLibrary[i].Data + kAuthorOffset, kAuthorCapacity), mCodePage,
+                 name);
+    appendNaturalKey(name, keys.Bytes);
+    keys.Close();
+  }
+  return sortedByKey(keys);
 }
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
@@ -265,8 +301,8 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TSaveProgress* aProgress) {
-  const std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
-  const auto count = static_cast<int>(Signs.size());
+  const TTranslation translation = TranslationTable(aMap);
+  const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
 
@@ -281,45 +317,60 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
   WriteItems(aStream, translation, aProgress);
 }
 
-std::vector<std::optional<TAnsiText>> TVectorEngine::TranslationTable(
-    const TCategoryMap& aMap) const {
+TVectorEngine::TTranslation TVectorEngine::TranslationTable(const TCategoryMap& aMap) const {
   // Each catalogue entry's new text, encoded once: the first map row whose
   // old text equals the entry's category. Every byte decodes to a code unit
   // that encodes back to it, so a row left as it was stores its old bytes.
   // Items are translated from the categories as loaded, so saving twice
   // never translates twice.
-  std::unordered_map<std::u16string_view, std::size_t> firstRow;
+  TTranslation translation;
+  translation.TextOf.assign(LibraryIndex.Count(), TTranslation::kKept);
   const std::size_t rows = std::min(aMap.OldCats.size(), aMap.NewCats.size());
-  for (std::size_t row = 0; row < rows; ++row) firstRow.try_emplace(aMap.OldCats[row], row);
-  std::vector<std::optional<TAnsiText>> translation(LibraryIndex.Contents.size());
-  for (std::size_t c = 0; c < translation.size(); ++c) {
-    if (const auto it = firstRow.find(LibraryIndex.Contents[c].Cat); it != firstRow.end())
-      translation[c] = encodeAnsi(aMap.NewCats[it->second], mCodePage, kRemarksCapacity);
+  for (std::size_t row = 0; row < rows; ++row) {
+    const std::optional<std::size_t> entry = FindCategory(aMap.OldCats[row]);
+    if (!entry || translation.TextOf[*entry] != TTranslation::kKept) continue;
+    translation.TextOf[*entry] = static_cast<std::uint32_t>(translation.Texts.size());
+    translation.Texts.push_back(encodeAnsi(aMap.NewCats[row], mCodePage, kRemarksCapacity));
   }
   return translation;
 }
 
 std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap) const {
-  std::vector<std::optional<TAnsiText>> translation = TranslationTable(aMap);
-  std::vector<TAnsiText> stored(translation.size());
-  for (std::size_t c = 0; c < stored.size(); ++c)
-    stored[c] =
-        translation[c]
-            ? std::move(*translation[c])
-            : TAnsiText{encodeAnsi(LibraryIndex.Contents[c].Cat, mCodePage).Bytes, {}, false};
+  const TTranslation translation = TranslationTable(aMap);
+  std::vector<TAnsiText> stored(LibraryIndex.Count());
+  for (std::size_t c = 0; c < stored.size(); ++c) {
+    const TAnsiText* text = translation.Of(c);
+    stored[c] = text ? *text : TAnsiText{std::string(CategoryBytes(c)), {}, false};
+  }
   return stored;
 }
 
-void TVectorEngine::WriteItems(TByteSink& aStream,
-                               const std::vector<std::optional<TAnsiText>>& aTranslation,
+void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
                                TSaveProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();
-  for (std::size_t k = 0; k < count; ++k) {
-    const std::uint32_t id = order[k];
-    // Sorted order jumps across the buffer; ask for a later header early.
-    if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
-    writeItem(aStream, OLibrary[id], aTranslation[mItemCategory[id]]);
-    if (aProgress) aProgress->Advance(static_cast<int>(k));
+  std::vector<std::uint8_t> leads(kItemsPerWrite * kItemLead);
+  std::vector<TByteSpan> spans;
+  spans.reserve(2 * kItemsPerWrite);
+  for (std::size_t first = 0; first < count; first += kItemsPerWrite) {
+    const std::size_t last = std::min(count, first + kItemsPerWrite);
+    spans.clear();
+    for (std::size_t k = first; k < last; ++k) {
+      // Sorted order jumps across the buffer; ask for a later header early.
+      if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
+      const std::uint32_t id = order[k];
+      const TItemStream& item = OLibrary[id];
+      std::uint8_t* lead = leads.data() + (k - first) * kItemLead;
+      writeInt64LE(lead, static_cast<std::int64_t>(item.Size));
+      std::memcpy(lead + kItemSizeFieldSize, item.Data, kItemHeaderSize);
+      // A category that no map row names stays exactly as it was.
+      if (const TAnsiText* remarks = aTranslation.Of(mItemCategory[id]))
+        storeItemRemarksBytes(lead + kItemSizeFieldSize, remarks->Bytes);
+      spans.push_back({lead, kItemLead});
+      spans.push_back({item.Data + kItemHeaderSize, item.Size - kItemHeaderSize});
+    }
+    aStream.WriteGathered(spans);
+    if (aProgress)
+      for (std::size_t k = first; k < last; ++k) aProgress->Advance(static_cast<int>(k));
   }
 }

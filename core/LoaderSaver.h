@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "CodePage.h"
@@ -24,18 +24,18 @@ struct TItemStream {
   std::size_t Size = 0;
 };
 
-/// One category of the catalogue, with its items in file order.
-struct TLibraryIndex {
-  /// The category's text exactly as read from Remarks.
-  std::u16string Cat;
-  /// Indices into the engine's items (and Signs), in file order; the names
-  /// themselves are Signs[i], duplicates kept.
-  std::vector<std::uint32_t> Identifiers;
-};
-
-/// The categories in order of first appearance, never sorted.
+/// The categories in order of first appearance, never sorted. Entry c's
+/// items are Items[Starts[c], Starts[c + 1]), indices into the engine's
+/// items in file order; its text is the Remarks of the first of them.
 struct TLibraryCatalog {
-  std::vector<TLibraryIndex> Contents;
+  std::vector<std::uint32_t> Starts{0};
+  std::vector<std::uint32_t> Items;
+
+  std::size_t Count() const { return Starts.size() - 1; }
+  std::span<const std::uint32_t> Identifiers(std::size_t aEntry) const {
+    return std::span<const std::uint32_t>(Items).subspan(Starts[aEntry],
+                                                          Starts[aEntry + 1] - Starts[aEntry]);
+  }
 };
 
 /// The two row-aligned lists of the main window: row j of NewCats replaces
@@ -98,18 +98,13 @@ class TVectorEngine {
   void ClearLibrary();
   void ClearLibraryIndex();
 
-  /// Adds one name to the catalogue entry whose Cat equals ValueCat exactly,
-  /// creating the entry at the end when there is none. Returns the entry's
-  /// index.
-  std::size_t AddLibraryIndexItem(std::u16string_view ValueCat, std::uint32_t ValueName);
-
   int GetLibraryIndexCount() const;
-  /// Cat of entry ID (0-based).
-  const std::u16string& GetLibraryIndexItem(int ID) const;
+  /// The category text of entry ID (0-based), decoded from its bytes.
+  std::u16string GetLibraryIndexItem(int ID) const;
   /// The item at position ID (0-based) in file order.
   TItemStream GetLibraryItembyID(int ID) const;
-  /// The ID-th name (1-based) of catalogue entry Cat (0-based).
-  const std::u16string& GetLibraryItemByID(int Cat, int ID) const;
+  /// The ID-th name (1-based) of catalogue entry Cat (0-based), decoded.
+  std::u16string GetLibraryItemByID(int Cat, int ID) const;
   /// Number of names in catalogue entry Cat.
   int GetLibraryIndexItemCount(int Cat) const;
 
@@ -138,6 +133,11 @@ class TVectorEngine {
   /// its old one stores the old bytes, clamped to the field.
   std::vector<TAnsiText> StoredCategories(const TCategoryMap& aMap) const;
 
+  /// The catalogue entry whose category is stored as aBytes (clamped to the
+  /// field), or whose text is exactly aText; nothing when there is none.
+  std::optional<std::size_t> FindCategoryBytes(std::string_view aBytes) const;
+  std::optional<std::size_t> FindCategory(std::u16string_view aText) const;
+
   /// Writes the library with every category replaced through aMap and the
   /// items in natural order of their names, replacing aFile atomically.
   /// Throws TFileError (or what aProgress throws); the file is then as it was.
@@ -148,7 +148,11 @@ class TVectorEngine {
 
   /// Number of items (and names) loaded.
   std::size_t ItemCount() const { return OLibrary.size(); }
-  const std::vector<std::u16string>& Names() const { return Signs; }
+  /// The name of the item at position aItem (0-based), decoded from its
+  /// header; names are not kept apart from the loaded bytes.
+  std::u16string Name(std::size_t aItem) const;
+  /// Every name, in file order.
+  std::vector<std::u16string> Names() const;
   const TLibraryCatalog& Catalog() const { return LibraryIndex; }
   const TLibraryHeader& Header() const { return LibraryHeader; }
   /// The bytes after the last item of the library loaded, which a save does
@@ -168,24 +172,35 @@ class TVectorEngine {
   /// catalogue. Returns where the last item ends when all of them were read;
   /// otherwise aDamage says why the read stopped early.
   std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage);
-  void AddItem(const TItemStream& aItem,
-               std::unordered_map<std::string_view, std::size_t>& aCategoryOfBytes);
+  /// Lays the catalogue out from each item's entry.
+  void BuildCatalog(std::size_t aEntries);
 
   /// The new Remarks bytes of each catalogue entry; none where no map row
   /// names the entry.
-  std::vector<std::optional<TAnsiText>> TranslationTable(const TCategoryMap& aMap) const;
-  void WriteItems(TByteSink& aStream, const std::vector<std::optional<TAnsiText>>& aTranslation,
+  struct TTranslation {
+    static constexpr std::uint32_t kKept = UINT32_MAX;
+    /// Each entry's new text in Texts, or kKept.
+    std::vector<std::uint32_t> TextOf;
+    std::vector<TAnsiText> Texts;
+    const TAnsiText* Of(std::size_t aEntry) const {
+      return TextOf[aEntry] == kKept ? nullptr : &Texts[TextOf[aEntry]];
+    }
+  };
+  TTranslation TranslationTable(const TCategoryMap& aMap) const;
+  /// The category bytes of entry aEntry, as loaded, clamped to the field.
+  std::string_view CategoryBytes(std::size_t aEntry) const;
+  void WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
                   TSaveProgress* aProgress) const;
 
   /// The file as loaded; every item is a view into it.
   std::vector<std::uint8_t> mBuffer;
   std::vector<TItemStream> OLibrary;
-  std::vector<std::u16string> Signs;
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;
   TLibraryCatalog LibraryIndex;
-  /// Catalogue entry of each category text, so adding a name is not a walk.
-  std::unordered_map<std::u16string, std::size_t> mCatalogLookup;
+  /// Open-addressed table of entry numbers plus one (zero for a free slot),
+  /// hashed by their stored bytes, which stay in the loaded buffer.
+  std::vector<std::uint32_t> mCategorySlots;
   TLibraryHeader LibraryHeader;
   std::uint64_t mTrailingBytes = 0;
   TCodePage mCodePage = TCodePage::Western;

@@ -5,6 +5,8 @@
 //   - the reloaded library has the same items (as byte strings, in any
 //     order) and the same catalogue entries as the first load;
 //   - saving the reloaded library writes the same bytes as the first save.
+// The input read as two strings of code units also checks that their sort
+// keys order them as NatCompare does.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +18,8 @@
 
 #include "FileLayer.h"
 #include "LoaderSaver.h"
+#include "NaturalKey.h"
+#include "strnatcomp.h"
 
 namespace {
 
@@ -47,7 +51,7 @@ void askEverything(const TVectorEngine& aEngine) {
   for (std::size_t i = 0; i < aEngine.ItemCount(); ++i) {
     const TItemStream item = aEngine.GetLibraryItembyID(static_cast<int>(i));
     require(item.Size >= kItemHeaderSize, "an item holds its header");
-    require(TVectorEngine::GetLibraryItemAuthor(item) == aEngine.Names()[i],
+    require(TVectorEngine::GetLibraryItemAuthor(item) == aEngine.Name(i),
             "a name is its item's Author");
     volatile std::size_t sink = TVectorEngine::GetLibraryItemRemarks(item).size();
     (void)sink;
@@ -97,9 +101,21 @@ TBytes saveKeepingCategories(TVectorEngine& aEngine) {
   return sink.Bytes;
 }
 
+// The first half of the input and the second, each as little-endian code
+// units.
+void checkSortKeys(const std::uint8_t* aData, std::size_t aSize) {
+  std::u16string halves[2];
+  for (std::size_t i = 0; i + 1 < aSize; i += 2)
+    halves[i < aSize / 2 ? 0 : 1].push_back(static_cast<char16_t>(aData[i] | aData[i + 1] << 8));
+  const int byKeys = naturalKey(halves[0]).compare(naturalKey(halves[1]));
+  require(((byKeys > 0) - (byKeys < 0)) == NatCompare(halves[0], halves[1]),
+          "sort keys order names as NatCompare does");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSize) {
+  checkSortKeys(aData, aSize);
   TVectorEngine first;
   const TLoadResult loaded = first.LoadLibraryFromStream(TBytes(aData, aData + aSize));
   require(loaded.ItemsRead == static_cast<std::int64_t>(first.ItemCount()),

@@ -28,6 +28,7 @@
 #include <optional>
 
 #include "Artwork.h"
+#include "BusyCursor.h"
 #include "CategoryListDelegate.h"
 #include "CategoryTooltip.h"
 #include "EditMessages.h"
@@ -282,7 +283,10 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   const QString file = QFile::decodeName(aFile);
   auto engine = std::make_unique<TVectorEngine>();
   engine->SetCodePage(mCodePage);
-  const TLoadResult result = engine->LoadLibraryFromFile(aFile.toStdString());
+  const TLoadResult result = [&] {
+    const TBusyCursor busy;
+    return engine->LoadLibraryFromFile(aFile.toStdString());
+  }();
   const std::optional<QString> warning = LoadWarningText(result, file);
   // What was not read as a library replaces nothing: the library loaded and
   // its edits stay.
@@ -332,9 +336,12 @@ void TMainform::UpdateEditState() {
   for (int row = 0; row < lb_NewCats->count() && row < lb_Cats->count(); ++row) {
     QListWidgetItem* item = lb_NewCats->item(row);
     const bool differs = item->text() != lb_Cats->item(row)->text();
-    QFont rowFont = lb_NewCats->font();
-    rowFont.setBold(differs);
-    item->setFont(rowFont);
+    // Only a row whose mark changes is touched: each change redraws.
+    if (item->font().bold() != differs) {
+      QFont rowFont = lb_NewCats->font();
+      rowFont.setBold(differs);
+      item->setFont(rowFont);
+    }
     changed += differs ? 1 : 0;
   }
   const std::vector<TRowStorage> notes = RowStorageNotes();
@@ -384,11 +391,15 @@ void TMainform::dropEvent(QDropEvent* aEvent) {
 void TMainform::FillLists() {
   const QSignalBlocker blockCats(lb_Cats);
   const QSignalBlocker blockNewCats(lb_NewCats);
-  lb_Cats->clear();
+  // Each list takes all its rows in one insertion, not one layout per row.
+  QStringList categories;
+  categories.reserve(mEngine->GetLibraryIndexCount());
   for (int i = 0; i < mEngine->GetLibraryIndexCount(); ++i)
-    lb_Cats->addItem(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+    categories.push_back(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+  lb_Cats->clear();
+  lb_Cats->addItems(categories);
   lb_NewCats->clear();
-  for (int row = 0; row < lb_Cats->count(); ++row) lb_NewCats->addItem(lb_Cats->item(row)->text());
+  lb_NewCats->addItems(categories);
   for (QListWidget* list : {lb_Cats, lb_NewCats}) {
     list->scrollToTop();
     list->horizontalScrollBar()->setValue(0);
@@ -481,6 +492,7 @@ void TMainform::ChooseCodePage(TCodePage aPage) {
 }
 
 void TMainform::ShowLibrary() {
+  const TBusyCursor busy;
   FillLists();
   mSavedRows = rowTexts(lb_NewCats);
   mUndo->clear();

@@ -2,6 +2,9 @@
 #include "ProgressReporter.h"
 
 #include <QCoreApplication>
+#include <QWindow>
+#include <chrono>
+#include <thread>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -16,25 +19,58 @@ void TProgressReporter::Begin(int aTotal) {
   mPaintedPixels = -1;
   mForm.show();
   mSinceEvents.start();
+  // A save of no items has nothing to show. Otherwise the window is painted
+  // as it stands at the first item before the save sorts anything, and the
+  // windows under the closed file dialog are painted again; the first item
+  // then changes nothing it shows.
+  if (aTotal <= 0) return;
+  mPercent.MoveTo(0);
+  SetPercentText();
+  // A window system maps a new window some time after it is shown, and
+  // paint before that is lost: wait, briefly, until it can be seen; the
+  // events that make it seen paint it. One already seen is painted here.
+  const auto exposed = [this] {
+    return mForm.windowHandle() != nullptr && mForm.windowHandle()->isExposed();
+  };
+  if (exposed()) mForm.repaint();
+  QElapsedTimer waited;
+  waited.start();
+  while (!exposed() && waited.elapsed() < kExposeWaitMs) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  QCoreApplication::processEvents();
+  mPaintedPixels = FilledPixels(0);
+  mSinceEvents.restart();
 }
 
-int TProgressReporter::FilledPixels() const {
+int TProgressReporter::FilledPixels(int aValue) const {
   const QProgressBar& bar = *mForm.ProgressBar1;
   const qint64 span = qint64(bar.maximum()) - bar.minimum();
   if (span <= 0) return 0;
-  return static_cast<int>((qint64(bar.value()) - bar.minimum()) * bar.width() / span);
+  return static_cast<int>((qint64(aValue) - bar.minimum()) * bar.width() / span);
+}
+
+void TProgressReporter::SetPercentText() {
+  mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
 }
 
 void TProgressReporter::Advance(int aPosition) {
+  // Setting the bar's value costs more than writing an item, so the bar
+  // takes only the positions that show: a new pixel, a new percentage, the
+  // last item.
+  const int pixels = FilledPixels(aPosition);
+  const bool newPercent = mPercent.MoveTo(aPosition);
   bool painted = false;
-  mForm.ProgressBar1->setValue(aPosition);
-  if (const int pixels = FilledPixels(); pixels != mPaintedPixels) {
+  if (pixels != mPaintedPixels || newPercent || aPosition >= mForm.ProgressBar1->maximum() - 1)
+    mForm.ProgressBar1->setValue(aPosition);
+  if (pixels != mPaintedPixels) {
     mForm.ProgressBar1->repaint();
     mPaintedPixels = pixels;
     painted = true;
   }
-  if (mPercent.MoveTo(aPosition)) {
-    mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
+  if (newPercent) {
+    SetPercentText();
     mForm.Label1->repaint();
     painted = true;
   }

@@ -26,9 +26,14 @@ class TProgressReporter final : public TSaveProgress {
 
   /// Longest time between two runs of the window events during a save.
   static constexpr int kEventIntervalMs = 25;
+  /// Longest wait for the window system to map the window before the save
+  /// goes on.
+  static constexpr int kExposeWaitMs = 500;
 
  private:
-  int FilledPixels() const;
+  /// The width of the bar filled at aValue.
+  int FilledPixels(int aValue) const;
+  void SetPercentText();
 
   TProgressform& mForm;
   TPercentCursor mPercent;

@@ -498,6 +498,23 @@ TEST_F(ZblProgramTest, EncodingOptionAnywhereOrTheLocaleChoosesTheCodePage) {
       << unknown.Err;
 }
 
+TEST_F(ZblProgramTest, TranslateWarnsOfARenameOntoACategoryTheMapKeeps) {
+  TSampleLibrary library;
+  library.Items = {sampleItem("a", "Trees", 3, 1), sampleItem("b", "Cars", 3, 2),
+                   sampleItem("c", "Roads", 3, 3)};
+  const std::string in = WriteLibrary("in.zbl", library);
+  // Roads is renamed away, so only Cars, which keeps its text, is met.
+  const std::string map = WriteMap("Roads\tStreets\nTrees\tCars\nCars\tCars\n");
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", map});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + map +
+                         ":2: warning: \"Trees\" and \"Cars\" will both be stored as \"Cars\" and "
+                         "become one category\n" +
+                         "zbl: " + map +
+                         ":3: warning: \"Cars\" and \"Trees\" will both be stored as \"Cars\" and "
+                         "become one category\n");
+}
+
 TEST_F(ZblProgramTest, TranslateWarnsOfTextsNotStoredAsGivenAndStrictRefuses) {
   TSampleLibrary library;
   library.Items = {sampleItem("a", "Trees", 3, 1), sampleItem("b", "Cars", 3, 2),

@@ -244,14 +244,14 @@ TEST(LoadTest, ClearLibraryEmptiesEverythingButTheHeaderCopy) {
   EXPECT_EQ(engine.Header().Bytes[11], 9);
 }
 
-TEST(AddLibraryIndexItemTest, MatchesExactCodeUnits) {
+TEST(CatalogueTest, CategoriesMatchByExactCodeUnits) {
+  TSampleLibrary lib;
+  lib.Items = {sampleItem("A", "Trees"), sampleItem("B", "trees"), sampleItem("C", "Trees "),
+               sampleItem("D", "Trees")};
   TVectorEngine engine;
-  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees", 0), 0u);
-  EXPECT_EQ(engine.AddLibraryIndexItem(u"trees", 1), 1u);
-  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees ", 2), 2u);
-  EXPECT_EQ(engine.AddLibraryIndexItem(u"Trees", 3), 0u);
-  EXPECT_EQ(engine.GetLibraryIndexCount(), 3);
-  EXPECT_EQ(engine.GetLibraryIndexItemCount(0), 2);
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(catalogue(engine), (std::vector<std::u16string>{u"Trees", u"trees", u"Trees "}));
+  EXPECT_EQ(namesOf(engine, 0), (std::vector<std::u16string>{u"A", u"D"}));
 }
 
 }  // namespace

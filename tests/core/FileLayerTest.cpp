@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -95,6 +97,17 @@ TEST_F(SaveFileTest, WritesWhatTheStreamSaveWrites) {
   engine.SaveLibraryToFile(dir.File("out.zbl"), translating(engine));
   EXPECT_EQ(readFileBytes(dir.File("out.zbl")), expected);
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.zbl", "out.zbl"}));
+}
+
+TEST_F(SaveFileTest, ShortWritesStillWriteEveryByteInOrder) {
+  // Each write stops part way, inside a size field, a header or a body.
+  const TFileSystemCalls system = fileSystemCalls();
+  fileSystemCalls().Write = [](int aDescriptor, const void* aData, std::size_t aSize) {
+    return ::write(aDescriptor, aData, std::min<std::size_t>(aSize, 77));
+  };
+  engine.SaveLibraryToFile(dir.File("out.zbl"), translating(engine));
+  fileSystemCalls() = system;
+  EXPECT_EQ(readFileBytes(dir.File("out.zbl")), expected);
 }
 
 TEST_F(SaveFileTest, CanReplaceTheFileItWasLoadedFrom) {

@@ -40,7 +40,7 @@ inline void expectLoadedAsWalked(const TVectorEngine& aEngine, const TLoadResult
 
   std::vector<int> listed(expected.Items.size());
   for (int c = 0; c < aEngine.GetLibraryIndexCount(); ++c)
-    for (std::uint32_t id : aEngine.Catalog().Contents[static_cast<std::size_t>(c)].Identifiers) {
+    for (std::uint32_t id : aEngine.Catalog().Identifiers(static_cast<std::size_t>(c))) {
       ASSERT_LT(id, listed.size());
       ++listed[id];
       const TItemStream item = aEngine.GetLibraryItembyID(static_cast<int>(id));
@@ -54,6 +54,6 @@ inline void expectLoadedAsWalked(const TVectorEngine& aEngine, const TLoadResult
     ASSERT_EQ(item.Size, span.Size) << "item " << i;
     EXPECT_TRUE(std::equal(item.Data, item.Data + item.Size, aBytes.begin() + span.Offset))
         << "item " << i;
-    EXPECT_EQ(aEngine.Names()[i], clampedField(aBytes.data() + span.Offset + 16, 50));
+    EXPECT_EQ(aEngine.Name(i), clampedField(aBytes.data() + span.Offset + 16, 50));
   }
 }

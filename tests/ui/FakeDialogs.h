@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QGuiApplication>
 #include <QString>
 #include <deque>
 #include <optional>
@@ -16,6 +17,8 @@ class TFakeDialogs final : public TDialogs {
     QString Kind;
     QString Title;
     QString Text;
+    /// The busy cursor stood over the windows while the box was up.
+    bool Busy = QGuiApplication::overrideCursor() != nullptr;
   };
 
   std::optional<QString> Execute(const TFileDialogSetup& aSetup, QWidget* aParent) override;

@@ -382,6 +382,22 @@ class MainformTest : public QObject {
     QVERIFY2(message.Text.contains(QDir::toNativeSeparators(file)), qPrintable(message.Text));
   }
 
+  void BusyCursorEndsBeforeAnyQuestion() {
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
+    form.lb_NewCats->item(0)->setText("Edited");
+    mFixture->Load(QDir(mFixture->Dir.path()).filePath("absent.zbl"));
+    TSampleLibrary damaged = LibraryWithCategories({"B", "C"});
+    damaged.Items[1].DeclaredSize = 100000;
+    mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "damaged.zbl", damaged));
+    const std::vector<TFakeDialogs::TMessage>& messages = mFixture->Dialogs->Messages;
+    QCOMPARE(messages.size(), std::size_t{3});  // missing; unsaved edits; damaged
+    for (const TFakeDialogs::TMessage& message : messages)
+      QVERIFY2(!message.Busy, qPrintable(message.Kind));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+  }
+
   // A save that would lose what the file holds beyond the items read asks
   // first, naming the loss; only "Save anyway" writes.
   void LossySaveAsksFirst_data() {

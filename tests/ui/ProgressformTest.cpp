@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExtendedPercent.h"
+#include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "TestLibraries.h"
 
@@ -130,6 +131,21 @@ class ProgressformTest : public QObject {
     QVERIFY(!mWindow->Form.isVisible());
     QCOMPARE(mWindow->Form.Label1->text(), someLabels[2]);
     QCOMPARE(mWindow->Form.ProgressBar1->value(), items - 1);
+  }
+
+  void WindowIsPaintedAtZeroBeforeTheFirstItem() {
+    // What runs between Begin and the first item (the sort) pumps no
+    // events, so the window must be whole by the time Begin returns.
+    TProgressform& form = mWindow->Form;
+    form.SetLabelText(QStringLiteral("Label1"));
+    TLabelWatcher watcher(form);
+    TProgressReporter reporter(form);
+    reporter.Begin(1000);
+    QCOMPARE(watcher.Shown.size(), std::size_t{1});
+    QCOMPARE(watcher.Shown.front().Label, Label(0));
+    QCOMPARE(watcher.Shown.front().Position, 0);
+    QVERIFY(watcher.Shown.front().Visible);
+    reporter.End();
   }
 
   void LabelKeepsItsTextBetweenSaves() {

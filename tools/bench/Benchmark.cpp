@@ -2,7 +2,12 @@
 // Measures loading and saving against the raw file operations in the same
 // run, at several library sizes, and prints one table.
 //
-//   zbl-bench [--runs N] [--sizes 1000,10000,...] [--dir DIR] [--keep]
+//   zbl-bench [--runs N] [--sizes 1000,10000,...] [--category-sizes N,...]
+//             [--dir DIR] [--keep]
+//
+// The second table uses libraries whose every item has a category of its
+// own (--category-sizes, 100000,1000000 by default): the memory they take,
+// a map of as many lines as categories, and the window's lists.
 //
 // --keep leaves the generated libraries in DIR, for profiling.
 
@@ -33,10 +38,32 @@ struct TRow {
   double FileMiB = 0;
   double Read = 0, Load = 0;
   double Write = 0, Save = 0;
-  double Copy = 0, Translate = 0;
+  double Copy = 0, SyncedCopy = 0, Translate = 0;
   double PeakMiB = 0;
   double WindowSave = 0;
+  double Sort = 0;
 };
+
+struct TCategoryRow {
+  long long Items = 0;
+  double FileMiB = 0;
+  double SyncedCopy = 0;
+  double Translate = 0, TranslatePeakMiB = 0;
+  double Mapped = 0, MappedPeakMiB = 0;
+  double ListPeakMiB = 0;
+  double WindowLoad = -1, EditLastRow = -1;
+};
+
+// The memory goal: 1.15 times the file, 100 bytes an item and 30 MiB.
+double memoryBound(double aFileMiB, long long aItems) {
+  return 1.15 * aFileMiB + 100.0 * static_cast<double>(aItems) / (1024.0 * 1024.0) + 30.0;
+}
+
+// The honest bound of a save: every byte read and written in 1 MiB blocks
+// to a new file beside the target, then synced.
+std::vector<std::string> syncedCopy(const std::string& aFrom, const std::string& aTo) {
+  return {"/bin/dd", "if=" + aFrom, "of=" + aTo, "bs=1M", "conv=fsync", "status=none"};
+}
 
 TCategoryMap translating(const TVectorEngine& aEngine) {
   TCategoryMap map = TCategoryMap::Identity(aEngine);
@@ -64,6 +91,7 @@ TRow measure(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
   row.Load = medianSeconds(
       aRuns, [&] { engine->LoadLibraryFromFile(library); },
       [&] { engine = std::make_unique<TVectorEngine>(); });
+  row.Sort = medianSeconds(aRuns, [&] { (void)engine->SortedItemOrder(); });
 
   std::fprintf(stderr, "  save\n");
   const std::vector<std::uint8_t> bytes = readWholeFile(library);
@@ -82,6 +110,8 @@ TRow measure(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
 
   std::fprintf(stderr, "  zbl translate\n");
   row.Copy = medianProcess(aRuns, {"/bin/cp", library, out}, [&] { removeFile(out); }).Seconds;
+  row.SyncedCopy =
+      medianProcess(aRuns, syncedCopy(library, out), [&] { removeFile(out); }).Seconds;
   const TProcessRun translate = medianProcess(
       aRuns, {ZBL_CLI_PATH, "translate", library, out, "--map", map}, [&] { removeFile(out); });
   row.Translate = translate.Seconds;
@@ -93,6 +123,44 @@ TRow measure(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
   row.WindowSave = windowSaveSeconds(library, out, aRuns);
 #endif
   removeFile(out);
+  if (!aKeep) removeFile(library);
+  return row;
+}
+
+TCategoryRow measureCategories(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
+  const std::string library = aDir + "/categories-" + std::to_string(aItems) + ".zbl";
+  const std::string map = aDir + "/categories-map.tsv";
+  const std::string out = aDir + "/out.zbl";
+  std::fprintf(stderr, "%lld categories: writing the library...\n", aItems);
+  writeCategoryLibrary(library, aItems, 20261209u + static_cast<std::uint32_t>(aItems));
+  writeCategoryMap(map, aItems);
+  TCategoryRow row;
+  row.Items = aItems;
+  row.FileMiB = static_cast<double>(std::filesystem::file_size(library)) / (1024.0 * 1024.0);
+  const auto remove = [&] { removeFile(out); };
+  std::fprintf(stderr, "  zbl translate, with and without a map\n");
+  row.SyncedCopy = medianProcess(aRuns, syncedCopy(library, out), remove).Seconds;
+  const TProcessRun plain =
+      medianProcess(aRuns, {ZBL_CLI_PATH, "translate", library, out}, remove);
+  row.Translate = plain.Seconds;
+  row.TranslatePeakMiB = static_cast<double>(plain.PeakKiB) / 1024.0;
+  const TProcessRun mapped =
+      medianProcess(aRuns, {ZBL_CLI_PATH, "translate", library, out, "--map", map}, remove);
+  row.Mapped = mapped.Seconds;
+  row.MappedPeakMiB = static_cast<double>(mapped.PeakKiB) / 1024.0;
+  row.ListPeakMiB = static_cast<double>(
+                        medianProcess(1, {ZBL_CLI_PATH, "categories", library}).PeakKiB) /
+                    1024.0;
+#ifdef ZBL_BENCH_WINDOWS
+  if (aItems <= 100000) {
+    std::fprintf(stderr, "  window load\n");
+    const TWindowLoad window = windowLoadSeconds(library, aRuns);
+    row.WindowLoad = window.Load;
+    row.EditLastRow = window.EditLastRow;
+  }
+#endif
+  removeFile(out);
+  removeFile(map);
   if (!aKeep) removeFile(library);
   return row;
 }
@@ -109,6 +177,7 @@ std::vector<long long> parseSizes(const std::string& aText) {
 int main(int argc, char* argv[]) {
   int runs = 5;
   std::vector<long long> sizes{1000, 10000, 100000, 1000000};
+  std::vector<long long> categorySizes{100000, 1000000};
   std::string dir;
   bool keep = false;
   for (int i = 1; i < argc; ++i) {
@@ -117,12 +186,16 @@ int main(int argc, char* argv[]) {
       runs = std::atoi(argv[++i]);
     } else if (arg == "--sizes" && i + 1 < argc) {
       sizes = parseSizes(argv[++i]);
+    } else if (arg == "--category-sizes" && i + 1 < argc) {
+      categorySizes = parseSizes(argv[++i]);
     } else if (arg == "--dir" && i + 1 < argc) {
       dir = argv[++i];
     } else if (arg == "--keep") {
       keep = true;
     } else {
-      std::fprintf(stderr, "usage: zbl-bench [--runs N] [--sizes N,N,...] [--dir DIR] [--keep]\n");
+      std::fprintf(stderr,
+                   "usage: zbl-bench [--runs N] [--sizes N,N,...] [--category-sizes N,N,...] "
+                   "[--dir DIR] [--keep]\n");
       return 2;
     }
   }
@@ -139,19 +212,24 @@ int main(int argc, char* argv[]) {
 
   std::vector<TRow> rows;
   for (long long n : sizes) rows.push_back(measure(dir, n, runs, keep));
+  std::vector<TCategoryRow> categoryRows;
+  for (long long n : categorySizes) categoryRows.push_back(measureCategories(dir, n, runs, keep));
 
   std::printf("Median of %d runs; times in seconds, ratios against the raw operation.\n\n", runs);
   std::printf(
-      "| items | file MiB | read | load | load/read | write | save | save/write | cp | "
-      "zbl translate | translate/cp | peak RSS MiB | RSS/(1.15 file + 30) | window save | "
-      "window/save |\n");
-  std::printf("|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+      "| items | file MiB | read | load | load/read | name sort | write | save | save/write | "
+      "cp | synced copy | zbl translate | translate/cp | translate/synced | peak RSS MiB | "
+      "RSS/bound | window save | window/save |\n");
+  std::printf(
+      "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|"
+      "\n");
   for (const TRow& r : rows) {
     std::printf(
-        "| %lld | %.1f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | %.4f | %.4f | %.2f | "
-        "%.1f | %.2f | %.4f | %.2f |\n",
-        r.Items, r.FileMiB, r.Read, r.Load, r.Load / r.Read, r.Write, r.Save, r.Save / r.Write,
-        r.Copy, r.Translate, r.Translate / r.Copy, r.PeakMiB, r.PeakMiB / (1.15 * r.FileMiB + 30),
+        "| %lld | %.1f | %.4f | %.4f | %.2f | %.4f | %.4f | %.4f | %.2f | %.4f | %.4f | %.4f | "
+        "%.2f | %.2f | %.1f | %.2f | %.4f | %.2f |\n",
+        r.Items, r.FileMiB, r.Read, r.Load, r.Load / r.Read, r.Sort, r.Write, r.Save,
+        r.Save / r.Write, r.Copy, r.SyncedCopy, r.Translate, r.Translate / r.Copy,
+        r.Translate / r.SyncedCopy, r.PeakMiB, r.PeakMiB / memoryBound(r.FileMiB, r.Items),
         r.WindowSave, r.WindowSave > 0 ? r.WindowSave / r.Save : 0.0);
   }
   std::map<long long, const TRow*> bySize;
@@ -160,10 +238,30 @@ int main(int argc, char* argv[]) {
     const TRow& a = *bySize[100000];
     const TRow& b = *bySize[1000000];
     std::printf(
-        "\nGrowth from 100 000 to 1 000 000 items (goal: at most 12): load %.1f, save %.1f, "
-        "zbl translate %.1f, window save %.1f\n",
-        b.Load / a.Load, b.Save / a.Save, b.Translate / a.Translate,
+        "\nGrowth from 100 000 to 1 000 000 items (goal: at most 11): load %.1f, name sort %.1f, "
+        "save %.1f, zbl translate %.1f, window save %.1f\n",
+        b.Load / a.Load, b.Sort / a.Sort, b.Save / a.Save, b.Translate / a.Translate,
         a.WindowSave > 0 ? b.WindowSave / a.WindowSave : 0.0);
+  }
+  if (!categoryRows.empty()) {
+    std::printf(
+        "\nA category of its own for every item (100 characters), no bodies; the map changes "
+        "every category. RSS/bound: peak RSS against 1.15 × file + 100 B/item + 30 MiB.\n\n"
+        "| items | file MiB | synced copy | zbl translate | translate/synced | peak RSS MiB | "
+        "RSS/bound | with the map | map/without | peak RSS MiB | RSS/bound | zbl categories "
+        "peak RSS MiB | window load | editor on the last row |\n"
+        "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+    for (const TCategoryRow& r : categoryRows) {
+      const double bound = memoryBound(r.FileMiB, r.Items);
+      std::printf(
+          "| %lld | %.1f | %.4f | %.4f | %.2f | %.1f | %.2f | %.4f | %.2f | %.1f | %.2f | %.1f | "
+          "%s | %s |\n",
+          r.Items, r.FileMiB, r.SyncedCopy, r.Translate, r.Translate / r.SyncedCopy,
+          r.TranslatePeakMiB, r.TranslatePeakMiB / bound, r.Mapped, r.Mapped / r.Translate,
+          r.MappedPeakMiB, r.MappedPeakMiB / bound, r.ListPeakMiB,
+          r.WindowLoad < 0 ? "" : std::to_string(r.WindowLoad).c_str(),
+          r.EditLastRow < 0 ? "" : std::to_string(r.EditLastRow).c_str());
+    }
   }
 #ifdef ZBL_BENCH_WINDOWS
   const double program = medianProcess(runs, {ZBL_STARTUP_PROBE}).Seconds;

@@ -2,6 +2,10 @@
 #include "WindowSave.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <filesystem>
 #include <memory>
@@ -63,4 +67,39 @@ double windowSaveSeconds(const std::string& aLibrary, const std::string& aTarget
       aRuns, [&] { mainform.Button2->click(); }, [&] { std::filesystem::remove(aTarget); });
   Progressform = nullptr;
   return seconds;
+}
+
+TWindowLoad windowLoadSeconds(const std::string& aLibrary, int aRuns) {
+  TMainform mainform(
+      std::make_unique<TAnsweringDialogs>(QString::fromStdString(aLibrary), QString()));
+  mainform.show();
+  QCoreApplication::processEvents();
+  TWindowLoad times;
+  times.Load = medianSeconds(aRuns, [&] {
+    mainform.Button1->click();
+    mainform.lb_Cats->repaint();
+    mainform.lb_NewCats->repaint();
+  });
+  QListWidget& list = *mainform.lb_NewCats;
+  list.setCurrentRow(list.count() - 1);
+  QCoreApplication::processEvents();
+  const QPoint at = list.visualItemRect(list.item(list.count() - 1)).center();
+  times.EditLastRow = medianSeconds(
+      aRuns,
+      [&] {
+        QMouseEvent click(QEvent::MouseButtonDblClick, at, list.viewport()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list.viewport(), &click);
+        auto* editor = mainform.findChild<QLineEdit*>(QStringLiteral("CategoryEditor"));
+        if (editor == nullptr) throw std::runtime_error("no editor opened on the last row");
+        editor->repaint();
+      },
+      [&] {
+        if (auto* editor = mainform.findChild<QLineEdit*>(QStringLiteral("CategoryEditor"))) {
+          QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+          QApplication::sendEvent(editor, &escape);
+        }
+        QCoreApplication::processEvents();
+      });
+  return times;
 }
