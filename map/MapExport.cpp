@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapExport.h"
 
-#include <unordered_map>
-
 #include "FieldEscape.h"
 #include "LoaderSaver.h"
 
 std::vector<TCategoryContents> categoryContents(const TVectorEngine& aEngine, std::size_t aNames) {
   const int count = aEngine.GetLibraryIndexCount();
   std::vector<TCategoryContents> out(static_cast<std::size_t>(count));
-  std::unordered_map<std::u16string, std::size_t> rowOf;
-  for (int row = 0; row < count; ++row)
-    rowOf.try_emplace(aEngine.GetLibraryIndexItem(row), static_cast<std::size_t>(row));
-  const std::vector<std::u16string>& names = aEngine.Names();
-  for (std::size_t item = 0; item < names.size(); ++item) {
-    const auto row = rowOf.find(TVectorEngine::GetLibraryItemRemarks(
-        aEngine.GetLibraryItembyID(static_cast<int>(item)), aEngine.CodePage()));
-    if (row == rowOf.end()) continue;
-    TCategoryContents& contents = out[row->second];
-    ++contents.Items;
-    if (contents.FirstNames.size() < aNames) contents.FirstNames.push_back(names[item]);
+  for (int cat = 0; cat < count; ++cat) {
+    TCategoryContents& contents = out[static_cast<std::size_t>(cat)];
+    const int items = aEngine.GetLibraryIndexItemCount(cat);
+    contents.Items = static_cast<std::size_t>(items);
+    for (int id = 1; id <= items && contents.FirstNames.size() < aNames; ++id)
+      contents.FirstNames.push_back(aEngine.GetLibraryItemByID(cat, id));
   }
   return out;
 }
