@@ -732,6 +732,12 @@ bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
     }
     case QEvent::MouseButtonPress:
       return EditMouseDown(editor, *static_cast<QMouseEvent*>(aEvent));
+    case QEvent::ShortcutOverride: {
+      // The map keys work here too, though on some platforms an edit takes
+      // Ctrl+E for the end of the line; End does that.
+      const QKeySequence pressed(static_cast<QKeyEvent*>(aEvent)->keyCombination());
+      return pressed == ExportMapAction->shortcut() || pressed == ImportMapAction->shortcut();
+    }
     case QEvent::KeyPress: {
       const auto* press = static_cast<QKeyEvent*>(aEvent);
       const int key = press->key();

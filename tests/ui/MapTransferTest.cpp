@@ -42,6 +42,13 @@ class MapTransferTest : public QObject {
     QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{2});
     QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt)"));
     QCOMPARE(mFixture->Dialogs->Asked.back().Directory, mFixture->Dir.path());
+    // In the editor too, which keeps its text first.
+    QTest::keyClick(form.lb_NewCats, Qt::Key_F2);
+    QVERIFY(form.OpenEditor());
+    QTest::keyClicks(form.OpenEditor(), "Autos");
+    QTest::keyClick(form.OpenEditor(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(mFixture->Dialogs->Asked.back().Mode, TFileDialogSetup::TMode::Save);
+    QCOMPARE(form.lb_NewCats->item(0)->text(), QStringLiteral("Autos"));
   }
 
   void ExportReadsBackAsTheLists_data() {
