@@ -217,10 +217,11 @@ int main(int argc, char* argv[]) {
   const QString map = QDir(scratch.path()).filePath(QStringLiteral("sample-de.po"));
   QFile catalogue(map);
   if (catalogue.open(QIODevice::WriteOnly))
-    catalogue.write("msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
-                    "msgid \"Cars\"\nmsgstr \"Autos\"\n\nmsgid \"Signs\"\nmsgstr \"Schilder\"\n\n"
-                    "#, fuzzy\nmsgid \"People\"\nmsgstr \"Leute\"\n\n"
-                    "msgid \"Boats\"\nmsgstr \"Boote\"\n");
+    catalogue.write(
+        "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+        "msgid \"Cars\"\nmsgstr \"Autos\"\n\nmsgid \"Signs\"\nmsgstr \"Schilder\"\n\n"
+        "#, fuzzy\nmsgid \"People\"\nmsgstr \"Leute\"\n\n"
+        "msgid \"Boats\"\nmsgstr \"Boote\"\n");
   catalogue.close();
   script.Answers.push_back(map);
   script.MessageShot = out.filePath(QStringLiteral("map-imported.png"));

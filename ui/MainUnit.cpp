@@ -226,12 +226,12 @@ void TMainform::CreateControls() {
   PressOnKey(Button1, QKeySequence::Open);
   PressOnKey(Button2, QKeySequence::Save);
 
-  ExportMapAction = createMenuAction(this, QStringLiteral("ExportMapAction"),
-                                     QStringLiteral("Export map\u2026"),
-                                     QKeySequence(Qt::CTRL | Qt::Key_E));
-  ImportMapAction = createMenuAction(this, QStringLiteral("ImportMapAction"),
-                                     QStringLiteral("Import map\u2026"),
-                                     QKeySequence(Qt::CTRL | Qt::Key_I));
+  ExportMapAction =
+      createMenuAction(this, QStringLiteral("ExportMapAction"), QStringLiteral("Export map\u2026"),
+                       QKeySequence(Qt::CTRL | Qt::Key_E));
+  ImportMapAction =
+      createMenuAction(this, QStringLiteral("ImportMapAction"), QStringLiteral("Import map\u2026"),
+                       QKeySequence(Qt::CTRL | Qt::Key_I));
   connect(ExportMapAction, &QAction::triggered, this, [this] { ExportMap(); });
   connect(ImportMapAction, &QAction::triggered, this, [this] { ImportMap(); });
 
@@ -559,8 +559,7 @@ void TMainform::ImportMap() {
   const std::size_t notCategories = applyMap(read.Lines, after).size();
   // Entries of which none is a category: almost surely the wrong map.
   if (!read.Lines.empty() && notCategories == read.Lines.size()) {
-    mDialogs->Warning(this, caption(),
-                      ForeignMapText(*file, read.Lines.size(), mLibraryName));
+    mDialogs->Warning(this, caption(), ForeignMapText(*file, read.Lines.size(), mLibraryName));
     return;
   }
   int changed = 0;

@@ -23,8 +23,8 @@ QString counted(std::size_t aCount, const QString& aOne, const QString& aMany) {
 QString CategoryMapFilter() { return QStringLiteral("Category map (*.po *.tsv *.txt)"); }
 
 QString MapRefusedText(const TMapRefusal& aRefusal) {
-  const QString where = QDir::toNativeSeparators(
-      QFile::decodeName(QByteArray::fromStdString(aRefusal.Where)));
+  const QString where =
+      QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(aRefusal.Where)));
   return QStringLiteral("The map was not imported, and no category was changed.\n\n%1: %2")
       .arg(EscapeControlCharacters(where),
            EscapeControlCharacters(QString::fromStdString(aRefusal.Reason)));
@@ -32,11 +32,9 @@ QString MapRefusedText(const TMapRefusal& aRefusal) {
 
 QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary) {
   const QString name = nameInMessage(aFile);
-  const QString which =
-      aEntries == 1
-          ? QStringLiteral("The one entry of \"%1\" is not").arg(name)
-          : QStringLiteral("None of the %1 entries of \"%2\" is")
-                .arg(QString::number(aEntries), name);
+  const QString which = aEntries == 1 ? QStringLiteral("The one entry of \"%1\" is not").arg(name)
+                                      : QStringLiteral("None of the %1 entries of \"%2\" is")
+                                            .arg(QString::number(aEntries), name);
   return which + QStringLiteral(
                      " a category of \"%1\". Is it the map of another library? No category was "
                      "changed.")
@@ -54,10 +52,9 @@ QString MapImportedText(const QString& aFile, int aChanged, std::size_t aNotCate
                              QStringLiteral("categories")));
   if (aNotCategories > 0)
     text += QStringLiteral(" %1 of this library.")
-                .arg(aNotCategories == 1
-                         ? QStringLiteral("1 of its entries is not a category")
-                         : QStringLiteral("%1 of its entries are not categories")
-                               .arg(QString::number(aNotCategories)));
+                .arg(aNotCategories == 1 ? QStringLiteral("1 of its entries is not a category")
+                                         : QStringLiteral("%1 of its entries are not categories")
+                                               .arg(QString::number(aNotCategories)));
   if (aFuzzy > 0)
     text += QStringLiteral(" %1 marked fuzzy %2 not applied.")
                 .arg(counted(aFuzzy, QStringLiteral("entry"), QStringLiteral("entries")),

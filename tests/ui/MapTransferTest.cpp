@@ -14,7 +14,8 @@
 
 namespace {
 
-const QByteArray kPoHeader = "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+const QByteArray kPoHeader =
+    "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
 
 }  // namespace
 
@@ -94,8 +95,9 @@ class MapTransferTest : public QObject {
            "library.";
     QTest::newRow("gettext, fuzzy and untranslated entries")
         << "m.po"
-        << kPoHeader + "msgid \"Cars\"\nmsgstr \"Autos\"\n\n#, fuzzy\nmsgid \"Trees\"\nmsgstr "
-                       "\"B\xc3\xa4ume\"\n\nmsgid \"Boats\"\nmsgstr \"\"\n"
+        << kPoHeader +
+               "msgid \"Cars\"\nmsgstr \"Autos\"\n\n#, fuzzy\nmsgid \"Trees\"\nmsgstr "
+               "\"B\xc3\xa4ume\"\n\nmsgid \"Boats\"\nmsgstr \"\"\n"
         << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
         << "The map \"m.po\" changed 1 category. 1 entry marked fuzzy was not applied.";
     QTest::newRow("text not stored as given is marked")
