@@ -82,10 +82,11 @@ TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
 }
 
 TFileDialogSetup mapDialog(TFileDialogSetup::TMode aMode) {
-  return {aMode,
-          aMode == TFileDialogSetup::TMode::Open ? QStringLiteral("Import Map")
-                                                 : QStringLiteral("Export Map"),
-          CategoryMapFilter() + QStringLiteral(";;All files (*)"), QStringLiteral("po")};
+  const bool open = aMode == TFileDialogSetup::TMode::Open;
+  // A map may have any name; only a new one is given ".po" when typed bare.
+  return {aMode, open ? QStringLiteral("Import Map") : QStringLiteral("Export Map"),
+          CategoryMapFilter() + QStringLiteral(";;All files (*)"),
+          open ? QString() : QStringLiteral("po")};
 }
 
 /// An entry of the lists' menu whose key works anywhere in aWindow.
