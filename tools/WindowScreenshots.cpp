@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Developer tool: drives the real windows through the scenes the README shows
 // (a library loaded, the editor open over a row, a save under way, a row
-// whose text the code page cannot store, the question before saving it, and
-// the tooltip of a row) and saves
+// whose text the code page cannot store, the question before saving it, the
+// lists' menu, the message after a map is imported, and the tooltip of a row)
+// and saves
 // a picture of the screen for each. Run it under an X server, e.g. xvfb-run.
 //
 //   zbl-screenshots LIBRARY.zbl OUTPUT-FOLDER
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,7 +43,8 @@ bool shoot(const QWidget& aAround, const QString& aFile) {
   QRect area = aAround.frameGeometry();
   // A tooltip shown may reach past the window.
   for (const QWidget* top : QApplication::topLevelWidgets())
-    if (top->isVisible() && top->inherits("QTipLabel")) area |= top->frameGeometry();
+    if (top->isVisible() && (top->inherits("QTipLabel") || top->inherits("QMenu")))
+      area |= top->frameGeometry();
   area.adjust(-16, -16, 16, 16);
   const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
   const bool saved = screen.copy(area).save(aFile);
@@ -60,23 +64,23 @@ class TScriptedDialogs final : public TDialogs {
     Answers.pop_front();
     return answer;
   }
-  void Information(QWidget*, const QString&, const QString& aText) override { Report(aText); }
+  void Information(QWidget* aParent, const QString& aTitle, const QString& aText) override {
+    Report(aText);
+    if (!MessageShot.isEmpty())
+      ShowAndShoot(aParent, [&] { TQtDialogs().Information(aParent, aTitle, aText); });
+  }
   void Warning(QWidget*, const QString&, const QString& aText) override { Report(aText); }
   void Critical(QWidget*, const QString&, const QString& aText) override { Report(aText); }
-  /// Once set, the next question is shown for real, photographed into
-  /// this file and answered with Cancel.
-  QString QuestionShot;
-  bool QuestionShotTaken = false;
+  /// Once set, the next question or information is shown for real,
+  /// photographed into this file and closed (a question answered Cancel).
+  QString MessageShot;
+  bool MessageShotTaken = false;
 
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override {
     Report(aText);
-    if (QuestionShot.isEmpty()) return true;
-    QTimer::singleShot(300, aParent, [this, aParent] {
-      QuestionShotTaken = shoot(*aParent, QuestionShot);
-      if (QWidget* question = QApplication::activeModalWidget()) question->close();
-    });
-    const bool yes = TQtDialogs().SaveAnyway(aParent, aTitle, aText);
-    QuestionShot.clear();
+    if (MessageShot.isEmpty()) return true;
+    bool yes = false;
+    ShowAndShoot(aParent, [&] { yes = TQtDialogs().SaveAnyway(aParent, aTitle, aText); });
     return yes;
   }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override {
@@ -85,6 +89,17 @@ class TScriptedDialogs final : public TDialogs {
   }
 
  private:
+  template <typename TShow>
+  void ShowAndShoot(QWidget* aParent, TShow aShow) {
+    MessageShotTaken = false;
+    QTimer::singleShot(300, aParent, [this, aParent] {
+      MessageShotTaken = shoot(*aParent, MessageShot);
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    aShow();
+    MessageShot.clear();
+  }
+
   static void Report(const QString& aText) {
     std::fprintf(stderr, "message box: %s\n", qPrintable(aText));
   }
@@ -182,9 +197,36 @@ int main(int argc, char* argv[]) {
   fadeIn.exec();
   ok = shoot(mainform, out.filePath(QStringLiteral("marked-row.png"))) && ok;
   QToolTip::hideText();
-  script.QuestionShot = out.filePath(QStringLiteral("altered-save-question.png"));
+  script.MessageShot = out.filePath(QStringLiteral("altered-save-question.png"));
   mainform.Button2->click();
-  ok = script.QuestionShotTaken && ok;
+  ok = script.MessageShotTaken && ok;
+
+  // The lists' menu, opened on the first old category.
+  mainform.activateWindow();
+  settle();
+  const QPoint firstRow = mainform.lb_Cats->visualItemRect(mainform.lb_Cats->item(0)).center();
+  QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, firstRow,
+                                mainform.lb_Cats->viewport()->mapToGlobal(firstRow));
+  QCoreApplication::sendEvent(mainform.lb_Cats->viewport(), &menuRequest);
+  ok = shoot(mainform, out.filePath(QStringLiteral("list-menu.png"))) && ok;
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  settle();
+
+  // A translator's catalogue naming two of the categories, one entry still
+  // fuzzy and one category the library does not have.
+  const QString map = QDir(scratch.path()).filePath(QStringLiteral("sample-de.po"));
+  QFile catalogue(map);
+  if (catalogue.open(QIODevice::WriteOnly))
+    catalogue.write(
+        "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+        "msgid \"Cars\"\nmsgstr \"Autos\"\n\nmsgid \"Signs\"\nmsgstr \"Schilder\"\n\n"
+        "#, fuzzy\nmsgid \"People\"\nmsgstr \"Leute\"\n\n"
+        "msgid \"Boats\"\nmsgstr \"Boote\"\n");
+  catalogue.close();
+  script.Answers.push_back(map);
+  script.MessageShot = out.filePath(QStringLiteral("map-imported.png"));
+  mainform.ImportMapAction->trigger();
+  ok = script.MessageShotTaken && ok;
   // Last, so that no other picture catches it fading out, and once the
   // window has the keyboard back from the progress window, whose going would
   // hide it.

@@ -13,7 +13,8 @@ struct TFileDialogSetup {
   enum class TMode { Open, Save };
   TMode Mode = TMode::Open;
   QString Title;
-  /// One entry: what the dialog shows and, in parentheses, the pattern.
+  /// What the dialog shows and, in parentheses, the patterns; further
+  /// entries follow after ";;".
   QString Filter;
   /// Appended (after a dot) to a file name typed without an extension.
   QString DefaultExt;

@@ -41,6 +41,9 @@
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "LocaleCodePage.h"
+#include "MapApply.h"
+#include "MapIo.h"
+#include "MapTransfer.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "RowEditCommand.h"
@@ -77,6 +80,27 @@ TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
           aMode == TFileDialogSetup::TMode::Open ? QStringLiteral("Load Library")
                                                  : QStringLiteral("Save Library"),
           QStringLiteral("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
+}
+
+TFileDialogSetup mapDialog(TFileDialogSetup::TMode aMode) {
+  const bool open = aMode == TFileDialogSetup::TMode::Open;
+  // A map may have any name; only a new one is given ".po" when typed bare.
+  return {aMode, open ? QStringLiteral("Import Map") : QStringLiteral("Export Map"),
+          CategoryMapFilter() + QStringLiteral(";;All files (*)"),
+          open ? QString() : QStringLiteral("po")};
+}
+
+/// An entry of the lists' menu whose key works anywhere in aWindow.
+QAction* createMenuAction(QWidget* aWindow, const QString& aName, const QString& aText,
+                          const QKeySequence& aKey) {
+  auto* action = new QAction(aText, aWindow);
+  action->setObjectName(aName);
+  action->setShortcut(aKey);
+  action->setShortcutContext(Qt::WindowShortcut);
+  action->setShortcutVisibleInContextMenu(true);
+  action->setEnabled(false);
+  aWindow->addAction(action);
+  return action;
 }
 
 QListWidget* createCategoryList(QWidget* aParent, const QString& aName, int aLeft) {
@@ -203,6 +227,15 @@ void TMainform::CreateControls() {
   OpenEditorOnKeys(lb_NewCats, [this] { lb_NewCatsDblClick(); });
   PressOnKey(Button1, QKeySequence::Open);
   PressOnKey(Button2, QKeySequence::Save);
+
+  ExportMapAction =
+      createMenuAction(this, QStringLiteral("ExportMapAction"), QStringLiteral("Export map\u2026"),
+                       QKeySequence(Qt::CTRL | Qt::Key_E));
+  ImportMapAction =
+      createMenuAction(this, QStringLiteral("ImportMapAction"), QStringLiteral("Import map\u2026"),
+                       QKeySequence(Qt::CTRL | Qt::Key_I));
+  connect(ExportMapAction, &QAction::triggered, this, [this] { ExportMap(); });
+  connect(ImportMapAction, &QAction::triggered, this, [this] { ImportMap(); });
 
   mUndo = new QUndoStack(this);
   connect(mUndo, &QUndoStack::indexChanged, this, [this] { UpdateEditState(); });
@@ -497,11 +530,71 @@ void TMainform::ShowLibrary() {
   mSavedRows = rowTexts(lb_NewCats);
   mUndo->clear();
   UpdateEditState();
+  ExportMapAction->setEnabled(true);
+  ImportMapAction->setEnabled(true);
+}
+
+void TMainform::ExportMap() {
+  if (mSaving || !mEngine || mLibraryFile.isEmpty()) return;
+  EditExit(OpenEditor());
+  const QFileInfo library(mLibraryFile);
+  const std::optional<QString> file = mDialogs->Execute(
+      StartingAt(mapDialog(TFileDialogSetup::TMode::Save),
+                 library.dir().filePath(library.completeBaseName() + QStringLiteral(".po")), true),
+      this);
+  if (!file) return;
+  const TCategoryMap map = CategoryMap();
+  // A row keeps no new text in the map unless it was given one.
+  std::vector<bool> changed;
+  for (std::size_t row = 0; row < map.NewCats.size(); ++row)
+    changed.push_back(row < map.OldCats.size() && map.NewCats[row] != map.OldCats[row]);
+  const std::string name = QFile::encodeName(*file).toStdString();
+  try {
+    writeMap(name, {map, changed, categoryContents(*mEngine)}, mapFormatOf(name));
+  } catch (...) {
+    mDialogs->Critical(this, caption(), MapSaveFailureText(std::current_exception(), *file));
+  }
+}
+
+void TMainform::ImportMap() {
+  if (mSaving || !mEngine || mLibraryFile.isEmpty()) return;
+  EditExit(OpenEditor());
+  const std::optional<QString> file = mDialogs->Execute(
+      StartingAt(mapDialog(TFileDialogSetup::TMode::Open), mLibraryFile, false), this);
+  if (!file) return;
+  const TMapRead read = readMap(QFile::encodeName(*file).toStdString());
+  if (read.Refusal) {
+    mDialogs->Warning(this, caption(), MapRefusedText(*read.Refusal));
+    return;
+  }
+  const TCategoryMap before = CategoryMap();
+  TCategoryMap after = before;
+  const std::size_t notCategories = applyMap(read.Lines, after).size();
+  // Entries of which none is a category: almost surely the wrong map.
+  if (!read.Lines.empty() && notCategories == read.Lines.size()) {
+    mDialogs->Warning(this, caption(), ForeignMapText(*file, read.Lines.size(), mLibraryName));
+    return;
+  }
+  int changed = 0;
+  for (std::size_t row = 0; row < after.NewCats.size(); ++row) {
+    if (after.NewCats[row] == before.NewCats[row]) continue;
+    // The rows change together, as one step of the history.
+    if (changed++ == 0)
+      mUndo->beginMacro(QStringLiteral("Import \"%1\"").arg(QFileInfo(*file).fileName()));
+    mUndo->push(new TRowEditCommand(lb_NewCats, static_cast<int>(row),
+                                    QString::fromStdU16String(before.NewCats[row]),
+                                    QString::fromStdU16String(after.NewCats[row])));
+  }
+  if (changed > 0) mUndo->endMacro();
+  mDialogs->Information(this, caption(),
+                        MapImportedText(*file, changed, notCategories, read.FuzzySkipped));
 }
 
 void TMainform::ShowListMenu(QListWidget* aList, const QPoint& aAt) {
   if (mSaving) return;
   QMenu* menu = CreateListMenu(this, mCodePage, [this](TCodePage aPage) { ChooseCodePage(aPage); });
+  menu->addSeparator();
+  menu->addActions({ExportMapAction, ImportMapAction});
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(aList->viewport()->mapToGlobal(aAt));
 }
@@ -651,6 +744,12 @@ bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
     }
     case QEvent::MouseButtonPress:
       return EditMouseDown(editor, *static_cast<QMouseEvent*>(aEvent));
+    case QEvent::ShortcutOverride: {
+      // The map keys work here too, though on some platforms an edit takes
+      // Ctrl+E for the end of the line; End does that.
+      const QKeySequence pressed(static_cast<QKeyEvent*>(aEvent)->keyCombination());
+      return pressed == ExportMapAction->shortcut() || pressed == ImportMapAction->shortcut();
+    }
     case QEvent::KeyPress: {
       const auto* press = static_cast<QKeyEvent*>(aEvent);
       const int key = press->key();

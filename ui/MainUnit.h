@@ -10,6 +10,7 @@
 #include "LoaderSaver.h"
 #include "StorageMessages.h"
 
+class QAction;
 class QLabel;
 class QMouseEvent;
 class QListWidget;
@@ -72,6 +73,10 @@ class TMainform final : public QWidget {
   /// The editor that is open and not yet committed, if any.
   QLineEdit* OpenEditor() const { return mOpenEditor.data(); }
 
+  /// Export map… and Import map…, in the lists' menu and on their keys
+  /// anywhere in the window; enabled once a library is loaded.
+  QAction* ExportMapAction;
+  QAction* ImportMapAction;
   QPushButton* Button1;
   QPushButton* Button2;
   QLabel* Label1;
@@ -122,6 +127,12 @@ class TMainform final : public QWidget {
   void SelectRowInBoth(int aRow);
   void ReleaseEditor(QLineEdit* aEditor);
   void ShowListMenu(QListWidget* aList, const QPoint& aAt);
+  /// Writes the map of the two lists as they stand to a file the user
+  /// chooses, in the format its name implies.
+  void ExportMap();
+  /// Gives the rows the new texts of a map file the user chooses, as one
+  /// step of the undo history, and says what it did.
+  void ImportMap();
 
   std::unique_ptr<TDialogs> mDialogs;
   std::unique_ptr<TVectorEngine> mEngine;

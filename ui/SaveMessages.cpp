@@ -30,10 +30,10 @@ QString failedStep(TFileOperation aOperation) {
   return QStringLiteral("the file could not be read");
 }
 
-QString fileErrorText(const TFileError& aError) {
+QString fileErrorText(const TFileError& aError, const QString& aWhat) {
   QString text =
-      QStringLiteral("The library could not be saved to \"%1\": %2 (%3).")
-          .arg(fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File()))),
+      QStringLiteral("The %1 could not be saved to \"%2\": %3 (%4).")
+          .arg(aWhat, fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File()))),
                failedStep(aError.Operation()),
                EscapeControlCharacters(QString::fromStdString(aError.Reason())));
   if (!aError.LeftBehind().empty())
@@ -43,22 +43,38 @@ QString fileErrorText(const TFileError& aError) {
   return text + QStringLiteral(" The file was left as it was.");
 }
 
-}  // namespace
-
-QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
+/// The message for a save of aWhat ("library", "map") to aFile that ended
+/// with aFailure.
+QString failureText(const std::exception_ptr& aFailure, const QString& aFile,
+                    const QString& aWhat) {
   const QString file = fileInMessage(aFile);
   try {
     std::rethrow_exception(aFailure);
   } catch (const TFileError& e) {
-    return fileErrorText(e);
+    return fileErrorText(e, aWhat);
   } catch (const std::bad_alloc&) {
     return QStringLiteral(
-               "There is not enough memory to save the library to \"%1\". The file was left as "
-               "it was.")
-        .arg(file);
+               "There is not enough memory to save the %1 to \"%2\". The file was left as it "
+               "was.")
+        .arg(aWhat, file);
+  } catch (const std::exception& e) {
+    // The gettext library says in its own words why it could not write.
+    if (*e.what() != '\0')
+      return QStringLiteral("The %1 could not be saved to \"%2\": %3. The file was left as it was.")
+          .arg(aWhat, file, EscapeControlCharacters(QString::fromUtf8(e.what())));
   } catch (...) {
   }
-  return QStringLiteral("The library could not be saved to \"%1\".").arg(file);
+  return QStringLiteral("The %1 could not be saved to \"%2\".").arg(aWhat, file);
+}
+
+}  // namespace
+
+QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
+  return failureText(aFailure, aFile, QStringLiteral("library"));
+}
+
+QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
+  return failureText(aFailure, aFile, QStringLiteral("map"));
 }
 
 QString DroppedBytesQuestion(std::uint64_t aCount) {

@@ -10,6 +10,10 @@
 /// running out and for anything else.
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile);
 
+/// The same for a category map written to aFile; a failure of the gettext
+/// library is given in its own words.
+QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile);
+
 /// The question asked before a save that will not write the aCount bytes
 /// after the last item of the library loaded.
 QString DroppedBytesQuestion(std::uint64_t aCount);

@@ -4,6 +4,7 @@
 // save that fails with something other than a standard exception.
 #include <QTest>
 #include <exception>
+#include <stdexcept>
 
 #include "EditMessages.h"
 #include "FileLayer.h"
@@ -75,6 +76,13 @@ class MessagesTest : public QObject {
     const QString text = SaveFailureText(failure, QStringLiteral("/d/a.zbl"));
     QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
     for (const QString& fact : facts) QVERIFY2(text.contains(fact), qPrintable(text));
+  }
+
+  void MapSaveFailureGivesTheLibrarysWords() {
+    const QString text = MapSaveFailureText(
+        std::make_exception_ptr(std::runtime_error("cannot write\nthe catalogue")), "/d/a.po");
+    QCOMPARE(text, QStringLiteral("The map could not be saved to \"/d/a.po\": cannot "
+                                  "write\\nthe catalogue. The file was left as it was."));
   }
 
   // One question covers everything a save would lose.

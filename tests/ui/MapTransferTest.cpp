@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+#include <QUndoStack>
+
+#include "LoaderSaver.h"
+#include "MapApply.h"
+#include "MapIo.h"
+#include "RowEditCommand.h"
+#include "TestLibraries.h"
+
+namespace {
+
+const QByteArray kPoHeader =
+    "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
+
+}  // namespace
+
+class MapTransferTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    mFixture = std::make_unique<TMainformFixture>();
+    QVERIFY(mFixture->Dir.isValid());
+  }
+  void cleanup() { mFixture.reset(); }
+
+  void EntriesWaitForALibrary() {
+    TMainform& form = *mFixture->Form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(mFixture->Dialogs->Asked.empty());
+    QVERIFY(!form.ExportMapAction->isEnabled() && !form.ImportMapAction->isEnabled());
+    LoadCarsTreesBoats();
+    QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
+    QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt)"));
+    QCOMPARE(mFixture->Dialogs->Asked.back().Directory, mFixture->Dir.path());
+    // In the editor too, which keeps its text first.
+    QTest::keyClick(form.lb_NewCats, Qt::Key_F2);
+    QVERIFY(form.OpenEditor());
+    QTest::keyClicks(form.OpenEditor(), "Autos");
+    QTest::keyClick(form.OpenEditor(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(mFixture->Dialogs->Asked.back().Mode, TFileDialogSetup::TMode::Save);
+    QCOMPARE(form.lb_NewCats->item(0)->text(), QStringLiteral("Autos"));
+  }
+
+  void ExportReadsBackAsTheLists_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("gettext") << QStringLiteral("a.po");
+    QTest::newRow("tab-separated") << QStringLiteral("a.tsv");
+  }
+  void ExportReadsBackAsTheLists() {
+    QFETCH(QString, name);
+    TMainform& form = *mFixture->Form;
+    LoadCarsTreesBoats();
+    form.UndoStack()->push(new TRowEditCommand(form.lb_NewCats, 1, "Trees",
+                                               QStringLiteral("B\u00e4ume \"alt\"\tneu")));
+    const QString file = QDir(mFixture->Dir.path()).filePath(name);
+    mFixture->Dialogs->Answers.push_back(file);
+    form.ExportMapAction->trigger();
+
+    QCOMPARE(mFixture->Dialogs->Asked.back().FileName, QStringLiteral("cars.po"));
+    const TMapRead read = readMap(QFile::encodeName(file).toStdString());
+    QVERIFY(!read.Refusal);
+    TCategoryMap map = form.CategoryMap();
+    map.NewCats = map.OldCats;
+    QVERIFY(applyMap(read.Lines, map).empty());
+    QCOMPARE(map.NewCats, form.CategoryMap().NewCats);
+  }
+
+  void ExportFailureIsReported() {
+    LoadCarsTreesBoats();
+    mFixture->Dialogs->Answers.push_back(QDir(mFixture->Dir.path()).filePath("no/a.tsv"));
+    mFixture->Form->ExportMapAction->trigger();
+    QCOMPARE(mFixture->Dialogs->Messages.at(0).Kind, QStringLiteral("critical"));
+  }
+
+  void ImportAppliesExactMatches_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QList<int>>("warned");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("tab-separated, letter case counts")
+        << "m.tsv" << QByteArray("Cars\tAutos\ntrees\tB\xc3\xa4ume\nShips\tSchiffe\nBoats\tBoote\n")
+        << QStringList{"Autos", "Trees", "Boote"} << QList<int>{}
+        << "The map \"m.tsv\" changed 2 categories. 2 of its entries are not categories of this "
+           "library.";
+    QTest::newRow("gettext, fuzzy and untranslated entries")
+        << "m.po"
+        << kPoHeader +
+               "msgid \"Cars\"\nmsgstr \"Autos\"\n\n#, fuzzy\nmsgid \"Trees\"\nmsgstr "
+               "\"B\xc3\xa4ume\"\n\nmsgid \"Boats\"\nmsgstr \"\"\n"
+        << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
+        << "The map \"m.po\" changed 1 category. 1 entry marked fuzzy was not applied.";
+    QTest::newRow("text not stored as given is marked")
+        << "m.tsv" << QByteArray("Boats\tGda\xc5\x84sk\nTrees\tTrees\n")
+        << QStringList{"Cars", "Trees", "Gda\u0144sk"} << QList<int>{2}
+        << "The map \"m.tsv\" changed 1 category.";
+  }
+  void ImportAppliesExactMatches() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(QStringList, rows);
+    QFETCH(QList<int>, warned);
+    QFETCH(QString, message);
+    TMainform& form = *mFixture->Form;
+    LoadCarsTreesBoats();
+    Import(name, contents);
+
+    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+    QCOMPARE(LastMessage(), message);
+    QVERIFY(form.isWindowModified());
+    for (int row = 0; row < rows.size(); ++row) {
+      QListWidgetItem* item = form.lb_NewCats->item(row);
+      QCOMPARE(item->font().bold(), rows[row] != form.lb_Cats->item(row)->text());
+      QCOMPARE(!item->icon().isNull(), warned.contains(row));
+    }
+    // One step of the history, which undo and redo take whole.
+    form.UndoStack()->undo();
+    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
+    form.UndoStack()->redo();
+    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+  }
+
+  void RefusedImportChangesNothing_data() {
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("empty new text")
+        << QByteArray("Cars\tAutos\nTrees\t\n") << "/m.tsv:2: Sorry - There is an empty category!";
+    QTest::newRow("another library's map")
+        << QByteArray("Ships\tSchiffe\nPlanes\tFlugzeuge\n")
+        << "None of the 2 entries of \"m.tsv\" is a category of \"cars.zbl\".";
+  }
+  void RefusedImportChangesNothing() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, why);
+    TMainform& form = *mFixture->Form;
+    LoadCarsTreesBoats();
+    Import("m.tsv", contents);
+    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
+    QCOMPARE(form.UndoStack()->count(), 0);
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+    QVERIFY2(LastMessage().contains(why), qPrintable(LastMessage()));
+  }
+
+ private:
+  void LoadCarsTreesBoats() {
+    mFixture->Form->ChooseCodePage(TCodePage::Western);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "cars.zbl",
+                                LibraryWithCategories({"Cars", "Trees", "Boats"})));
+  }
+  void Import(const QString& aName, const QByteArray& aContents) {
+    const QString file = QDir(mFixture->Dir.path()).filePath(aName);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(aContents) == aContents.size());
+    out.close();
+    mFixture->Dialogs->Answers.push_back(file);
+    mFixture->Form->ImportMapAction->trigger();
+  }
+  QString LastMessage() const {
+    return mFixture->Dialogs->Messages.empty() ? QString()
+                                               : mFixture->Dialogs->Messages.back().Text;
+  }
+
+  std::unique_ptr<TMainformFixture> mFixture;
+};
+
+QTEST_MAIN(MapTransferTest)
+#include "MapTransferTest.moc"
