@@ -113,11 +113,25 @@ void doubleClick(QWidget* aWidget, QPoint aPos) {
   QCoreApplication::sendEvent(aWidget, &event);
 }
 
-/// Rests the pointer's help request on row aRow of aList, as a hover does.
-void hover(QListWidget* aList, int aRow) {
+/// Shows the tooltip of row aRow of aList as a user resting the pointer on it
+/// sees it, faded in; false when it would not show.
+bool showTooltip(QWidget& aWindow, QListWidget* aList, int aRow) {
   const QPoint at = aList->visualItemRect(aList->item(aRow)).center() - QPoint(40, 0);
-  QHelpEvent request(QEvent::ToolTip, at, aList->viewport()->mapToGlobal(at));
-  QCoreApplication::sendEvent(aList->viewport(), &request);
+  // The tooltip stays only while the pointer rests on the row, and only in
+  // the window that has the keyboard, which a window manager may give back
+  // late after a message box.
+  QCursor::setPos(aList->viewport()->mapToGlobal(at));
+  for (int attempt = 0; attempt < 20 && !QToolTip::isVisible(); ++attempt) {
+    aWindow.activateWindow();
+    settle();
+    QHelpEvent request(QEvent::ToolTip, at, aList->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(aList->viewport(), &request);
+    settle();
+  }
+  QEventLoop fadeIn;
+  QTimer::singleShot(600, &fadeIn, &QEventLoop::quit);
+  fadeIn.exec();
+  return QToolTip::isVisible();
 }
 
 }  // namespace
@@ -185,16 +199,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::sendEvent(editor, &enter);
   }
   settle();
-  // The tooltip stays only while the pointer rests on the row.
-  const QPoint markedCentre = rows->visualItemRect(rows->item(1)).center();
-  QCursor::setPos(rows->viewport()->mapToGlobal(markedCentre));
-  mainform.activateWindow();
-  settle();
-  hover(rows, 1);
-  // The tooltip fades in.
-  QEventLoop fadeIn;
-  QTimer::singleShot(600, &fadeIn, &QEventLoop::quit);
-  fadeIn.exec();
+  ok = showTooltip(mainform, rows, 1) && ok;
   ok = shoot(mainform, out.filePath(QStringLiteral("marked-row.png"))) && ok;
   QToolTip::hideText();
   script.MessageShot = out.filePath(QStringLiteral("altered-save-question.png"));
@@ -230,9 +235,7 @@ int main(int argc, char* argv[]) {
   // Last, so that no other picture catches it fading out, and once the
   // window has the keyboard back from the progress window, whose going would
   // hide it.
-  mainform.activateWindow();
-  settle();
-  hover(mainform.lb_Cats, 2);
+  ok = showTooltip(mainform, mainform.lb_Cats, 2) && ok;
   ok = shoot(mainform, out.filePath(QStringLiteral("row-tooltip.png"))) && ok;
   return ok && shotDuringSave ? 0 : 1;
 }
