@@ -173,7 +173,9 @@ std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,
     if (at >= aText.size()) continue;
     const bool pair =
         isHighSurrogate(aText[at]) && at + 1 < aText.size() && isLowSurrogate(aText[at + 1]);
-    out.push_back(aText.substr(at, pair ? 2 : 1));
+    const std::u16string_view character = aText.substr(at, pair ? 2 : 1);
+    // Each character is named once, however often the text holds it.
+    if (std::find(out.begin(), out.end(), character) == out.end()) out.push_back(character);
   }
   return out;
 }

@@ -66,6 +66,7 @@ TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage,
                      std::size_t aCapacity = std::numeric_limits<std::size_t>::max());
 
 /// The characters of aText that aStored (its encoding) has no byte for, in
-/// order; a surrogate pair is one character.
+/// order of first appearance and each once; a surrogate pair is one
+/// character.
 std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,
                                                 const TAnsiText& aStored);

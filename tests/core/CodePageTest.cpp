@@ -95,6 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         TEncodeCase{"PolishInWestern", 1252, u"Gda\u0144sk", "Gda?sk", {3}, false, {u"\u0144"}},
         TEncodeCase{"GreekInCyrillic", 1251, u"\u0394\u0436", "?\xE6", {0}, false, {u"\u0394"}},
         TEncodeCase{"SurrogatePair", 1252, u"a\U0001F333b", "a?b", {1}, false, {u"\U0001F333"}},
+        TEncodeCase{"RepeatedLetterNamedOnce", 1250, u"\u03bb\u03b1\u03bb", "???", {0, 1, 2}, false,
+                    {u"\u03bb", u"\u03b1"}},
         TEncodeCase{
             "Exactly100", 1252, std::u16string(100, u'x'), std::string(100, 'x'), {}, false},
         TEncodeCase{"Bytes101", 1252, std::u16string(101, u'x'), std::string(100, 'x'), {}, true}),
