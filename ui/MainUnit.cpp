@@ -592,11 +592,14 @@ void TMainform::ImportMap() {
 
 void TMainform::ShowListMenu(QListWidget* aList, const QPoint& aAt) {
   if (mSaving) return;
-  QMenu* menu = CreateListMenu(this, mCodePage, [this](TCodePage aPage) { ChooseCodePage(aPage); });
-  menu->addSeparator();
-  menu->addActions({ExportMapAction, ImportMapAction});
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->popup(aList->viewport()->mapToGlobal(aAt));
+  // The last menu goes only now: an entry's handler may ask a question, whose
+  // event loop would delete a menu closing itself while the menu's own code
+  // is still on the stack.
+  delete mListMenu;
+  mListMenu = CreateListMenu(this, mCodePage, [this](TCodePage aPage) { ChooseCodePage(aPage); });
+  mListMenu->addSeparator();
+  mListMenu->addActions({ExportMapAction, ImportMapAction});
+  mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
 }
 
 void TMainform::SelectRowInBoth(int aRow) {

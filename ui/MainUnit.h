@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QMouseEvent;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QUndoStack;
 class TVectorEngine;
@@ -137,6 +138,8 @@ class TMainform final : public QWidget {
   std::unique_ptr<TDialogs> mDialogs;
   std::unique_ptr<TVectorEngine> mEngine;
   QPointer<QLineEdit> mOpenEditor;
+  /// The lists' context menu last shown.
+  QPointer<QMenu> mListMenu;
   QUndoStack* mUndo;
   /// The new-category rows as loaded or last saved.
   QStringList mSavedRows;

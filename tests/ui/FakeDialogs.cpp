@@ -1,7 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FakeDialogs.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+/// A real dialog runs the event loop while it is up, which deletes what
+/// waits to be deleted; the fake does the same.
+void runLikeADialog() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace
+
 std::optional<QString> TFakeDialogs::Execute(const TFileDialogSetup& aSetup, QWidget*) {
+  runLikeADialog();
   Asked.push_back(aSetup);
   if (Answers.empty()) return std::nullopt;
   const QString answer = Answers.front();
@@ -11,18 +22,22 @@ std::optional<QString> TFakeDialogs::Execute(const TFileDialogSetup& aSetup, QWi
 }
 
 void TFakeDialogs::Information(QWidget*, const QString& aTitle, const QString& aText) {
+  runLikeADialog();
   Messages.push_back({QStringLiteral("information"), aTitle, aText});
 }
 
 void TFakeDialogs::Warning(QWidget*, const QString& aTitle, const QString& aText) {
+  runLikeADialog();
   Messages.push_back({QStringLiteral("warning"), aTitle, aText});
 }
 
 void TFakeDialogs::Critical(QWidget*, const QString& aTitle, const QString& aText) {
+  runLikeADialog();
   Messages.push_back({QStringLiteral("critical"), aTitle, aText});
 }
 
 bool TFakeDialogs::SaveAnyway(QWidget*, const QString& aTitle, const QString& aText) {
+  runLikeADialog();
   Messages.push_back({QStringLiteral("question"), aTitle, aText});
   if (QuestionAnswers.empty()) return false;
   const bool answer = QuestionAnswers.front();
@@ -31,6 +46,7 @@ bool TFakeDialogs::SaveAnyway(QWidget*, const QString& aTitle, const QString& aT
 }
 
 TUnsavedAnswer TFakeDialogs::Unsaved(QWidget*, const QString& aTitle, const QString& aText) {
+  runLikeADialog();
   Messages.push_back({QStringLiteral("unsaved"), aTitle, aText});
   if (UnsavedAnswers.empty()) return TUnsavedAnswer::Cancel;
   const TUnsavedAnswer answer = UnsavedAnswers.front();

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
@@ -66,6 +69,31 @@ class TextEncodingTest : public QObject {
     QCOMPARE(checked, QStringList{"Greek (Windows-1253)"});
     encodings->actions()[2]->trigger();
     QCOMPARE(chosen, std::optional<TCodePage>(TCodePage::Cyrillic));
+  }
+
+  void MenuOutlivesTheQuestionOfItsEntry() {
+    TMainform& form = *mFixture->Form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
+    Edit(0, QStringLiteral("B"));
+    mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
+    const QPoint at = form.lb_Cats->visualItemRect(form.lb_Cats->item(0)).center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at,
+                              form.lb_Cats->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(form.lb_Cats->viewport(), &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    const QPointer<QMenu> watched(menu);
+    QMenu* encodings = menu->actions().front()->menu();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().front()).center());
+    QTRY_VERIFY(encodings->isVisible());
+    QAction* greek = encodings->actions().at(4);
+    // Clicked as a user does: the menu's own code runs on after the question
+    // the entry asks.
+    QTest::mouseClick(encodings, Qt::LeftButton, {}, encodings->actionGeometry(greek).center());
+    QCOMPARE(form.CodePage(), TCodePage::Greek);
+    QVERIFY(watched);
   }
 
   void CodePageChangeReadsTheLibraryAgain_data() {
