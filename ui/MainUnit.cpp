@@ -382,6 +382,8 @@ void TMainform::UpdateEditState() {
   for (int row = 0; row < static_cast<int>(notes.size()); ++row) {
     QListWidgetItem* item = lb_NewCats->item(row);
     const QString& note = notes[static_cast<std::size_t>(row)].Note;
+    // As for the bold mark: a row whose note stays is not touched.
+    if (item->toolTip() == note) continue;
     item->setIcon(note.isEmpty() ? QIcon() : warning);
     item->setToolTip(note);
   }
