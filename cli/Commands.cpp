@@ -113,9 +113,6 @@ std::string quotedLostCharacters(std::u16string_view aText, const TAnsiText& aSt
   return out;
 }
 
-/// The map rows a translation needs: one for each category a map line
-/// names, in order of the lines; every other category keeps its bytes, so a
-/// library of many categories does not hold each of them twice as text.
 /// aText in double quotes. Built by appending: GCC 12 warns falsely
 /// (-Wrestrict) of a chain of + that begins with a literal.
 std::string quoted(std::string_view aText) {
@@ -125,7 +122,12 @@ std::string quoted(std::string_view aText) {
   return out;
 }
 
-TCategoryMap namedRows(const TVectorEngine& aEngine, const std::vector<TMapLine>& aLines) {
+/// The map rows a translation needs: one for each category a map line
+/// names, in order of the lines, with its catalogue entry in aEntries; every
+/// other category keeps its bytes, so a library of many categories does not
+/// hold each of them twice as text.
+TCategoryMap namedRows(const TVectorEngine& aEngine, const std::vector<TMapLine>& aLines,
+                       std::vector<std::size_t>& aEntries) {
   TCategoryMap map;
   std::unordered_map<std::size_t, bool> named;
   for (const TMapLine& line : aLines)
@@ -133,31 +135,32 @@ TCategoryMap namedRows(const TVectorEngine& aEngine, const std::vector<TMapLine>
         entry && named.emplace(*entry, true).second) {
       map.OldCats.push_back(line.Old);
       map.NewCats.push_back(line.Old);
+      aEntries.push_back(*entry);
     }
   return map;
 }
 
 /// Every map line in effect (the last one naming its category) whose new
 /// text loses characters, is cut, or is stored as the same bytes as another
-/// category's, in map order. aMap holds the rows of namedRows.
+/// category's, in map order. aMap holds the rows of namedRows, and aEntryOf
+/// their catalogue entries.
 std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const TCategoryMap& aMap,
+                                             const std::vector<std::size_t>& aEntryOf,
                                              const std::vector<TMapLine>& aLines) {
   const TCodePage codePage = aEngine.CodePage();
   // What each named category stores, and which of them store the same bytes;
   // a category no row names stores its own bytes.
   std::unordered_map<std::u16string_view, std::size_t> rowOf;
-  std::vector<std::size_t> entryOf(aMap.OldCats.size());
   std::vector<TAnsiText> stored(aMap.OldCats.size());
   std::unordered_map<std::string_view, std::vector<std::size_t>> renamedTo;
   std::unordered_map<std::size_t, bool> renamed;
   for (std::size_t row = 0; row < aMap.OldCats.size(); ++row) {
     rowOf.try_emplace(aMap.OldCats[row], row);
-    entryOf[row] = *aEngine.FindCategory(aMap.OldCats[row]);
     stored[row] = encodeAnsi(aMap.NewCats[row], codePage, kRemarksCapacity);
-    renamed.emplace(entryOf[row], true);
+    renamed.emplace(aEntryOf[row], true);
   }
   for (std::size_t row = 0; row < stored.size(); ++row)
-    renamedTo[stored[row].Bytes].push_back(entryOf[row]);
+    renamedTo[stored[row].Bytes].push_back(aEntryOf[row]);
   // The first category in catalogue order, other than aEntry, stored as aBytes.
   const auto otherStoring = [&](std::size_t aEntry,
                                 std::string_view aBytes) -> std::optional<std::size_t> {
@@ -176,7 +179,7 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     const auto it = rowOf.find(line.Old);
     if (it == rowOf.end() || aMap.NewCats[it->second] != line.New) continue;
     const TAnsiText& text = stored[it->second];
-    const std::optional<std::size_t> other = otherStoring(entryOf[it->second], text.Bytes);
+    const std::optional<std::size_t> other = otherStoring(aEntryOf[it->second], text.Bytes);
     // Most lines are stored as given; only a warning needs the words.
     if (text.Exact() && !other) continue;
     const std::string storedText = escapeField(decodeAnsi(text.Bytes, codePage));
@@ -249,12 +252,13 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   if (aLine.MapFile) {
     TMapRead read = readMap(*aLine.MapFile);
     if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
-    map = namedRows(engine, read.Lines);
+    std::vector<std::size_t> entries;
+    map = namedRows(engine, read.Lines, entries);
     unmatched = applyMap(read.Lines, map);
     // Entries of which none is a category: almost surely the wrong map.
     if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
       return fail(aErr, *aLine.MapFile, describeForeignMap(read.Lines.size(), aLine.In));
-    alterations = describeAlterations(engine, map, read.Lines);
+    alterations = describeAlterations(engine, map, entries, read.Lines);
     fuzzy = read.FuzzySkipped;
   }
   // The window's own check: an empty category the map leaves as it is.
