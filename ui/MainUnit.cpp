@@ -329,10 +329,7 @@ void TMainform::OpenLibrary(const QByteArray& aFile) {
   }
   const QString name = EscapeControlCharacters(QFileInfo(file).fileName());
   const bool leave = MayLeaveEdits(QStringLiteral("loading \"%1\"").arg(name));
-  if (mCloseRequested) {
-    mCloseRequested = false;
-    close();
-  }
+  CloseIfRequested();
   if (!leave || !mEngine) return;
   mEngine = std::move(engine);
   VectorEngine = mEngine.get();
@@ -444,13 +441,16 @@ void TMainform::FillLists() {
   if (lb_Cats->count() > 0) SelectRowInBoth(0);
 }
 
+void TMainform::CloseIfRequested() {
+  if (!mCloseRequested) return;
+  mCloseRequested = false;
+  close();
+}
+
 void TMainform::Button2Click() {
   if (!mSaving) EditExit(OpenEditor());
   SaveLibrary();
-  if (mCloseRequested) {
-    mCloseRequested = false;
-    close();
-  }
+  CloseIfRequested();
 }
 
 bool TMainform::SaveLibrary() {
@@ -512,10 +512,7 @@ void TMainform::ChooseCodePage(TCodePage aPage) {
   if (QLineEdit* editor = OpenEditor()) EditExit(editor);
   const QString title = QString::fromStdString(codePageTitle(aPage));
   const bool leave = MayLeaveEdits(QStringLiteral("reading the library again as %1").arg(title));
-  if (mCloseRequested) {
-    mCloseRequested = false;
-    close();
-  }
+  CloseIfRequested();
   if (!leave || !mEngine) return;
   mCodePage = aPage;
   if (mLibraryName.isEmpty()) {

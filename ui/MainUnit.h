@@ -122,6 +122,8 @@ class TMainform final : public QWidget {
   /// True when work may go on: nothing is unsaved, or the user saved it or
   /// let it go. aWhat says what would lose the edits.
   bool MayLeaveEdits(const QString& aWhat);
+  /// Closes the window when a close was asked for while a save ran.
+  void CloseIfRequested();
   /// Shows which rows are changed, whether any edit is unsaved, and the
   /// status line.
   void UpdateEditState();
