@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CategoryTooltip.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QStringList>
@@ -11,6 +12,12 @@
 #include "LoaderSaver.h"
 
 namespace {
+
+// The context of this file's texts; the free function of the same name is
+// called as ::CategoryTooltip inside this namespace.
+struct CategoryTooltip {
+  Q_DECLARE_TR_FUNCTIONS(CategoryTooltip)
+};
 
 const QChar kEllipsis(0x2026);
 
@@ -46,11 +53,11 @@ class TTooltipFilter final : public QObject {
     }
     // Plain text made rich, so that a category such as "<b>" shows as typed
     // and its spaces are kept.
-    QString tip = CategoryTooltip(item->text(), *engine, list->row(item));
+    QString tip = ::CategoryTooltip(item->text(), *engine, list->row(item));
     // A row's own tooltip says how its text will be stored, when not as shown.
     if (!item->toolTip().isEmpty()) tip += u'\n' + item->toolTip();
-    QToolTip::showText(help->globalPos(), TooltipMarkup(tip),
-                       list->viewport(), list->visualItemRect(item));
+    QToolTip::showText(help->globalPos(), TooltipMarkup(tip), list->viewport(),
+                       list->visualItemRect(item));
     return true;
   }
 
@@ -64,7 +71,7 @@ class TTooltipFilter final : public QObject {
 
 QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int aCat) {
   const QString text =
-      aText.isEmpty() ? QStringLiteral("(no text)") : shortened(aText, kTooltipTextLength);
+      aText.isEmpty() ? CategoryTooltip::tr("(no text)") : shortened(aText, kTooltipTextLength);
   if (aCat < 0 || aCat >= aEngine.GetLibraryIndexCount()) return text;
   const int count = aEngine.GetLibraryIndexItemCount(aCat);
   QStringList names;
@@ -73,7 +80,7 @@ QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int 
                        kTooltipNameLength);
   if (count > kTooltipNames) names << kEllipsis;
   const QString items =
-      count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+      count == 1 ? CategoryTooltip::tr("1 item") : CategoryTooltip::tr("%1 items").arg(count);
   return text + u'\n' + items + QStringLiteral(": ") + names.join(QStringLiteral(", "));
 }
 

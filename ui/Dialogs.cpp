@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+
+namespace {
+
+struct Dialogs {
+  Q_DECLARE_TR_FUNCTIONS(Dialogs)
+};
+
+}  // namespace
 
 std::unique_ptr<QFileDialog> CreateFileDialog(const TFileDialogSetup& aSetup, QWidget* aParent) {
   auto dialog = std::make_unique<QFileDialog>(aParent, aSetup.Title);
@@ -49,7 +58,7 @@ void TQtDialogs::Critical(QWidget* aParent, const QString& aTitle, const QString
 
 bool TQtDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
   QMessageBox box(QMessageBox::Warning, aTitle, aText, QMessageBox::Cancel, aParent);
-  QPushButton* save = box.addButton(QStringLiteral("Save anyway"), QMessageBox::AcceptRole);
+  QPushButton* save = box.addButton(Dialogs::tr("Save anyway"), QMessageBox::AcceptRole);
   box.setDefaultButton(QMessageBox::Cancel);
   box.exec();
   return box.clickedButton() == save;

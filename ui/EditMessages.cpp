@@ -1,8 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EditMessages.h"
 
+#include <QCoreApplication>
+
 #include "LoadMessages.h"
 #include "SaveMessages.h"
+
+namespace {
+
+struct EditMessages {
+  Q_DECLARE_TR_FUNCTIONS(EditMessages)
+};
+
+}  // namespace
 
 std::optional<QString> LossySaveQuestion(const TLoadResult& aLoaded) {
   if (aLoaded.Kind != TLoadResult::TKind::Damaged) {
@@ -11,23 +21,23 @@ std::optional<QString> LossySaveQuestion(const TLoadResult& aLoaded) {
   }
   const std::int64_t missing = aLoaded.ItemsDeclared - aLoaded.ItemsRead;
   QString text =
-      QStringLiteral(
+      EditMessages::tr(
           "The library is damaged: only %1 of %2 items could be read. The save will write "
           "these %1 items; the other %3 will be missing from the file it writes.")
           .arg(aLoaded.ItemsRead)
           .arg(aLoaded.ItemsDeclared)
           .arg(missing);
   if (aLoaded.TrailingBytes > 0)
-    text += QStringLiteral(" The %1 after the last item will not be written either.")
+    text += EditMessages::tr(" The %1 after the last item will not be written either.")
                 .arg(BytesText(aLoaded.TrailingBytes));
-  return text + QStringLiteral("\n\nSave anyway?");
+  return text + EditMessages::tr("\n\nSave anyway?");
 }
 
 QString UnsavedEditsQuestion(int aChangedRows, const QString& aWhat) {
   if (aChangedRows == 1)
-    return QStringLiteral("One of the new categories has not been saved. Save it before %1?")
+    return EditMessages::tr("One of the new categories has not been saved. Save it before %1?")
         .arg(aWhat);
-  return QStringLiteral("%1 of the new categories have not been saved. Save them before %2?")
+  return EditMessages::tr("%1 of the new categories have not been saved. Save them before %2?")
       .arg(aChangedRows)
       .arg(aWhat);
 }
@@ -36,9 +46,9 @@ QString LibraryStatusText(const QString& aFileName, const TLoadResult& aLoaded, 
                           int aChangedRows) {
   const QString items =
       aLoaded.Kind == TLoadResult::TKind::Damaged
-          ? QStringLiteral("%1 of %2 items").arg(aLoaded.ItemsRead).arg(aLoaded.ItemsDeclared)
-          : QStringLiteral("%1 items").arg(aLoaded.ItemsRead);
-  return QStringLiteral("%1 \u00b7 %2 \u00b7 %3 categories \u00b7 %4 changed")
+          ? EditMessages::tr("%1 of %2 items").arg(aLoaded.ItemsRead).arg(aLoaded.ItemsDeclared)
+          : EditMessages::tr("%1 items").arg(aLoaded.ItemsRead);
+  return EditMessages::tr("%1 \u00b7 %2 \u00b7 %3 categories \u00b7 %4 changed")
       .arg(aFileName, items)
       .arg(aCategories)
       .arg(aChangedRows);

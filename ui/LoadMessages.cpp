@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "LoadMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "TextCodec.h"
+
+namespace {
+
+struct LoadMessages {
+  Q_DECLARE_TR_FUNCTIONS(LoadMessages)
+};
+
+}  // namespace
 
 QString EscapeControlCharacters(const QString& aText) {
   return QString::fromStdString(escapeControlCharacters(aText.toStdString()));
 }
 
 QString BytesText(std::uint64_t aCount) {
-  return aCount == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(aCount);
+  return aCount == 1 ? LoadMessages::tr("1 byte") : LoadMessages::tr("%1 bytes").arg(aCount);
 }
 
 namespace {
@@ -23,11 +32,11 @@ QString damageText(const TLoadResult& aResult) {
     case TLoadResult::TDamage::None:
       break;
     case TLoadResult::TDamage::SizeCutOff:
-      return QStringLiteral("The file ends inside the size of item %1.").arg(item);
+      return LoadMessages::tr("The file ends inside the size of item %1.").arg(item);
     case TLoadResult::TDamage::SmallerThanHeader:
-      return QStringLiteral("Item %1 claims a size smaller than its header.").arg(item);
+      return LoadMessages::tr("Item %1 claims a size smaller than its header.").arg(item);
     case TLoadResult::TDamage::PastTheEnd:
-      return QStringLiteral("Item %1 runs past the end of the file.").arg(item);
+      return LoadMessages::tr("Item %1 runs past the end of the file.").arg(item);
   }
   return {};
 }
@@ -40,29 +49,30 @@ std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString
     case TLoadResult::TKind::Loaded: {
       if (aResult.TrailingBytes == 0) return std::nullopt;
       const bool one = aResult.TrailingBytes == 1;
-      return QStringLiteral(
+      return LoadMessages::tr(
                  "In the library \"%1\", %2 after the last of the %3 items %4 not read. "
                  "A save will not keep %5.")
           .arg(file, BytesText(aResult.TrailingBytes), QString::number(aResult.ItemsRead),
-               one ? QStringLiteral("was") : QStringLiteral("were"),
-               one ? QStringLiteral("it") : QStringLiteral("them"));
+               one ? LoadMessages::tr("was") : LoadMessages::tr("were"),
+               one ? LoadMessages::tr("it") : LoadMessages::tr("them"));
     }
     case TLoadResult::TKind::CannotOpen:
-      return QStringLiteral("The file \"%1\" could not be opened: %2.")
+      return LoadMessages::tr("The file \"%1\" could not be opened: %2.")
           .arg(file, QString::fromStdString(aResult.Reason));
     case TLoadResult::TKind::NotALibrary:
-      return QStringLiteral("The file \"%1\" is not a Zembrel library.").arg(file);
+      return LoadMessages::tr("The file \"%1\" is not a Zembrel library.").arg(file);
     case TLoadResult::TKind::Damaged: {
-      QString text = QStringLiteral("The library \"%1\" is damaged: %2 of %3 items could be read.")
-                         .arg(file)
-                         .arg(aResult.ItemsRead)
-                         .arg(aResult.ItemsDeclared);
+      QString text =
+          LoadMessages::tr("The library \"%1\" is damaged: %2 of %3 items could be read.")
+              .arg(file)
+              .arg(aResult.ItemsRead)
+              .arg(aResult.ItemsDeclared);
       if (const QString damage = damageText(aResult); !damage.isEmpty())
         text += QStringLiteral("\n\n%1").arg(damage);
       return text;
     }
     case TLoadResult::TKind::OutOfMemory:
-      return QStringLiteral("There is not enough memory to load the library \"%1\".").arg(file);
+      return LoadMessages::tr("There is not enough memory to load the library \"%1\".").arg(file);
   }
   return std::nullopt;
 }

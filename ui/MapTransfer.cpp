@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapTransfer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,10 @@
 #include "MapIo.h"
 
 namespace {
+
+struct MapTransfer {
+  Q_DECLARE_TR_FUNCTIONS(MapTransfer)
+};
 
 QString nameInMessage(const QString& aFile) {
   return EscapeControlCharacters(QFileInfo(aFile).fileName());
@@ -20,22 +25,22 @@ QString counted(std::size_t aCount, const QString& aOne, const QString& aMany) {
 
 }  // namespace
 
-QString CategoryMapFilter() { return QStringLiteral("Category map (*.po *.tsv *.txt)"); }
+QString CategoryMapFilter() { return MapTransfer::tr("Category map (*.po *.tsv *.txt)"); }
 
 QString MapRefusedText(const TMapRefusal& aRefusal) {
   const QString where =
       QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(aRefusal.Where)));
-  return QStringLiteral("The map was not imported, and no category was changed.\n\n%1: %2")
+  return MapTransfer::tr("The map was not imported, and no category was changed.\n\n%1: %2")
       .arg(EscapeControlCharacters(where),
            EscapeControlCharacters(QString::fromStdString(aRefusal.Reason)));
 }
 
 QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary) {
   const QString name = nameInMessage(aFile);
-  const QString which = aEntries == 1 ? QStringLiteral("The one entry of \"%1\" is not").arg(name)
-                                      : QStringLiteral("None of the %1 entries of \"%2\" is")
+  const QString which = aEntries == 1 ? MapTransfer::tr("The one entry of \"%1\" is not").arg(name)
+                                      : MapTransfer::tr("None of the %1 entries of \"%2\" is")
                                             .arg(QString::number(aEntries), name);
-  return which + QStringLiteral(
+  return which + MapTransfer::tr(
                      " a category of \"%1\". Is it the map of another library? No category was "
                      "changed.")
                      .arg(aLibrary);
@@ -45,19 +50,19 @@ QString MapImportedText(const QString& aFile, int aChanged, std::size_t aNotCate
                         std::size_t aFuzzy) {
   QString text =
       aChanged == 0
-          ? QStringLiteral("The map \"%1\" changed no category.").arg(nameInMessage(aFile))
-          : QStringLiteral("The map \"%1\" changed %2.")
+          ? MapTransfer::tr("The map \"%1\" changed no category.").arg(nameInMessage(aFile))
+          : MapTransfer::tr("The map \"%1\" changed %2.")
                 .arg(nameInMessage(aFile),
-                     counted(static_cast<std::size_t>(aChanged), QStringLiteral("category"),
-                             QStringLiteral("categories")));
+                     counted(static_cast<std::size_t>(aChanged), MapTransfer::tr("category"),
+                             MapTransfer::tr("categories")));
   if (aNotCategories > 0)
-    text += QStringLiteral(" %1 of this library.")
-                .arg(aNotCategories == 1 ? QStringLiteral("1 of its entries is not a category")
-                                         : QStringLiteral("%1 of its entries are not categories")
+    text += MapTransfer::tr(" %1 of this library.")
+                .arg(aNotCategories == 1 ? MapTransfer::tr("1 of its entries is not a category")
+                                         : MapTransfer::tr("%1 of its entries are not categories")
                                                .arg(QString::number(aNotCategories)));
   if (aFuzzy > 0)
-    text += QStringLiteral(" %1 marked fuzzy %2 not applied.")
-                .arg(counted(aFuzzy, QStringLiteral("entry"), QStringLiteral("entries")),
-                     aFuzzy == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    text += MapTransfer::tr(" %1 marked fuzzy %2 not applied.")
+                .arg(counted(aFuzzy, MapTransfer::tr("entry"), MapTransfer::tr("entries")),
+                     aFuzzy == 1 ? MapTransfer::tr("was") : MapTransfer::tr("were"));
   return text;
 }

@@ -2,13 +2,21 @@
 #include "ProgressReporter.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
 #include <QWindow>
 #include <chrono>
 #include <thread>
-#include <QLabel>
-#include <QProgressBar>
 
 #include "ProgressUnit.h"
+
+namespace {
+
+struct ProgressReporter {
+  Q_DECLARE_TR_FUNCTIONS(ProgressReporter)
+};
+
+}  // namespace
 
 TProgressReporter::TProgressReporter(TProgressform& aForm) : mForm(aForm) {}
 
@@ -52,7 +60,7 @@ int TProgressReporter::FilledPixels(int aValue) const {
 }
 
 void TProgressReporter::SetPercentText() {
-  mForm.SetLabelText(QStringLiteral("Progress : %1 %").arg(mPercent.Percent()));
+  mForm.SetLabelText(ProgressReporter::tr("Progress : %1 %").arg(mPercent.Percent()));
 }
 
 void TProgressReporter::Advance(int aPosition) {

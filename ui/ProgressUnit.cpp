@@ -23,7 +23,7 @@ TProgressform::TProgressform(QWidget* aParent)
       Label1(new QLabel(this)),
       ProgressBar1(new QProgressBar(this)) {
   setObjectName(QStringLiteral("Progressform"));
-  setWindowTitle(QStringLiteral("Progressform"));
+  setWindowTitle(tr("Progressform"));
   setFont(WindowFont());
   setFixedSize(kClientSize);
   setBackgroundRole(QPalette::Button);
@@ -33,7 +33,7 @@ TProgressform::TProgressform(QWidget* aParent)
 
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->move(16, 13);
-  SetLabelText(QStringLiteral("Label1"));
+  SetLabelText(tr("Label1"));
 
   ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
   ProgressBar1->setGeometry(16, 32, 265, 17);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SaveMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <new>
@@ -10,6 +11,10 @@
 
 namespace {
 
+struct SaveMessages {
+  Q_DECLARE_TR_FUNCTIONS(SaveMessages)
+};
+
 QString fileInMessage(const QString& aFile) {
   return EscapeControlCharacters(QDir::toNativeSeparators(aFile));
 }
@@ -18,29 +23,29 @@ QString fileInMessage(const QString& aFile) {
 QString failedStep(TFileOperation aOperation) {
   switch (aOperation) {
     case TFileOperation::Create:
-      return QStringLiteral("the new file could not be created");
+      return SaveMessages::tr("the new file could not be created");
     case TFileOperation::Write:
-      return QStringLiteral("the new file could not be written");
+      return SaveMessages::tr("the new file could not be written");
     case TFileOperation::Replace:
-      return QStringLiteral("the new file could not take the old one's place");
+      return SaveMessages::tr("the new file could not take the old one's place");
     case TFileOperation::Open:
     case TFileOperation::Read:
       break;
   }
-  return QStringLiteral("the file could not be read");
+  return SaveMessages::tr("the file could not be read");
 }
 
 QString fileErrorText(const TFileError& aError, const QString& aWhat) {
   QString text =
-      QStringLiteral("The %1 could not be saved to \"%2\": %3 (%4).")
+      SaveMessages::tr("The %1 could not be saved to \"%2\": %3 (%4).")
           .arg(aWhat, fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File()))),
                failedStep(aError.Operation()),
                EscapeControlCharacters(QString::fromStdString(aError.Reason())));
   if (!aError.LeftBehind().empty())
     text +=
-        QStringLiteral(" The temporary file \"%1\" could not be removed.")
+        SaveMessages::tr(" The temporary file \"%1\" could not be removed.")
             .arg(fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.LeftBehind()))));
-  return text + QStringLiteral(" The file was left as it was.");
+  return text + SaveMessages::tr(" The file was left as it was.");
 }
 
 /// The message for a save of aWhat ("library", "map") to aFile that ended
@@ -53,33 +58,34 @@ QString failureText(const std::exception_ptr& aFailure, const QString& aFile,
   } catch (const TFileError& e) {
     return fileErrorText(e, aWhat);
   } catch (const std::bad_alloc&) {
-    return QStringLiteral(
+    return SaveMessages::tr(
                "There is not enough memory to save the %1 to \"%2\". The file was left as it "
                "was.")
         .arg(aWhat, file);
   } catch (const std::exception& e) {
     // The gettext library says in its own words why it could not write.
     if (*e.what() != '\0')
-      return QStringLiteral("The %1 could not be saved to \"%2\": %3. The file was left as it was.")
+      return SaveMessages::tr(
+                 "The %1 could not be saved to \"%2\": %3. The file was left as it was.")
           .arg(aWhat, file, EscapeControlCharacters(QString::fromUtf8(e.what())));
   } catch (...) {
   }
-  return QStringLiteral("The %1 could not be saved to \"%2\".").arg(aWhat, file);
+  return SaveMessages::tr("The %1 could not be saved to \"%2\".").arg(aWhat, file);
 }
 
 }  // namespace
 
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
-  return failureText(aFailure, aFile, QStringLiteral("library"));
+  return failureText(aFailure, aFile, SaveMessages::tr("library"));
 }
 
 QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
-  return failureText(aFailure, aFile, QStringLiteral("map"));
+  return failureText(aFailure, aFile, SaveMessages::tr("map"));
 }
 
 QString DroppedBytesQuestion(std::uint64_t aCount) {
-  return QStringLiteral(
+  return SaveMessages::tr(
              "The library ends with %1 after its last item, which the save will not write. Save "
              "without %2?")
-      .arg(BytesText(aCount), aCount == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+      .arg(BytesText(aCount), aCount == 1 ? SaveMessages::tr("it") : SaveMessages::tr("them"));
 }

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StorageGauge.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
 #include "LibraryFormat.h"
 #include "StorageMessages.h"
+
+namespace {
+
+struct StorageGauge {
+  Q_DECLARE_TR_FUNCTIONS(StorageGauge)
+};
+
+}  // namespace
 
 void AttachStorageGauge(QLineEdit* aEditor, TCodePage aPage) {
   auto* gauge = new QLabel(aEditor);
@@ -22,8 +31,8 @@ void AttachStorageGauge(QLineEdit* aEditor, TCodePage aPage) {
     alarm.setColor(role, Qt::red);
   const auto update = [aEditor, gauge, aPage, normal, alarm] {
     TAnsiText stored = encodeAnsi(aEditor->text().toStdU16String(), aPage);
-    const auto left = static_cast<long long>(kRemarksCapacity) -
-                      static_cast<long long>(stored.Bytes.size());
+    const auto left =
+        static_cast<long long>(kRemarksCapacity) - static_cast<long long>(stored.Bytes.size());
     if (left < 0) {
       stored.Bytes.resize(kRemarksCapacity);
       stored.Cut = true;
@@ -32,7 +41,7 @@ void AttachStorageGauge(QLineEdit* aEditor, TCodePage aPage) {
     gauge->setText(QString::number(left));
     gauge->setPalette(note.isEmpty() ? normal : alarm);
     aEditor->setToolTip(note);
-    gauge->setToolTip(note.isEmpty() ? QStringLiteral("%1 bytes left").arg(left) : note);
+    gauge->setToolTip(note.isEmpty() ? StorageGauge::tr("%1 bytes left").arg(left) : note);
   };
   QObject::connect(aEditor, &QLineEdit::textChanged, gauge, update);
   update();
