@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <memory>
 
 #include "Artwork.h"
 #include "MainUnit.h"
@@ -25,8 +24,8 @@ int main(int argc, char* argv[]) {
   // The main window creates the engine; the progress window waits, hidden,
   // for the first save.
   TMainform mainform;
-  auto progressform = std::make_unique<TProgressform>();
-  Progressform = progressform.get();
+  TProgressform progressform;
+  mainform.SetProgressform(&progressform);
 
   mainform.show();
   // A library named on the command line opens once the window shows, so
@@ -34,7 +33,5 @@ int main(int argc, char* argv[]) {
   if (arguments.Kind == TStartArguments::TKind::OpenFile)
     QTimer::singleShot(0, &mainform,
                        [&mainform, &arguments] { mainform.OpenLibrary(arguments.File); });
-  const int result = QApplication::exec();
-  Progressform = nullptr;
-  return result;
+  return QApplication::exec();
 }

@@ -13,8 +13,6 @@
 #include "SaveProgress.h"
 #include "TextCodec.h"
 
-TVectorEngine* VectorEngine = nullptr;
-
 namespace {
 
 constexpr std::size_t kPrefetchDistance = 8;
@@ -239,7 +237,8 @@ TItemStream TVectorEngine::GetLibraryItembyID(int ID) const {
 }
 
 std::u16string TVectorEngine::GetLibraryItemByID(int Cat, int ID) const {
-  return Name(LibraryIndex.Identifiers(static_cast<std::size_t>(Cat))[static_cast<std::size_t>(ID - 1)]);
+  return Name(
+      LibraryIndex.Identifiers(static_cast<std::size_t>(Cat))[static_cast<std::size_t>(ID - 1)]);
 }
 
 int TVectorEngine::GetLibraryIndexItemCount(int Cat) const {
@@ -283,7 +282,8 @@ std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
   keys.Ends.reserve(OLibrary.size());
   std::u16string name;
   for (std::size_t i = 0; i < OLibrary.size(); ++i) {
-    if (i + kPrefetchDistance < OLibrary.size()) prefetchHeader(OLibrary[i + kPrefetchDistance].Data);
+    if (i + kPrefetchDistance < OLibrary.size())
+      prefetchHeader(OLibrary[i + kPrefetchDistance].Data);
     decodeAnsiTo(ansiShortStringView(OLibrary[i].Data + kAuthorOffset, kAuthorCapacity), mCodePage,
                  name);
     appendNaturalKey(name, keys.Bytes);
@@ -357,7 +357,8 @@ void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslat
     spans.clear();
     for (std::size_t k = first; k < last; ++k) {
       // Sorted order jumps across the buffer; ask for a later header early.
-      if (k + kPrefetchDistance < count) prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
+      if (k + kPrefetchDistance < count)
+        prefetchHeader(OLibrary[order[k + kPrefetchDistance]].Data);
       const std::uint32_t id = order[k];
       const TItemStream& item = OLibrary[id];
       std::uint8_t* lead = leads.data() + (k - first) * kItemLead;

@@ -34,7 +34,7 @@ struct TLibraryCatalog {
   std::size_t Count() const { return Starts.size() - 1; }
   std::span<const std::uint32_t> Identifiers(std::size_t aEntry) const {
     return std::span<const std::uint32_t>(Items).subspan(Starts[aEntry],
-                                                          Starts[aEntry + 1] - Starts[aEntry]);
+                                                         Starts[aEntry + 1] - Starts[aEntry]);
   }
 };
 
@@ -205,6 +205,3 @@ class TVectorEngine {
   std::uint64_t mTrailingBytes = 0;
   TCodePage mCodePage = TCodePage::Western;
 };
-
-/// The one engine the main window owns while it lives; null otherwise.
-extern TVectorEngine* VectorEngine;

@@ -8,6 +8,7 @@
 //
 //   zbl-screenshots LIBRARY.zbl OUTPUT-FOLDER
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -16,7 +17,7 @@
 #include <QFile>
 #include <QHelpEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -87,6 +88,10 @@ class TScriptedDialogs final : public TDialogs {
     Report(aText);
     return TUnsavedAnswer::Discard;
   }
+  bool Ask(QWidget*, const QString&, const QString& aText) override {
+    Report(aText);
+    return false;
+  }
 
  private:
   template <typename TShow>
@@ -105,6 +110,19 @@ class TScriptedDialogs final : public TDialogs {
   }
 };
 
+template <typename TControl>
+TControl* control(const QWidget& aWindow, const char* aName) {
+  return aWindow.findChild<TControl*>(QString::fromLatin1(aName));
+}
+
+QPoint rowCentre(const QListView* aList, int aRow) {
+  return aList->visualRect(aList->model()->index(aRow, aList->modelColumn())).center();
+}
+
+void selectRow(QListView* aList, int aRow) {
+  aList->setCurrentIndex(aList->model()->index(aRow, aList->modelColumn()));
+}
+
 void doubleClick(QWidget* aWidget, QPoint aPos) {
   const QPointF local(aPos);
   const QPointF global(aWidget->mapToGlobal(aPos));
@@ -115,8 +133,8 @@ void doubleClick(QWidget* aWidget, QPoint aPos) {
 
 /// Shows the tooltip of row aRow of aList as a user resting the pointer on it
 /// sees it, faded in; false when it would not show.
-bool showTooltip(QWidget& aWindow, QListWidget* aList, int aRow) {
-  const QPoint at = aList->visualItemRect(aList->item(aRow)).center() - QPoint(40, 0);
+bool showTooltip(QWidget& aWindow, QListView* aList, int aRow) {
+  const QPoint at = rowCentre(aList, aRow) - QPoint(40, 0);
   // The tooltip stays only while the pointer rests on the row, and only in
   // the window that has the keyboard, which a window manager may give back
   // late after a message box.
@@ -150,19 +168,20 @@ int main(int argc, char* argv[]) {
   TScriptedDialogs& script = *dialogs;
   TMainform mainform(std::move(dialogs));
   TProgressform progressform;
-  Progressform = &progressform;
+  mainform.SetProgressform(&progressform);
+  auto* oldRows = control<QListView>(mainform, "lb_Cats");
+  auto* rows = control<QListView>(mainform, "lb_NewCats");
   // The pictures show the same texts whatever the locale they are made in.
   mainform.ChooseCodePage(TCodePage::Western);
   mainform.show();
 
   script.Answers.push_back(library);
-  mainform.Button1->click();
-  mainform.lb_Cats->setCurrentRow(1);
+  control<QPushButton>(mainform, "Button1")->click();
+  selectRow(oldRows, 1);
   bool ok = shoot(mainform, out.filePath(QStringLiteral("main-window.png")));
 
-  mainform.lb_NewCats->setCurrentRow(2);
-  doubleClick(mainform.lb_NewCats->viewport(),
-              mainform.lb_NewCats->visualItemRect(mainform.lb_NewCats->item(2)).center());
+  selectRow(rows, 2);
+  doubleClick(rows->viewport(), rowCentre(rows, 2));
   if (QLineEdit* editor = mainform.OpenEditor()) {
     editor->setText(QStringLiteral("Stra\u00dfen"));
     editor->end(false);
@@ -185,14 +204,13 @@ int main(int argc, char* argv[]) {
         ok = shoot(mainform, out.filePath(QStringLiteral("progress-window.png"))) && ok;
       });
   script.Answers.push_back(QDir(scratch.path()).filePath(QStringLiteral("translated.zbl")));
-  mainform.Button2->click();
-  Progressform = nullptr;
+  control<QPushButton>(mainform, "Button2")->click();
+  mainform.SetProgressform(nullptr);
 
   // A new text with letters Windows-1252 lacks: the row is marked, and the
   // save asks first.
-  QListWidget* rows = mainform.lb_NewCats;
-  rows->setCurrentRow(1);
-  doubleClick(rows->viewport(), rows->visualItemRect(rows->item(1)).center());
+  selectRow(rows, 1);
+  doubleClick(rows->viewport(), rowCentre(rows, 1));
   if (QLineEdit* editor = mainform.OpenEditor()) {
     editor->setText(QStringLiteral("\u0141\u00f3d\u017a"));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -203,16 +221,16 @@ int main(int argc, char* argv[]) {
   ok = shoot(mainform, out.filePath(QStringLiteral("marked-row.png"))) && ok;
   QToolTip::hideText();
   script.MessageShot = out.filePath(QStringLiteral("altered-save-question.png"));
-  mainform.Button2->click();
+  control<QPushButton>(mainform, "Button2")->click();
   ok = script.MessageShotTaken && ok;
 
   // The lists' menu, opened on the first old category.
   mainform.activateWindow();
   settle();
-  const QPoint firstRow = mainform.lb_Cats->visualItemRect(mainform.lb_Cats->item(0)).center();
+  const QPoint firstRow = rowCentre(oldRows, 0);
   QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, firstRow,
-                                mainform.lb_Cats->viewport()->mapToGlobal(firstRow));
-  QCoreApplication::sendEvent(mainform.lb_Cats->viewport(), &menuRequest);
+                                oldRows->viewport()->mapToGlobal(firstRow));
+  QCoreApplication::sendEvent(oldRows->viewport(), &menuRequest);
   ok = shoot(mainform, out.filePath(QStringLiteral("list-menu.png"))) && ok;
   if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
   settle();
@@ -230,12 +248,12 @@ int main(int argc, char* argv[]) {
   catalogue.close();
   script.Answers.push_back(map);
   script.MessageShot = out.filePath(QStringLiteral("map-imported.png"));
-  mainform.ImportMapAction->trigger();
+  control<QAction>(mainform, "ImportMapAction")->trigger();
   ok = script.MessageShotTaken && ok;
   // Last, so that no other picture catches it fading out, and once the
   // window has the keyboard back from the progress window, whose going would
   // hide it.
-  ok = showTooltip(mainform, mainform.lb_Cats, 2) && ok;
+  ok = showTooltip(mainform, oldRows, 2) && ok;
   ok = shoot(mainform, out.filePath(QStringLiteral("row-tooltip.png"))) && ok;
   return ok && shotDuringSave ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 /// selected row of a list without the keyboard focus is drawn in a paler
 /// colour, so that of two lists selecting the same row the one that has the
 /// focus shows it.
-class TFixedRowDelegate final : public QStyledItemDelegate {
+class TFixedRowDelegate : public QStyledItemDelegate {
  public:
   TFixedRowDelegate(int aRowHeight, QObject* aParent);
 

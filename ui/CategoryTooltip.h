@@ -2,9 +2,7 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-class QListWidget;
 class TVectorEngine;
 
 inline constexpr int kTooltipTextLength = 120;
@@ -23,9 +21,3 @@ QString CategoryTooltip(const QString& aText, const TVectorEngine& aEngine, int 
 /// aText as a tooltip shows it: markup in it shown as typed, its spaces kept
 /// and its lines never wrapped.
 QString TooltipMarkup(const QString& aText);
-
-/// Shows CategoryTooltip for the row under the mouse in aOld and in aNew,
-/// whose row j gives the new text of row j of aOld, catalogue entry j of the
-/// engine aEngine returns (none while it returns null).
-void ShowCategoryTooltips(QListWidget* aOld, QListWidget* aNew,
-                          std::function<const TVectorEngine*()> aEngine);

@@ -76,3 +76,8 @@ TUnsavedAnswer TQtDialogs::Unsaved(QWidget* aParent, const QString& aTitle, cons
       return TUnsavedAnswer::Cancel;
   }
 }
+
+bool TQtDialogs::Ask(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  return QMessageBox::question(aParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}

@@ -47,6 +47,8 @@ class TDialogs {
   virtual bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   /// Asks what to do with unsaved edits: Save, Discard or Cancel.
   virtual TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  /// Asks a question; true for Yes, false for No (the default answer).
+  virtual bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
 };
 
 /// The real dialogs and message boxes, modal to their parent.
@@ -58,6 +60,7 @@ class TQtDialogs final : public TDialogs {
   void Critical(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 };
 
 /// The file dialog TQtDialogs runs for aSetup, configured but not shown. A

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeyboardFlow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QKeyEvent>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
 class TEditKeyFilter final : public QObject {
  public:
-  TEditKeyFilter(QListWidget* aList, std::function<void()> aOpen)
+  TEditKeyFilter(QAbstractItemView* aList, std::function<void()> aOpen)
       : QObject(aList), mOpen(std::move(aOpen)) {
     aList->installEventFilter(this);
   }
@@ -34,7 +34,7 @@ class TEditKeyFilter final : public QObject {
 
 }  // namespace
 
-void OpenEditorOnKeys(QListWidget* aList, std::function<void()> aOpen) {
+void OpenEditorOnKeys(QAbstractItemView* aList, std::function<void()> aOpen) {
   new TEditKeyFilter(aList, std::move(aOpen));
 }
 

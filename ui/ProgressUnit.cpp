@@ -8,8 +8,6 @@
 
 #include "WindowFont.h"
 
-TProgressform* Progressform = nullptr;
-
 namespace {
 
 constexpr QSize kClientSize(302, 81);

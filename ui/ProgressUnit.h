@@ -21,6 +21,3 @@ class TProgressform final : public QWidget {
   QLabel* Label1;
   QProgressBar* ProgressBar1;
 };
-
-/// The program's one progress window while it exists; null otherwise.
-extern TProgressform* Progressform;

@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowEditCommand.h"
 
-#include <QListWidget>
+#include "CategoryModel.h"
 
-TRowEditCommand::TRowEditCommand(QListWidget* aList, int aRow, const QString& aOldText,
-                                 const QString& aNewText)
-    : QUndoCommand(QStringLiteral("Edit \"%1\"").arg(aOldText)),
-      mList(aList),
-      mRow(aRow),
-      mOldText(aOldText),
-      mNewText(aNewText) {}
+TRowEditCommand::TRowEditCommand(const QString& aText, TCategoryModel& aModel,
+                                 std::vector<TChange> aChanges, std::function<void(int)> aShow)
+    : QUndoCommand(aText), mModel(aModel), mChanges(std::move(aChanges)), mShow(std::move(aShow)) {}
 
-void TRowEditCommand::redo() { Show(mNewText); }
+void TRowEditCommand::redo() { Apply(true); }
 
-void TRowEditCommand::undo() { Show(mOldText); }
+void TRowEditCommand::undo() { Apply(false); }
 
-void TRowEditCommand::Show(const QString& aText) {
-  QListWidgetItem* item = mList->item(mRow);
-  if (item == nullptr) return;
-  item->setText(aText);
-  mList->setCurrentRow(mRow);
+void TRowEditCommand::Apply(bool aAfter) {
+  std::vector<std::pair<int, QString>> texts;
+  texts.reserve(mChanges.size());
+  for (const TChange& change : mChanges)
+    texts.emplace_back(change.Row, aAfter ? change.After : change.Before);
+  mModel.SetNewTexts(texts);
+  if (mShow && !mChanges.empty()) mShow(mChanges.front().Row);
 }

@@ -3,24 +3,33 @@
 
 #include <QString>
 #include <QUndoCommand>
+#include <functional>
+#include <vector>
 
-class QListWidget;
+class TCategoryModel;
 
-/// One committed edit of a row of the new-category list, as a step of the
-/// window's undo history. Doing and undoing it sets the row's text and
-/// selects the row, so the user sees what changed.
+/// Rows of the category map given new texts, as one step of the undo
+/// history: one edit kept in the editor, or every row an imported map
+/// changed. Doing and undoing it sets the rows' texts and calls aShow with
+/// the first row, so that the user sees what changed.
 class TRowEditCommand final : public QUndoCommand {
  public:
-  TRowEditCommand(QListWidget* aList, int aRow, const QString& aOldText, const QString& aNewText);
+  struct TChange {
+    int Row;
+    QString Before;
+    QString After;
+  };
+
+  TRowEditCommand(const QString& aText, TCategoryModel& aModel, std::vector<TChange> aChanges,
+                  std::function<void(int aRow)> aShow = {});
 
   void redo() override;
   void undo() override;
 
  private:
-  void Show(const QString& aText);
+  void Apply(bool aAfter);
 
-  QListWidget* mList;
-  int mRow;
-  QString mOldText;
-  QString mNewText;
+  TCategoryModel& mModel;
+  std::vector<TChange> mChanges;
+  std::function<void(int)> mShow;
 };

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "StorageMessages.h"
 
-#include <algorithm>
-#include <unordered_map>
+#include <QCoreApplication>
 
 #include "LibraryFormat.h"
 #include "LoadMessages.h"
@@ -11,6 +10,10 @@ namespace {
 
 // A question longer than this many rows names the first ones and counts the rest.
 constexpr int kListedRows = 10;
+
+struct StorageMessages {
+  Q_DECLARE_TR_FUNCTIONS(StorageMessages)
+};
 
 QString quoted(const QString& aText) {
   return QLatin1Char('"') + EscapeControlCharacters(aText) + QLatin1Char('"');
@@ -30,56 +33,31 @@ QString StorageNote(const QString& aTyped, const TAnsiText& aStored, TCodePage a
     QStringList lost;
     for (const std::u16string_view character : lostCharacters(typed, aStored))
       lost << QString::fromStdU16String(std::u16string(character));
-    why << QStringLiteral("%1 has no %2")
+    why << StorageMessages::tr("%1 has no %2")
                .arg(QString::fromStdString(codePageTitle(aPage)), lost.join(QStringLiteral(", ")));
   }
   if (aStored.Cut)
-    why << QStringLiteral("longer than %1 bytes, cut to %1").arg(kRemarksCapacity);
-  return QStringLiteral("Stored as %1: %2").arg(storedText(aStored, aPage), why.join("; "));
+    why << StorageMessages::tr("longer than %1 bytes, cut to %1").arg(kRemarksCapacity);
+  return StorageMessages::tr("Stored as %1: %2")
+      .arg(storedText(aStored, aPage), why.join(QStringLiteral("; ")));
 }
 
-std::vector<TRowStorage> RowStorageNotes(const QStringList& aOld, const QStringList& aNew,
-                                         const std::vector<TAnsiText>& aStored, TCodePage aPage) {
-  const auto rows = static_cast<qsizetype>(
-      std::min({static_cast<std::size_t>(aOld.size()), static_cast<std::size_t>(aNew.size()),
-                aStored.size()}));
-  std::vector<TRowStorage> notes;
-  notes.reserve(static_cast<std::size_t>(rows));
-  std::unordered_map<std::string_view, std::vector<qsizetype>> rowsOfBytes;
-  for (qsizetype row = 0; row < rows; ++row) {
-    const TAnsiText& stored = aStored[static_cast<std::size_t>(row)];
-    const QString note = aNew[row] == aOld[row] ? QString() : StorageNote(aNew[row], stored, aPage);
-    notes.push_back({note, note.isEmpty()});
-    rowsOfBytes[stored.Bytes].push_back(row);
-  }
-  // Rows stored as the same bytes become one category: as shown when they
-  // were given the same text, unseen when different texts meet.
-  for (qsizetype row = 0; row < rows; ++row) {
-    const TAnsiText& stored = aStored[static_cast<std::size_t>(row)];
-    const std::vector<qsizetype>& same = rowsOfBytes[stored.Bytes];
-    const auto other = std::find_if(same.begin(), same.end(), [row](qsizetype r) { return r != row; });
-    if (other == same.end()) continue;
-    TRowStorage& note = notes[static_cast<std::size_t>(row)];
-    if (!note.Note.isEmpty()) note.Note += QLatin1Char('\n');
-    note.Note += QStringLiteral("Stored as %1, as \"%2\" is: the two become one category")
-                     .arg(storedText(stored, aPage), EscapeControlCharacters(aOld[*other]));
-    if (aNew[*other] != aNew[row]) note.AsTyped = false;
-  }
-  return notes;
+QString MergeNote(const TAnsiText& aStored, const QString& aOther, TCodePage aPage) {
+  return StorageMessages::tr("Stored as %1, as \"%2\" is: the two become one category")
+      .arg(storedText(aStored, aPage), EscapeControlCharacters(aOther));
 }
 
-QString AlteredSaveQuestion(const QStringList& aNew, const std::vector<TRowStorage>& aRows) {
+QString AlteredSaveQuestion(const QStringList& aNew,
+                            const std::vector<std::pair<int, TRowStorage>>& aAltered) {
   QStringList lines;
-  int altered = 0;
-  for (std::size_t row = 0; row < aRows.size(); ++row) {
-    if (aRows[row].AsTyped) continue;
-    if (++altered <= kListedRows)
-      lines << QStringLiteral("%1 \u2014 %2").arg(quoted(aNew[static_cast<qsizetype>(row)]),
-                                                 aRows[row].Note);
+  const auto altered = static_cast<int>(aAltered.size());
+  for (int i = 0; i < altered && i < kListedRows; ++i) {
+    const auto& [row, storage] = aAltered[static_cast<std::size_t>(i)];
+    lines << QStringLiteral("%1 \u2014 %2").arg(quoted(aNew[row]), storage.Note);
   }
-  if (altered > kListedRows) lines << QStringLiteral("and %1 more").arg(altered - kListedRows);
-  return QStringLiteral("%1 will not be stored as typed:\n\n%2\n\nSave anyway?")
-      .arg(altered == 1 ? QStringLiteral("One new category")
-                        : QStringLiteral("%1 new categories").arg(altered),
+  if (altered > kListedRows) lines << StorageMessages::tr("and %1 more").arg(altered - kListedRows);
+  return StorageMessages::tr("%1 will not be stored as typed:\n\n%2\n\nSave anyway?")
+      .arg(altered == 1 ? StorageMessages::tr("One new category")
+                        : StorageMessages::tr("%1 new categories").arg(altered),
            lines.join(QLatin1Char('\n')));
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 #include "CodePage.h"
@@ -22,12 +23,12 @@ struct TRowStorage {
   bool AsTyped = true;
 };
 
-/// For each row: the StorageNote of an edited row, and, for rows stored as
-/// the same bytes, that they become one category (as typed when their new
-/// texts are the same). aStored is what the save stores for each row.
-std::vector<TRowStorage> RowStorageNotes(const QStringList& aOld, const QStringList& aNew,
-                                         const std::vector<TAnsiText>& aStored, TCodePage aPage);
+/// The note of a row whose new text is stored as aStored, the bytes the row
+/// of category aOther is stored as too: the two become one category.
+QString MergeNote(const TAnsiText& aStored, const QString& aOther, TCodePage aPage);
 
 /// The question asked before a save that stores new categories other than
-/// as typed; aRows holds a RowStorageNotes entry per row.
-QString AlteredSaveQuestion(const QStringList& aNew, const std::vector<TRowStorage>& aRows);
+/// as typed; aAltered holds each such row and its storage, in row order, and
+/// aNew every row's new text.
+QString AlteredSaveQuestion(const QStringList& aNew,
+                            const std::vector<std::pair<int, TRowStorage>>& aAltered);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QHelpEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
@@ -59,22 +59,23 @@ class CategoryTooltipTest : public QObject {
   void HoveredRowShowsItsTooltip() {
     TMainformFixture fixture;
     QVERIFY(fixture.LoadRows(3));
-    QListWidget* list = fixture.Form->lb_NewCats;
-    // Markup in a text shows as typed.
-    list->item(1)->setText(QStringLiteral("<b>Roads</b>"));
-    // The row's own note on how it is stored follows.
-    list->item(1)->setToolTip(QStringLiteral("Stored as \"?\""));
+    QListView* list = Controls(*fixture.Form).lb_NewCats;
+    // Markup in a text shows as typed, and the note on how the row is stored
+    // follows.
+    fixture.Form->ChooseCodePage(TCodePage::Western);
+    SetRowText(list, 1, QStringLiteral("<b>\u0141\u00f3d\u017a</b>"));
     QVERIFY(Hover(list, RowCentre(list, 1)));
     QCOMPARE(QToolTip::text(),
-             TooltipMarkup(CategoryTooltip(list->item(1)->text(), *VectorEngine, 1) +
-                           QStringLiteral("\nStored as \"?\"")));
+             TooltipMarkup(CategoryTooltip(RowText(list, 1), *VectorEngine, 1) +
+                           QStringLiteral("\nStored as \"<b>?\u00f3d?</b>\": Western European "
+                                          "(Windows-1252) has no \u0141, \u017a")));
     // The blank below the rows has none.
     QVERIFY(!Hover(list, QPoint(4, list->viewport()->height() - 4)));
   }
 
  private:
   /// True when the list took the tooltip request.
-  static bool Hover(QListWidget* aList, QPoint aAt) {
+  static bool Hover(QListView* aList, QPoint aAt) {
     QHelpEvent help(QEvent::ToolTip, aAt, aList->viewport()->mapToGlobal(aAt));
     QCoreApplication::sendEvent(aList->viewport(), &help);
     return help.isAccepted();

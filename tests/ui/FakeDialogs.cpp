@@ -36,7 +36,11 @@ void TFakeDialogs::Critical(QWidget*, const QString& aTitle, const QString& aTex
   Messages.push_back({QStringLiteral("critical"), aTitle, aText});
 }
 
-bool TFakeDialogs::SaveAnyway(QWidget*, const QString& aTitle, const QString& aText) {
+bool TFakeDialogs::SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) {
+  return Ask(aParent, aTitle, aText);
+}
+
+bool TFakeDialogs::Ask(QWidget*, const QString& aTitle, const QString& aText) {
   runLikeADialog();
   Messages.push_back({QStringLiteral("question"), aTitle, aText});
   if (QuestionAnswers.empty()) return false;

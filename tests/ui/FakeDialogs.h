@@ -28,6 +28,8 @@ class TFakeDialogs final : public TDialogs {
   /// Recorded as a "question" and answered from QuestionAnswers.
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  /// Recorded as a "question" and answered from QuestionAnswers.
+  bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
 
   /// A null string answers "cancel".
   std::deque<QString> Answers;

@@ -44,10 +44,10 @@ class FileDialogTest : public QObject {
   void WindowStartsItsDialogsBesideTheLibrary() {
     TMainformFixture fixture;
     const std::vector<TFileDialogSetup>& asked = fixture.Dialogs->Asked;
-    fixture.Form->Button1->click();
+    Controls(*fixture.Form).Button1->click();
     fixture.Load(WriteLibrary(fixture.Dir.path(), "rows.zbl", LibraryWithCategories({"Trees"})));
-    fixture.Form->Button1->click();
-    fixture.Form->Button2->click();
+    Controls(*fixture.Form).Button1->click();
+    Controls(*fixture.Form).Button2->click();
     const QString folder = QFileInfo(fixture.Dir.path()).absoluteFilePath();
     QCOMPARE(asked[0].Directory + asked[0].FileName, QString());
     QCOMPARE(asked[2].Directory + '|' + asked[2].FileName, folder + '|');

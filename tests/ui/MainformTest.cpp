@@ -4,13 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -20,7 +21,6 @@
 #include "LabelFit.h"
 #include "LoaderSaver.h"
 #include "ProgressUnit.h"
-#include "RowEditCommand.h"
 #include "TestLibraries.h"
 
 namespace {
@@ -109,11 +109,12 @@ class MainformTest : public QObject {
 
   void PictureAndCreditAreShown() {
     TMainform& form = *mFixture->Form;
-    QVERIFY(!form.Image1->pixmap().isNull());
-    const QSize picture = form.Image1->pixmap().size();
+    const auto* image = form.findChild<QLabel*>(QStringLiteral("Image1"));
+    QVERIFY(!image->pixmap().isNull());
+    const QSize picture = image->pixmap().size();
     QVERIFY(picture.width() <= 81 && picture.height() <= 81);
-    QVERIFY(!form.Label3->text().isEmpty());
-    VerifyWholeTextInsideWindow(*form.Label3);
+    QVERIFY(!Controls(form).Label3->text().isEmpty());
+    VerifyWholeTextInsideWindow(*Controls(form).Label3);
   }
 
   // Whatever font a machine falls back to, the credit, and the status line
@@ -133,7 +134,7 @@ class MainformTest : public QObject {
                                   LibraryWithCategories({"A", "B"})));
     QWidget window;
     window.setFixedSize(484, 461);
-    QLabel label(mFixture->Form->Label3->text(), &window);
+    QLabel label(Controls(*mFixture->Form).Label3->text(), &window);
     QFont font = label.font();
     font.setPixelSize(pixelSize);
     label.setFont(font);
@@ -146,9 +147,10 @@ class MainformTest : public QObject {
     TMainform& form = *mFixture->Form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(QApplication::focusWidget(), form.lb_NewCats);
-    for (QWidget* next : {static_cast<QWidget*>(form.lb_Cats), static_cast<QWidget*>(form.Button1),
-                          static_cast<QWidget*>(form.Button2)}) {
+    QCOMPARE(QApplication::focusWidget(), Controls(form).lb_NewCats);
+    for (QWidget* next : {static_cast<QWidget*>(Controls(form).lb_Cats),
+                          static_cast<QWidget*>(Controls(form).Button1),
+                          static_cast<QWidget*>(Controls(form).Button2)}) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
@@ -158,9 +160,10 @@ class MainformTest : public QObject {
     const QString file =
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B", "C"}));
     mFixture->Load(file);
-    for (QListWidget* list : {mFixture->Form->lb_Cats, mFixture->Form->lb_NewCats}) {
-      QCOMPARE(list->visualItemRect(list->item(0)).height(), 13);
-      QCOMPARE(list->visualItemRect(list->item(2)).top(), 26);
+    for (QListView* list :
+         {Controls(*mFixture->Form).lb_Cats, Controls(*mFixture->Form).lb_NewCats}) {
+      QCOMPARE(RowRect(list, 0).height(), 13);
+      QCOMPARE(RowRect(list, 2).top(), 26);
     }
   }
 
@@ -183,8 +186,8 @@ class MainformTest : public QObject {
     QFETCH(QList<QByteArray>, categories);
     QFETCH(QStringList, rows);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories(categories)));
-    QCOMPARE(RowTexts(mFixture->Form->lb_Cats), rows);
-    QCOMPARE(RowTexts(mFixture->Form->lb_NewCats), rows);
+    QCOMPARE(RowTexts(Controls(*mFixture->Form).lb_Cats), rows);
+    QCOMPARE(RowTexts(Controls(*mFixture->Form).lb_NewCats), rows);
     QVERIFY(mFixture->Dialogs->Messages.empty());
     QCOMPARE(mFixture->Dialogs->Asked.front().Filter, QStringLiteral("Zembrel Library (*.zbl)"));
     QCOMPARE(mFixture->Dialogs->Asked.front().DefaultExt, QStringLiteral("zbl"));
@@ -194,11 +197,11 @@ class MainformTest : public QObject {
     TMainform& form = *mFixture->Form;
     mFixture->Load(
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"Old", "Older"})));
-    form.lb_NewCats->item(0)->setText("Edited");
+    SetRowText(Controls(form).lb_NewCats, 0, "Edited");
     mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"New"})));
-    QCOMPARE(RowTexts(form.lb_Cats), QStringList{"New"});
-    QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"New"});
+    QCOMPARE(RowTexts(Controls(form).lb_Cats), QStringList{"New"});
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), QStringList{"New"});
   }
 
   void SelectionKeptInStep_data() {
@@ -217,17 +220,17 @@ class MainformTest : public QObject {
                                 LibraryWithCategories({"A", "B", "C", "D", "E"})));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QListWidget* source = fromOldList ? form.lb_Cats : form.lb_NewCats;
-    QListWidget* other = fromOldList ? form.lb_NewCats : form.lb_Cats;
+    QListView* source = fromOldList ? Controls(form).lb_Cats : Controls(form).lb_NewCats;
+    QListView* other = fromOldList ? Controls(form).lb_NewCats : Controls(form).lb_Cats;
     if (byKeyboard) {
       QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, RowCentre(source, 0));
       for (int i = 0; i < 3; ++i) QTest::keyClick(source, Qt::Key_Down);
     } else {
       QTest::mouseClick(source->viewport(), Qt::LeftButton, {}, RowCentre(source, 3));
     }
-    QCOMPARE(source->currentRow(), 3);
-    QCOMPARE(other->currentRow(), 3);
-    QVERIFY(other->item(3)->isSelected());
+    QCOMPARE(CurrentRow(source), 3);
+    QCOMPARE(CurrentRow(other), 3);
+    QVERIFY(RowSelected(other, 3));
   }
 
   void RowsStayInLine_data() {
@@ -243,27 +246,29 @@ class MainformTest : public QObject {
     QFETCH(bool, wideNewText);
     TMainform& form = *mFixture->Form;
     QVERIFY(mFixture->LoadRows(50));
-    if (wideNewText) form.lb_NewCats->item(49)->setText(QString(200, u'W'));
+    if (wideNewText) SetRowText(Controls(form).lb_NewCats, 49, QString(200, u'W'));
     mFixture->LayOut();
-    QCOMPARE(form.lb_NewCats->horizontalScrollBar()->maximum() > 0, wideNewText);
-    form.findChild<QListWidget*>(scrolled)->verticalScrollBar()->setValue(wideNewText ? 99 : 17);
+    QCOMPARE(Controls(form).lb_NewCats->horizontalScrollBar()->maximum() > 0, wideNewText);
+    form.findChild<QListView*>(scrolled)->verticalScrollBar()->setValue(wideNewText ? 99 : 17);
     mFixture->LayOut();
-    QVERIFY(form.lb_Cats->indexAt(QPoint(1, 1)).row() > 0);
-    for (const QPoint at : {QPoint(1, 1), QPoint(1, form.lb_Cats->viewport()->height() - 2)})
-      QCOMPARE(form.lb_Cats->indexAt(at).row(), form.lb_NewCats->indexAt(at).row());
+    QVERIFY(Controls(form).lb_Cats->indexAt(QPoint(1, 1)).row() > 0);
+    for (const QPoint at :
+         {QPoint(1, 1), QPoint(1, Controls(form).lb_Cats->viewport()->height() - 2)})
+      QCOMPARE(Controls(form).lb_Cats->indexAt(at).row(),
+               Controls(form).lb_NewCats->indexAt(at).row());
   }
 
   void LoadStartsBothListsAtTheFirstRow() {
     TMainform& form = *mFixture->Form;
     QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
-    form.lb_NewCats->horizontalScrollBar()->setValue(50);
-    form.lb_NewCats->setCurrentRow(40);
-    QVERIFY(form.lb_Cats->verticalScrollBar()->value() > 0);
+    Controls(form).lb_NewCats->horizontalScrollBar()->setValue(50);
+    SetCurrentRow(Controls(form).lb_NewCats, 40);
+    QVERIFY(Controls(form).lb_Cats->verticalScrollBar()->value() > 0);
     QVERIFY(mFixture->LoadRows(60, QByteArray(100, 'W')));
-    for (QListWidget* list : {form.lb_Cats, form.lb_NewCats}) {
+    for (QListView* list : {Controls(form).lb_Cats, Controls(form).lb_NewCats}) {
       QCOMPARE(list->verticalScrollBar()->value(), 0);
       QCOMPARE(list->horizontalScrollBar()->value(), 0);
-      QVERIFY(list->item(0)->isSelected());
+      QVERIFY(RowSelected(list, 0));
     }
   }
 
@@ -279,8 +284,8 @@ class MainformTest : public QObject {
     QFETCH(bool, doubleClick);
     TMainform& form = *mFixture->Form;
     QVERIFY(mFixture->LoadRows(4));
-    form.lb_Cats->setCurrentRow(1);
-    QWidget* viewport = form.findChild<QListWidget*>(list)->viewport();
+    SetCurrentRow(Controls(form).lb_Cats, 1);
+    QWidget* viewport = form.findChild<QListView*>(list)->viewport();
     const QPoint blank = viewport->mapTo(&form, QPoint(5, viewport->height() - 3));
     if (doubleClick)
       QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, blank);
@@ -288,7 +293,7 @@ class MainformTest : public QObject {
       QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, blank);
     QCOMPARE(form.OpenEditor(), nullptr);
     QCOMPARE(QApplication::focusWidget(), viewport->parentWidget());
-    QVERIFY(form.lb_Cats->item(1)->isSelected() && form.lb_NewCats->item(1)->isSelected());
+    QVERIFY(RowSelected(Controls(form).lb_Cats, 1) && RowSelected(Controls(form).lb_NewCats, 1));
   }
 
   // Both lists select the same row; the one with the focus shows it in the
@@ -302,11 +307,11 @@ class MainformTest : public QObject {
     QFETCH(bool, newListFocused);
     TMainform& form = *mFixture->Form;
     QVERIFY(mFixture->LoadRows(4));
-    QListWidget* focused = newListFocused ? form.lb_NewCats : form.lb_Cats;
-    QListWidget* other = newListFocused ? form.lb_Cats : form.lb_NewCats;
+    QListView* focused = newListFocused ? Controls(form).lb_NewCats : Controls(form).lb_Cats;
+    QListView* other = newListFocused ? Controls(form).lb_Cats : Controls(form).lb_NewCats;
     focused->setFocus(Qt::OtherFocusReason);
     // The right end of the short first row shows its background, not text.
-    const auto shown = [](QListWidget* aList) {
+    const auto shown = [](QListView* aList) {
       return aList->viewport()->grab().toImage().pixelColor(aList->viewport()->width() - 3,
                                                             RowCentre(aList, 0).y());
     };
@@ -327,15 +332,15 @@ class MainformTest : public QObject {
     const QString file =
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
     mFixture->Load(file);
-    form.lb_NewCats->item(1)->setText("Bee");
-    form.Button1->click();  // no answer queued: the dialog is cancelled
-    QCOMPARE(RowTexts(form.lb_Cats), (QStringList{"A", "B"}));
-    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"A", "Bee"}));
+    SetRowText(Controls(form).lb_NewCats, 1, "Bee");
+    Controls(form).Button1->click();  // no answer queued: the dialog is cancelled
+    QCOMPARE(RowTexts(Controls(form).lb_Cats), (QStringList{"A", "B"}));
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), (QStringList{"A", "Bee"}));
     QCOMPARE(VectorEngine->ItemCount(), std::size_t{2});
 
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
+    Controls(form).Button2->click();
     QCOMPARE(ReadFile(out), ExpectedSave(file, {u"A", u"B"}, {u"A", u"Bee"}));
   }
 
@@ -373,8 +378,8 @@ class MainformTest : public QObject {
     if (kind == "missing") file = QDir(mFixture->Dir.path()).filePath("absent.zbl");
     mFixture->Load(file);
 
-    QCOMPARE(RowTexts(form.lb_Cats), rows);
-    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+    QCOMPARE(RowTexts(Controls(form).lb_Cats), rows);
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), rows);
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
     QCOMPARE(message.Kind, QStringLiteral("warning"));
@@ -385,7 +390,7 @@ class MainformTest : public QObject {
   void BusyCursorEndsBeforeAnyQuestion() {
     TMainform& form = *mFixture->Form;
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
-    form.lb_NewCats->item(0)->setText("Edited");
+    SetRowText(Controls(form).lb_NewCats, 0, "Edited");
     mFixture->Load(QDir(mFixture->Dir.path()).filePath("absent.zbl"));
     TSampleLibrary damaged = LibraryWithCategories({"B", "C"});
     damaged.Items[1].DeclaredSize = 100000;
@@ -426,7 +431,7 @@ class MainformTest : public QObject {
     mFixture->Dialogs->QuestionAnswers.push_back(yes);
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    mFixture->Form->Button2->click();
+    Controls(*mFixture->Form).Button2->click();
 
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("question"));
@@ -449,18 +454,18 @@ class MainformTest : public QObject {
     TMainform& form = *mFixture->Form;
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl",
                                 LibraryWithCategories({"A", "B", category, "D"})));
-    form.lb_Cats->setCurrentRow(0);
+    SetCurrentRow(Controls(form).lb_Cats, 0);
     mFixture->Dialogs->Asked.clear();
-    form.Button2->click();
+    Controls(form).Button2->click();
     if (refused) {
       QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
       QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("information"));
       QCOMPARE(mFixture->Dialogs->Messages.front().Text,
                QStringLiteral("Sorry - There is an empty category!"));
       QVERIFY(mFixture->Dialogs->Asked.empty());
-      QCOMPARE(form.lb_Cats->currentRow(), 2);
-      QCOMPARE(form.lb_NewCats->currentRow(), 2);
-      QVERIFY(form.lb_NewCats->item(2)->isSelected());
+      QCOMPARE(CurrentRow(Controls(form).lb_Cats), 2);
+      QCOMPARE(CurrentRow(Controls(form).lb_NewCats), 2);
+      QVERIFY(RowSelected(Controls(form).lb_NewCats, 2));
     } else {
       QVERIFY(mFixture->Dialogs->Messages.empty());
       QCOMPARE(mFixture->Dialogs->Asked.size(), std::size_t{1});
@@ -488,14 +493,16 @@ class MainformTest : public QObject {
     }
     std::vector<std::u16string> oldCats, newCats;
     for (int row = 0; row < newTexts.size(); ++row) {
-      form.lb_NewCats->item(row)->setText(newTexts[row]);
-      oldCats.push_back(form.lb_Cats->item(row)->text().toStdU16String());
+      SetRowText(Controls(form).lb_NewCats, row, newTexts[row]);
+      oldCats.push_back(RowText(Controls(form).lb_Cats, row).toStdU16String());
       newCats.push_back(newTexts[row].toStdU16String());
     }
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
-    QVERIFY(mFixture->Dialogs->Messages.empty());
+    // With nothing loaded, the save asks first.
+    mFixture->Dialogs->QuestionAnswers.push_back(true);
+    Controls(form).Button2->click();
+    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{categories.isEmpty() ? 1U : 0U});
     const QByteArray written = ReadFile(out);
     if (categories.isEmpty()) {
       QCOMPARE(written.size(), 24);
@@ -540,11 +547,11 @@ class MainformTest : public QObject {
     QVERIFY(QDir(mFixture->Dir.path()).mkdir("folder.zbl"));
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
     TProgressform progress;
-    Progressform = &progress;
+    form.SetProgressform(&progress);
     const QString out = QDir(mFixture->Dir.path()).filePath(target);
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
-    Progressform = nullptr;
+    Controls(form).Button2->click();
+    form.SetProgressform(nullptr);
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
     QCOMPARE(message.Kind, QStringLiteral("critical"));
@@ -564,7 +571,7 @@ class MainformTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     TProgressform progress;
-    Progressform = &progress;
+    form.SetProgressform(&progress);
 
     bool disturbed = false;
     std::size_t dialogsDuring = 0;
@@ -580,11 +587,11 @@ class MainformTest : public QObject {
           [&] {
             const std::size_t before = mFixture->Dialogs->Asked.size();
             mFixture->Dialogs->Answers.push_back(in);
-            form.Button1->click();
-            form.Button2->click();
-            form.lb_NewCats->setCurrentRow(0);
-            QTest::mouseDClick(form.lb_NewCats->viewport(), Qt::LeftButton, {},
-                               RowCentre(form.lb_NewCats, 0));
+            Controls(form).Button1->click();
+            Controls(form).Button2->click();
+            SetCurrentRow(Controls(form).lb_NewCats, 0);
+            QTest::mouseDClick(Controls(form).lb_NewCats->viewport(), Qt::LeftButton, {},
+                               RowCentre(Controls(form).lb_NewCats, 0));
             form.close();
             dialogsDuring = mFixture->Dialogs->Asked.size() - before;
             editorDuring = form.OpenEditor() != nullptr;
@@ -595,8 +602,8 @@ class MainformTest : public QObject {
     });
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
-    Progressform = nullptr;
+    Controls(form).Button2->click();
+    form.SetProgressform(nullptr);
 
     QVERIFY(disturbed);
     QCOMPARE(dialogsDuring, std::size_t{0});
@@ -615,16 +622,16 @@ class MainformTest : public QObject {
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
     mFixture->Load(in);
     const TVectorEngine* engine = VectorEngine;
-    Edit(1, "Bee");
+    Edit(form, 1, "Bee");
     mFixture->Load(QDir(mFixture->Dir.path()).filePath("absent.zbl"));
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});  // the warning alone
     QCOMPARE(VectorEngine, engine);
-    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"A", "Bee"}));
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), (QStringList{"A", "Bee"}));
     QVERIFY(form.isWindowModified());
-    QCOMPARE(form.UndoStack()->count(), 1);
+    QCOMPARE(form.Document().UndoStack()->count(), 1);
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
+    Controls(form).Button2->click();
     QCOMPARE(ReadFile(out), ExpectedSave(in, {u"A", u"B"}, {u"A", u"Bee"}));
   }
 
@@ -650,22 +657,24 @@ class MainformTest : public QObject {
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "trees.zbl",
                                 LibraryWithCategories({"Trees", "Cars", "Roads"})));
     for (const QString& step : steps) {
-      if (step == "undo") form.UndoStack()->undo();
-      if (step == "redo") form.UndoStack()->redo();
+      if (step == "undo") form.Document().UndoStack()->undo();
+      if (step == "redo") form.Document().UndoStack()->redo();
       if (step == "save") {
         mFixture->Dialogs->Answers.push_back(QDir(mFixture->Dir.path()).filePath("out.zbl"));
-        form.Button2->click();
+        Controls(form).Button2->click();
       }
-      if (step.contains('=')) Edit(step.section('=', 0, 0).toInt(), step.section('=', 1));
+      if (step.contains('=')) Edit(form, step.section('=', 0, 0).toInt(), step.section('=', 1));
     }
-    for (int row = 0; row < form.lb_NewCats->count(); ++row)
-      QCOMPARE(form.lb_NewCats->item(row)->font().bold(), changed.contains(row));
+    for (int row = 0; row < RowCount(Controls(form).lb_NewCats); ++row)
+      QCOMPARE(NewRowData(form, row, Qt::FontRole).value<QFont>().bold(), changed.contains(row));
     QCOMPARE(form.isWindowModified(), modified);
-    const QString status = form.Label3->text();
-    QVERIFY2(status.contains("trees.zbl") && status.contains("3 items") &&
+    const QString status = Controls(form).Label3->text();
+    // The status names the file loaded or last saved.
+    const QString file = steps.contains("save") ? "out.zbl" : "trees.zbl";
+    QVERIFY2(status.contains(file) && status.contains("3 items") &&
                  status.contains(QStringLiteral("%1 changed").arg(changed.size())),
              qPrintable(status));
-    VerifyWholeTextInsideWindow(*form.Label3);
+    VerifyWholeTextInsideWindow(*Controls(form).Label3);
   }
 
   void UnsavedEditsAskFirst_data() {
@@ -692,7 +701,7 @@ class MainformTest : public QObject {
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"}));
     mFixture->Load(in);
     form.show();
-    Edit(0, "Ah");
+    Edit(form, 0, "Ah");
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->UnsavedAnswers.push_back(answer);
     if (!closing)
@@ -702,7 +711,7 @@ class MainformTest : public QObject {
     if (closing)
       form.close();
     else
-      form.Button1->click();
+      Controls(form).Button1->click();
 
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("unsaved"));
@@ -712,14 +721,14 @@ class MainformTest : public QObject {
       QCOMPARE(form.isVisible(), !goesOn);
       QCOMPARE(VectorEngine == nullptr, goesOn);
     } else if (goesOn) {
-      QCOMPARE(RowTexts(form.lb_NewCats), QStringList{"N"});
+      QCOMPARE(RowTexts(Controls(form).lb_NewCats), QStringList{"N"});
       QVERIFY(!form.isWindowModified());
     }
     if (!goesOn) {
-      QCOMPARE(RowTexts(form.lb_Cats), (QStringList{"A", "B"}));
-      QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Ah", "B"}));
+      QCOMPARE(RowTexts(Controls(form).lb_Cats), (QStringList{"A", "B"}));
+      QCOMPARE(RowTexts(Controls(form).lb_NewCats), (QStringList{"Ah", "B"}));
       QVERIFY(form.isWindowModified());
-      QCOMPARE(form.UndoStack()->count(), 1);
+      QCOMPARE(form.Document().UndoStack()->count(), 1);
     }
   }
 
@@ -729,18 +738,11 @@ class MainformTest : public QObject {
     form.show();
     QVERIFY(form.close());
     QCOMPARE(VectorEngine, nullptr);
-    form.Button1->click();  // a closed window has no engine to load into
+    Controls(form).Button1->click();  // a closed window has no engine to load into
     QVERIFY(mFixture->Dialogs->Asked.empty());
   }
 
  private:
-  /// Commits aText into aRow as the editor does: one step of the history.
-  void Edit(int aRow, const QString& aText) {
-    QListWidget* list = mFixture->Form->lb_NewCats;
-    mFixture->Form->UndoStack()->push(
-        new TRowEditCommand(list, aRow, list->item(aRow)->text(), aText));
-  }
-
   std::unique_ptr<TMainformFixture> mFixture;
 };
 

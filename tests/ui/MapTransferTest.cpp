@@ -2,14 +2,14 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QListView>
 #include <QTest>
 #include <QUndoStack>
 
 #include "LoaderSaver.h"
 #include "MapApply.h"
 #include "MapIo.h"
-#include "RowEditCommand.h"
 #include "TestLibraries.h"
 
 namespace {
@@ -35,18 +35,19 @@ class MapTransferTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(mFixture->Dialogs->Asked.empty());
-    QVERIFY(!form.ExportMapAction->isEnabled() && !form.ImportMapAction->isEnabled());
+    QVERIFY(!Action(form, "ExportMapAction")->isEnabled() &&
+            !Action(form, "ImportMapAction")->isEnabled());
     LoadCarsTreesBoats();
     QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
     QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt)"));
     QCOMPARE(mFixture->Dialogs->Asked.back().Directory, mFixture->Dir.path());
     // In the editor too, which keeps its text first.
-    QTest::keyClick(form.lb_NewCats, Qt::Key_F2);
+    QTest::keyClick(Controls(form).lb_NewCats, Qt::Key_F2);
     QVERIFY(form.OpenEditor());
     QTest::keyClicks(form.OpenEditor(), "Autos");
     QTest::keyClick(form.OpenEditor(), Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(mFixture->Dialogs->Asked.back().Mode, TFileDialogSetup::TMode::Save);
-    QCOMPARE(form.lb_NewCats->item(0)->text(), QStringLiteral("Autos"));
+    QCOMPARE(RowText(Controls(form).lb_NewCats, 0), QStringLiteral("Autos"));
   }
 
   void ExportReadsBackAsTheLists_data() {
@@ -58,25 +59,24 @@ class MapTransferTest : public QObject {
     QFETCH(QString, name);
     TMainform& form = *mFixture->Form;
     LoadCarsTreesBoats();
-    form.UndoStack()->push(new TRowEditCommand(form.lb_NewCats, 1, "Trees",
-                                               QStringLiteral("B\u00e4ume \"alt\"\tneu")));
+    Edit(form, 1, QStringLiteral("B\u00e4ume \"alt\"\tneu"));
     const QString file = QDir(mFixture->Dir.path()).filePath(name);
     mFixture->Dialogs->Answers.push_back(file);
-    form.ExportMapAction->trigger();
+    Action(form, "ExportMapAction")->trigger();
 
     QCOMPARE(mFixture->Dialogs->Asked.back().FileName, QStringLiteral("cars.po"));
     const TMapRead read = readMap(QFile::encodeName(file).toStdString());
     QVERIFY(!read.Refusal);
-    TCategoryMap map = form.CategoryMap();
+    TCategoryMap map = form.Document().Model()->CategoryMap();
     map.NewCats = map.OldCats;
     QVERIFY(applyMap(read.Lines, map).empty());
-    QCOMPARE(map.NewCats, form.CategoryMap().NewCats);
+    QCOMPARE(map.NewCats, form.Document().Model()->CategoryMap().NewCats);
   }
 
   void ExportFailureIsReported() {
     LoadCarsTreesBoats();
     mFixture->Dialogs->Answers.push_back(QDir(mFixture->Dir.path()).filePath("no/a.tsv"));
-    mFixture->Form->ExportMapAction->trigger();
+    Action(*mFixture->Form, "ExportMapAction")->trigger();
     QCOMPARE(mFixture->Dialogs->Messages.at(0).Kind, QStringLiteral("critical"));
   }
 
@@ -113,19 +113,19 @@ class MapTransferTest : public QObject {
     LoadCarsTreesBoats();
     Import(name, contents);
 
-    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), rows);
     QCOMPARE(LastMessage(), message);
     QVERIFY(form.isWindowModified());
     for (int row = 0; row < rows.size(); ++row) {
-      QListWidgetItem* item = form.lb_NewCats->item(row);
-      QCOMPARE(item->font().bold(), rows[row] != form.lb_Cats->item(row)->text());
-      QCOMPARE(!item->icon().isNull(), warned.contains(row));
+      QCOMPARE(NewRowData(form, row, Qt::FontRole).value<QFont>().bold(),
+               rows[row] != RowText(Controls(form).lb_Cats, row));
+      QCOMPARE(NewRowData(form, row, Qt::DecorationRole).isValid(), warned.contains(row));
     }
     // One step of the history, which undo and redo take whole.
-    form.UndoStack()->undo();
-    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
-    form.UndoStack()->redo();
-    QCOMPARE(RowTexts(form.lb_NewCats), rows);
+    form.Document().UndoStack()->undo();
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
+    form.Document().UndoStack()->redo();
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), rows);
   }
 
   void RefusedImportChangesNothing_data() {
@@ -143,8 +143,8 @@ class MapTransferTest : public QObject {
     TMainform& form = *mFixture->Form;
     LoadCarsTreesBoats();
     Import("m.tsv", contents);
-    QCOMPARE(RowTexts(form.lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
-    QCOMPARE(form.UndoStack()->count(), 0);
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), (QStringList{"Cars", "Trees", "Boats"}));
+    QCOMPARE(form.Document().UndoStack()->count(), 0);
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     QVERIFY2(LastMessage().contains(why), qPrintable(LastMessage()));
   }
@@ -161,7 +161,7 @@ class MapTransferTest : public QObject {
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(aContents) == aContents.size());
     out.close();
     mFixture->Dialogs->Answers.push_back(file);
-    mFixture->Form->ImportMapAction->trigger();
+    Action(*mFixture->Form, "ImportMapAction")->trigger();
   }
   QString LastMessage() const {
     return mFixture->Dialogs->Messages.empty() ? QString()

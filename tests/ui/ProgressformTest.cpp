@@ -51,8 +51,6 @@ QString Label(int aPercent) { return QStringLiteral("Progress : %1 %").arg(aPerc
 
 /// The program's progress window for one test, and a folder for its files.
 struct TProgressWindow {
-  TProgressWindow() { Progressform = &Form; }
-  ~TProgressWindow() { Progressform = nullptr; }
   QTemporaryDir Dir;
   TProgressform Form;
 };
@@ -101,13 +99,14 @@ class ProgressformTest : public QObject {
     QFETCH(int, items);
     QFETCH(QStringList, someLabels);
     TMainformFixture fixture;
+    fixture.Form->SetProgressform(&mWindow->Form);
     QList<QByteArray> categories;
     for (int i = 0; i < items; ++i) categories << QByteArray::number(i % 7);
     fixture.Load(WriteLibrary(mWindow->Dir.path(), "in.zbl", LibraryWithCategories(categories)));
 
     TLabelWatcher watcher(mWindow->Form);
     fixture.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("out.zbl"));
-    fixture.Form->Button2->click();
+    Controls(*fixture.Form).Button2->click();
 
     QCOMPARE(watcher.Shows, 1);
     // The label follows every item but is repainted only when its text
@@ -150,17 +149,20 @@ class ProgressformTest : public QObject {
 
   void LabelKeepsItsTextBetweenSaves() {
     TMainformFixture fixture;
+    fixture.Form->SetProgressform(&mWindow->Form);
     fixture.Load(
         WriteLibrary(mWindow->Dir.path(), "in.zbl", LibraryWithCategories({"A", "B", "C"})));
     fixture.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("one.zbl"));
-    fixture.Form->Button2->click();
+    Controls(*fixture.Form).Button2->click();
     QCOMPARE(mWindow->Form.Label1->text(), Label(67));
 
     // A library of no items shows and closes the window and sets no label.
     TMainformFixture empty;
+    empty.Form->SetProgressform(&mWindow->Form);
     TLabelWatcher watcher(mWindow->Form);
+    empty.Dialogs->QuestionAnswers.push_back(true);  // an empty library, as asked
     empty.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("two.zbl"));
-    empty.Form->Button2->click();
+    Controls(*empty.Form).Button2->click();
     QCOMPARE(watcher.Shows, 1);
     QVERIFY(watcher.Shown.empty());
     QVERIFY(!mWindow->Form.isVisible());

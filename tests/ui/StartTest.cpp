@@ -2,7 +2,7 @@
 // How the window program starts: its arguments, and a library named on the
 // command line or dropped on the window.
 #include <QDir>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,8 +64,9 @@ class StartTest : public QObject {
     std::filesystem::copy_file(ZBL_EXAMPLES_DIR "/sample.zbl", named);
     TMainformFixture fixture;
     fixture.Form->OpenLibrary(QByteArray::fromStdString(named));
-    QCOMPARE(fixture.Form->lb_Cats->count(), 6);
-    QCOMPARE(RowTexts(fixture.Form->lb_NewCats), RowTexts(fixture.Form->lb_Cats));
+    QCOMPARE(RowCount(Controls(*fixture.Form).lb_Cats), 6);
+    QCOMPARE(RowTexts(Controls(*fixture.Form).lb_NewCats),
+             RowTexts(Controls(*fixture.Form).lb_Cats));
     QVERIFY(fixture.Dialogs->Messages.empty());
   }
 
@@ -95,7 +96,7 @@ class StartTest : public QObject {
     QCOMPARE(enter.isAccepted(), accepted);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&form, &drop);
-    QCOMPARE(RowTexts(form.lb_Cats), accepted ? QStringList{"Dropped"} : QStringList{});
+    QCOMPARE(RowTexts(Controls(form).lb_Cats), accepted ? QStringList{"Dropped"} : QStringList{});
   }
 
  private:

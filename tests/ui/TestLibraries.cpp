@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestLibraries.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
+#include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 
+#include "CategoryModel.h"
+#include "LibraryDocument.h"
+#include "RowEditCommand.h"
 #include "SampleItems.h"
 
 TSampleLibrary LibraryWithCategories(const QList<QByteArray>& aCategories) {
@@ -32,15 +38,70 @@ QByteArray ReadFile(const QString& aPath) {
   return file.readAll();
 }
 
-QStringList RowTexts(const QListWidget* aList) {
+TControls::TControls(const QWidget& aForm)
+    : Button1(aForm.findChild<QPushButton*>(QStringLiteral("Button1"))),
+      Button2(aForm.findChild<QPushButton*>(QStringLiteral("Button2"))),
+      Label3(aForm.findChild<QLabel*>(QStringLiteral("Label3"))),
+      lb_Cats(aForm.findChild<QListView*>(QStringLiteral("lb_Cats"))),
+      lb_NewCats(aForm.findChild<QListView*>(QStringLiteral("lb_NewCats"))) {}
+
+QAction* Action(const QWidget& aForm, const QString& aName) {
+  return aForm.findChild<QAction*>(aName);
+}
+
+namespace {
+
+QModelIndex rowIndex(const QListView* aList, int aRow) {
+  return aList->model()->index(aRow, aList->modelColumn());
+}
+
+}  // namespace
+
+QStringList RowTexts(const QListView* aList) {
   QStringList rows;
-  for (int row = 0; row < aList->count(); ++row) rows << aList->item(row)->text();
+  for (int row = 0; row < RowCount(aList); ++row) rows << RowText(aList, row);
   return rows;
 }
 
-QPoint RowCentre(const QListWidget* aList, int aRow) {
-  return {aList->viewport()->width() / 2, aList->visualItemRect(aList->item(aRow)).center().y()};
+QString RowText(const QListView* aList, int aRow) {
+  return rowIndex(aList, aRow).data(Qt::DisplayRole).toString();
 }
+
+int RowCount(const QListView* aList) { return aList->model()->rowCount(); }
+
+int CurrentRow(const QAbstractItemView* aList) {
+  const QModelIndex current = aList->selectionModel()->currentIndex();
+  return current.isValid() ? current.row() : -1;
+}
+
+void SetCurrentRow(QListView* aList, int aRow) { aList->setCurrentIndex(rowIndex(aList, aRow)); }
+
+bool RowSelected(const QAbstractItemView* aList, int aRow) {
+  return aList->selectionModel()->isRowSelected(aRow, {});
+}
+
+QRect RowRect(const QListView* aList, int aRow) { return aList->visualRect(rowIndex(aList, aRow)); }
+
+QPoint RowCentre(const QListView* aList, int aRow) {
+  return {aList->viewport()->width() / 2, RowRect(aList, aRow).center().y()};
+}
+
+QVariant NewRowData(const TMainform& aForm, int aRow, int aRole) {
+  const TCategoryModel& model = *aForm.Document().Model();
+  return model.index(aRow, TCategoryModel::NewColumn).data(aRole);
+}
+
+void SetRowText(QListView* aList, int aRow, const QString& aText) {
+  static_cast<TCategoryModel*>(aList->model())->SetNewText(aRow, aText);
+}
+
+void Edit(TMainform& aForm, int aRow, const QString& aText) {
+  TCategoryModel& model = *aForm.Document().Model();
+  aForm.Document().UndoStack()->push(
+      new TRowEditCommand(QString(), model, {{aRow, model.NewText(aRow), aText}}));
+}
+
+void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 TMainformFixture::TMainformFixture() {
   auto dialogs = std::make_unique<TFakeDialogs>();
@@ -50,7 +111,7 @@ TMainformFixture::TMainformFixture() {
 
 void TMainformFixture::Load(const QString& aFile) {
   Dialogs->Answers.push_back(aFile);
-  Form->Button1->click();
+  Controls(*Form).Button1->click();
 }
 
 bool TMainformFixture::LoadRows(int aCount, const QByteArray& aLast) {
@@ -64,6 +125,7 @@ bool TMainformFixture::LoadRows(int aCount, const QByteArray& aLast) {
 }
 
 void TMainformFixture::LayOut() {
-  for (QListWidget* list : {Form->lb_Cats, Form->lb_NewCats}) list->doItemsLayout();
+  const TControls controls(*Form);
+  for (QListView* list : {controls.lb_Cats, controls.lb_NewCats}) list->doItemsLayout();
   QCoreApplication::processEvents();
 }

@@ -4,15 +4,15 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 
+#include "CategoryModel.h"
 #include "ListMenu.h"
-#include "RowEditCommand.h"
 #include "TestLibraries.h"
 
 Q_DECLARE_METATYPE(TCodePage)
@@ -20,7 +20,9 @@ Q_DECLARE_METATYPE(TCodePage)
 namespace {
 
 // Łódź as Windows-1250 writes it.
-const QByteArray kLodz1250("\xA3\xF3" "d\x9F");
+const QByteArray kLodz1250(
+    "\xA3\xF3"
+    "d\x9F");
 const QString kLodz = QStringLiteral("\u0141\u00f3d\u017a");
 const QString kGdansk = QStringLiteral("Gda\u0144sk");
 
@@ -51,7 +53,7 @@ class TextEncodingTest : public QObject {
     qputenv("LC_ALL", saved);
     QCOMPARE(fixture.Form->CodePage(), page);
     fixture.Load(WriteLibrary(fixture.Dir.path(), "a.zbl", LibraryWithCategories({kLodz1250})));
-    QCOMPARE(fixture.Form->lb_Cats->item(0)->text(),
+    QCOMPARE(RowText(Controls(*fixture.Form).lb_Cats, 0),
              page == TCodePage::Western ? QStringLiteral("\u00a3\u00f3d\u0178") : kLodz);
   }
 
@@ -71,56 +73,79 @@ class TextEncodingTest : public QObject {
     QCOMPARE(chosen, std::optional<TCodePage>(TCodePage::Cyrillic));
   }
 
-  void MenuOutlivesTheQuestionOfItsEntry() {
+  void MenuOutlivesItsEntry() {
     TMainform& form = *mFixture->Form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
-    Edit(0, QStringLiteral("B"));
-    mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
-    const QPoint at = form.lb_Cats->visualItemRect(form.lb_Cats->item(0)).center();
+    const QPoint at = RowRect(Controls(form).lb_Cats, 0).center();
     QContextMenuEvent request(QContextMenuEvent::Keyboard, at,
-                              form.lb_Cats->viewport()->mapToGlobal(at));
-    QCoreApplication::sendEvent(form.lb_Cats->viewport(), &request);
+                              Controls(form).lb_Cats->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(Controls(form).lb_Cats->viewport(), &request);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
     const QPointer<QMenu> watched(menu);
     QMenu* encodings = menu->actions().front()->menu();
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions().front()).center());
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->actions().front()).center());
     QTRY_VERIFY(encodings->isVisible());
     QAction* greek = encodings->actions().at(4);
-    // Clicked as a user does: the menu's own code runs on after the question
-    // the entry asks.
+    // Clicked as a user does: the menu's own code runs on after what the
+    // entry does.
     QTest::mouseClick(encodings, Qt::LeftButton, {}, encodings->actionGeometry(greek).center());
     QCOMPARE(form.CodePage(), TCodePage::Greek);
     QVERIFY(watched);
   }
 
-  void CodePageChangeReadsTheLibraryAgain_data() {
-    QTest::addColumn<bool>("edited");
-    QTest::addColumn<TUnsavedAnswer>("answer");
-    QTest::addColumn<bool>("changes");
-    QTest::newRow("no edits") << false << TUnsavedAnswer::Cancel << true;
-    QTest::newRow("edits, Discard") << true << TUnsavedAnswer::Discard << true;
-    QTest::newRow("edits, Cancel changes nothing") << true << TUnsavedAnswer::Cancel << false;
+  // A change of code page reads the categories again, keeps every text
+  // given and asks nothing; it is one step of the history.
+  void CodePageChangeKeepsTheTextsGiven_data() {
+    QTest::addColumn<QString>("typed");      // row 1's new text; none when empty
+    QTest::addColumn<bool>("savedFirst");    // saved over the file loaded, before the change
+    QTest::addColumn<QByteArray>("stored");  // what the next save stores for row 1
+    QTest::newRow("no edits") << QString() << false << QByteArray("Cars");
+    QTest::newRow("typed Polish, stored in the new code page")
+        << kGdansk << false << QByteArray("Gda\xF1sk");
+    QTest::newRow("saved over the file loaded, then changed")
+        << QStringLiteral("Autos") << true << QByteArray("Autos");
   }
-  void CodePageChangeReadsTheLibraryAgain() {
-    QFETCH(bool, edited);
-    QFETCH(TUnsavedAnswer, answer);
-    QFETCH(bool, changes);
+  void CodePageChangeKeepsTheTextsGiven() {
+    QFETCH(QString, typed);
+    QFETCH(bool, savedFirst);
+    QFETCH(QByteArray, stored);
     TMainform& form = *mFixture->Form;
+    const TControls ui(form);
+    QUndoStack& history = *form.Document().UndoStack();
     form.ChooseCodePage(TCodePage::Western);
-    mFixture->Load(
-        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({kLodz1250, "Cars"})));
-    if (edited) Edit(1, QStringLiteral("Autos"));
-    const QStringList before = RowTexts(form.lb_NewCats);
-    mFixture->Dialogs->UnsavedAnswers.push_back(answer);
+    const QString in =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({kLodz1250, "Cars"}));
+    mFixture->Load(in);
+    if (!typed.isEmpty()) Edit(form, 1, typed);
+    if (savedFirst) {
+      mFixture->Dialogs->Answers.push_back(in);
+      ui.Button2->click();
+    }
+    mFixture->Dialogs->Messages.clear();
+    const int steps = history.count();
     form.ChooseCodePage(TCodePage::CentralEuropean);
 
-    QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{edited ? 1U : 0U});
-    QCOMPARE(form.CodePage(), changes ? TCodePage::CentralEuropean : TCodePage::Western);
-    QCOMPARE(RowTexts(form.lb_NewCats), (changes ? QStringList{kLodz, "Cars"} : before));
-    QCOMPARE(form.isWindowModified(), !changes);
+    const QString given = typed.isEmpty() ? QStringLiteral("Cars") : typed;
+    QVERIFY(mFixture->Dialogs->Messages.empty());
+    QCOMPARE(form.CodePage(), TCodePage::CentralEuropean);
+    QCOMPARE(RowTexts(ui.lb_Cats), (QStringList{kLodz, "Cars"}));
+    QCOMPARE(RowTexts(ui.lb_NewCats), (QStringList{kLodz, given}));
+    QCOMPARE(history.count(), steps + 1);
+    QCOMPARE(form.isWindowModified(), !typed.isEmpty());
+    const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
+    mFixture->Dialogs->Answers.push_back(out);
+    ui.Button2->click();
+    QVERIFY(mFixture->Dialogs->Messages.empty());
+    QVERIFY(ReadFile(out).contains(kLodz1250) && ReadFile(out).contains(stored));
+
+    // Undone, the categories read as before; the text given stays.
+    history.undo();
+    QCOMPARE(form.CodePage(), TCodePage::Western);
+    QCOMPARE(RowTexts(ui.lb_NewCats), (QStringList{QStringLiteral("\u00a3\u00f3d\u0178"), given}));
   }
 
   void RowsNotStoredAsTypedAreMarked_data() {
@@ -131,7 +156,9 @@ class TextEncodingTest : public QObject {
     const QString x100(100, 'x');
     QTest::newRow("100 bytes") << western << QStringList{x100, "B"} << QStringList{"", ""};
     QTest::newRow("101 bytes") << western << QStringList{x100 + "x", "B"}
-                               << QStringList{"Stored as \"" + x100 + "\": longer than 100 bytes, cut to 100", ""};
+                               << QStringList{"Stored as \"" + x100 +
+                                                  "\": longer than 100 bytes, cut to 100",
+                                              ""};
     QTest::newRow("character the code page lacks")
         << western << QStringList{kGdansk, "B"}
         << QStringList{"Stored as \"Gda?sk\": Western European (Windows-1252) has no \u0144", ""};
@@ -139,10 +166,11 @@ class TextEncodingTest : public QObject {
         << TCodePage::CentralEuropean << QStringList{kGdansk, "B"} << QStringList{"", ""};
     QTest::newRow("two texts meet")
         << western << QStringList{"\u0394\u03ad\u03bd", "\u041c\u0430\u0448"}
-        << QStringList{"Stored as \"???\": Western European (Windows-1252) has no \u0394, \u03ad, "
-                       "\u03bd\nStored as \"???\", as \"B\" is: the two become one category",
-                       "Stored as \"???\": Western European (Windows-1252) has no \u041c, \u0430, "
-                       "\u0448\nStored as \"???\", as \"A\" is: the two become one category"};
+        << QStringList{
+               "Stored as \"???\": Western European (Windows-1252) has no \u0394, \u03ad, "
+               "\u03bd\nStored as \"???\", as \"B\" is: the two become one category",
+               "Stored as \"???\": Western European (Windows-1252) has no \u041c, \u0430, "
+               "\u0448\nStored as \"???\", as \"A\" is: the two become one category"};
     QTest::newRow("same text on purpose")
         << western << QStringList{"C", "C"}
         << QStringList{"Stored as \"C\", as \"B\" is: the two become one category",
@@ -155,12 +183,12 @@ class TextEncodingTest : public QObject {
     TMainform& form = *mFixture->Form;
     form.ChooseCodePage(page);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B"})));
-    for (int row = 0; row < newTexts.size(); ++row) Edit(row, newTexts[row]);
+    for (int row = 0; row < newTexts.size(); ++row) Edit(form, row, newTexts[row]);
     for (int row = 0; row < notes.size(); ++row) {
-      QListWidgetItem* item = form.lb_NewCats->item(row);
-      QCOMPARE(item->toolTip(), notes[row]);
-      QCOMPARE(item->icon().isNull(), notes[row].isEmpty());
-      QCOMPARE(item->font().bold(), newTexts[row] != form.lb_Cats->item(row)->text());
+      QCOMPARE(NewRowData(form, row, TCategoryModel::StorageNoteRole).toString(), notes[row]);
+      QCOMPARE(!NewRowData(form, row, Qt::DecorationRole).isValid(), notes[row].isEmpty());
+      QCOMPARE(NewRowData(form, row, Qt::FontRole).value<QFont>().bold(),
+               newTexts[row] != RowText(Controls(form).lb_Cats, row));
     }
   }
 
@@ -171,14 +199,14 @@ class TextEncodingTest : public QObject {
     QTest::addColumn<QString>("asked");
     QTest::addColumn<QByteArray>("stored");
     const TCodePage western = TCodePage::Western;
-    QTest::newRow("back writes nothing") << western << QByteArray("B") << false << "question"
-                                         << QByteArray();
+    QTest::newRow("back writes nothing")
+        << western << QByteArray("B") << false << "question" << QByteArray();
     QTest::newRow("Save anyway writes")
         << western << QByteArray("B") << true << "question" << QByteArray("Gda?sk");
     QTest::newRow("empty category comes first")
         << western << QByteArray("") << true << "information" << QByteArray();
-    QTest::newRow("stored as typed, not asked") << TCodePage::CentralEuropean << QByteArray("B")
-                                                << false << "" << QByteArray("Gda\xF1sk");
+    QTest::newRow("stored as typed, not asked")
+        << TCodePage::CentralEuropean << QByteArray("B") << false << "" << QByteArray("Gda\xF1sk");
     QTest::newRow("one category on purpose, not asked")
         << TCodePage::CentralEuropean << QByteArray("Gda\xF1sk") << false << ""
         << QByteArray("Gda\xF1sk");
@@ -193,30 +221,24 @@ class TextEncodingTest : public QObject {
     form.ChooseCodePage(page);
     mFixture->Load(
         WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", second})));
-    Edit(0, kGdansk);
+    Edit(form, 0, kGdansk);
     mFixture->Dialogs->QuestionAnswers.push_back(yes);
     const QString out = QDir(mFixture->Dir.path()).filePath("out.zbl");
     mFixture->Dialogs->Answers.push_back(out);
-    form.Button2->click();
+    Controls(form).Button2->click();
 
     QStringList kinds;
     for (const TFakeDialogs::TMessage& message : mFixture->Dialogs->Messages) kinds << message.Kind;
     QCOMPARE(kinds, asked.isEmpty() ? QStringList{} : QStringList{asked});
     if (asked == "question")
-      QVERIFY2(mFixture->Dialogs->Messages.front().Text.contains(
-                   "\"" + kGdansk + "\" \u2014 Stored as \"Gda?sk\""),
+      QVERIFY2(mFixture->Dialogs->Messages.front().Text.contains("\"" + kGdansk +
+                                                                 "\" \u2014 Stored as \"Gda?sk\""),
                qPrintable(mFixture->Dialogs->Messages.front().Text));
     QCOMPARE(QFileInfo::exists(out), !stored.isEmpty());
     if (!stored.isEmpty()) QVERIFY(ReadFile(out).contains(stored));
   }
 
  private:
-  void Edit(int aRow, const QString& aText) {
-    QListWidget* list = mFixture->Form->lb_NewCats;
-    mFixture->Form->UndoStack()->push(
-        new TRowEditCommand(list, aRow, list->item(aRow)->text(), aText));
-  }
-
   std::unique_ptr<TMainformFixture> mFixture;
 };
 

@@ -3,7 +3,6 @@
 // the event loop runs: the benchmark times the whole process.
 #include <QApplication>
 #include <QTimer>
-#include <memory>
 
 #include "Artwork.h"
 #include "MainUnit.h"
@@ -13,11 +12,9 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setWindowIcon(ApplicationIcon());
   TMainform mainform;
-  auto progressform = std::make_unique<TProgressform>();
-  Progressform = progressform.get();
+  TProgressform progressform;
+  mainform.SetProgressform(&progressform);
   mainform.show();
   QTimer::singleShot(0, &application, &QCoreApplication::quit);
-  const int result = QApplication::exec();
-  Progressform = nullptr;
-  return result;
+  return QApplication::exec();
 }

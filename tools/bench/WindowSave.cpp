@@ -34,6 +34,7 @@ class TAnsweringDialogs final : public TDialogs {
   void Critical(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   bool SaveAnyway(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override { fail(aText); }
+  bool Ask(QWidget*, const QString&, const QString& aText) override { fail(aText); }
 
  private:
   [[noreturn]] static void fail(const QString& aText) {

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CategoryModel.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyle>
+#include <algorithm>
+
+#include "CategoryTooltip.h"
+#include "LibraryFormat.h"
+#include "LoaderSaver.h"
+
+TCategoryModel::TCategoryModel(QObject* aParent)
+    : QAbstractTableModel(aParent),
+      mWarning(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {}
+
+int TCategoryModel::rowCount(const QModelIndex& aParent) const {
+  return aParent.isValid() ? 0 : static_cast<int>(mOld.size());
+}
+
+int TCategoryModel::columnCount(const QModelIndex& aParent) const {
+  return aParent.isValid() ? 0 : ColumnCount;
+}
+
+Qt::ItemFlags TCategoryModel::flags(const QModelIndex& aIndex) const {
+  if (!aIndex.isValid()) return Qt::NoItemFlags;
+  const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+  return aIndex.column() == NewColumn ? flags | Qt::ItemIsEditable : flags;
+}
+
+QVariant TCategoryModel::headerData(int aSection, Qt::Orientation aOrientation, int aRole) const {
+  if (aOrientation != Qt::Horizontal || aRole != Qt::DisplayRole) return {};
+  switch (aSection) {
+    case OldColumn:
+      return tr("Old category");
+    case NewColumn:
+      return tr("New category");
+    default:
+      return {};
+  }
+}
+
+QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
+  if (!aIndex.isValid() || aIndex.row() >= rowCount()) return {};
+  const int row = aIndex.row();
+  const bool isNew = aIndex.column() == NewColumn;
+  const QString& text = isNew ? mNew[row] : mOld[row];
+  switch (aRole) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return text;
+    case ItemCountRole:
+      return mEngine ? mEngine->GetLibraryIndexItemCount(row) : 0;
+    case ChangedRole:
+      return mNew[row] != mOld[row];
+    case StorageNoteRole:
+      return Storage(row).Note;
+    case Qt::FontRole: {
+      if (!isNew || mNew[row] == mOld[row]) return {};
+      QFont bold;
+      bold.setBold(true);
+      return bold;
+    }
+    case Qt::DecorationRole:
+      if (isNew && !Storage(row).Note.isEmpty()) return mWarning;
+      return {};
+    case Qt::ToolTipRole: {
+      if (!mEngine) return {};
+      QString tip = CategoryTooltip(text, *mEngine, row);
+      if (const QString note = isNew ? Storage(row).Note : QString(); !note.isEmpty())
+        tip += u'\n' + note;
+      return TooltipMarkup(tip);
+    }
+    case Qt::AccessibleTextRole:
+      return text.isEmpty() ? tr("(no text)") : text;
+    case Qt::AccessibleDescriptionRole: {
+      if (!isNew) return {};
+      QStringList why;
+      if (mNew[row] != mOld[row]) why << tr("Changed from \"%1\"").arg(mOld[row]);
+      if (const QString note = Storage(row).Note; !note.isEmpty()) why << note;
+      return why.join(u'\n');
+    }
+    default:
+      return {};
+  }
+}
+
+void TCategoryModel::Reset(const TVectorEngine* aEngine, TCodePage aPage) {
+  beginResetModel();
+  mEngine = aEngine;
+  mCodePage = aPage;
+  TakeOldTexts();
+  mNew = mOld;
+  mSaved = mOld;
+  mChangedRows.clear();
+  mChanged = 0;
+  mUnsaved = 0;
+  endResetModel();
+  emit countsChanged();
+}
+
+void TCategoryModel::TakeOldTexts() {
+  mOld.clear();
+  if (!mEngine) return;
+  const int count = mEngine->GetLibraryIndexCount();
+  mOld.reserve(count);
+  for (int i = 0; i < count; ++i)
+    mOld.push_back(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+}
+
+TCategoryModel::TTexts TCategoryModel::ReadAgain(TCodePage aPage) {
+  TTexts before{mNew, mSaved};
+  const QStringList oldBefore = mOld;
+  mCodePage = aPage;
+  TakeOldTexts();
+  for (int row = 0; row < mOld.size() && row < oldBefore.size(); ++row) {
+    if (mNew[row] == oldBefore[row]) mNew[row] = mOld[row];
+    if (mSaved[row] == oldBefore[row]) mSaved[row] = mOld[row];
+  }
+  IndexChangedRows();
+  return before;
+}
+
+void TCategoryModel::Restore(TCodePage aPage, const TTexts& aTexts) {
+  mCodePage = aPage;
+  TakeOldTexts();
+  mNew = aTexts.New;
+  mSaved = aTexts.Saved;
+  IndexChangedRows();
+}
+
+void TCategoryModel::IndexChangedRows() {
+  // Every row may have changed: count and index them afresh.
+  mChangedRows.clear();
+  mChanged = 0;
+  mUnsaved = 0;
+  for (int row = 0; row < mOld.size(); ++row) {
+    if (mNew[row] != mSaved[row]) ++mUnsaved;
+    if (mNew[row] == mOld[row]) continue;
+    ++mChanged;
+    mChangedRows[StoredBytes(row)].push_back(row);
+  }
+  if (!mOld.isEmpty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+  emit countsChanged();
+}
+
+std::string TCategoryModel::StoredBytes(int aRow) const {
+  return encodeAnsi(mNew[aRow].toStdU16String(), mCodePage, kRemarksCapacity).Bytes;
+}
+
+std::vector<int> TCategoryModel::RowsStoredAs(const std::string& aBytes) const {
+  std::vector<int> rows;
+  if (const auto changed = mChangedRows.find(aBytes); changed != mChangedRows.end())
+    rows = changed->second;
+  // A row left as it was stores its category's own bytes.
+  if (mEngine) {
+    if (const std::optional<std::size_t> entry = mEngine->FindCategoryBytes(aBytes)) {
+      const int row = static_cast<int>(*entry);
+      if (row < mOld.size() && mNew[row] == mOld[row])
+        rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
+    }
+  }
+  return rows;
+}
+
+void TCategoryModel::SetNewText(int aRow, const QString& aText) { SetNewTexts({{aRow, aText}}); }
+
+void TCategoryModel::SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts) {
+  std::vector<int> touched;
+  const auto touch = [&touched](const std::vector<int>& aRows) {
+    touched.insert(touched.end(), aRows.begin(), aRows.end());
+  };
+  for (const auto& [row, text] : aTexts) {
+    if (row < 0 || row >= mNew.size() || mNew[row] == text) continue;
+    // The rows this one shared a category with, and those it now shares one
+    // with, show that in their notes.
+    const std::string before = StoredBytes(row);
+    touch(RowsStoredAs(before));
+    if (mNew[row] != mOld[row]) {
+      std::vector<int>& rows = mChangedRows[before];
+      rows.erase(std::find(rows.begin(), rows.end(), row));
+      if (rows.empty()) mChangedRows.erase(before);
+      --mChanged;
+    }
+    if (mNew[row] != mSaved[row]) --mUnsaved;
+    mNew[row] = text;
+    if (mNew[row] != mSaved[row]) ++mUnsaved;
+    const std::string after = StoredBytes(row);
+    if (mNew[row] != mOld[row]) {
+      std::vector<int>& rows = mChangedRows[after];
+      rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
+      ++mChanged;
+    }
+    touch(RowsStoredAs(after));
+    touched.push_back(row);
+  }
+  if (touched.empty()) return;
+  EmitRowsChanged(touched);
+  emit countsChanged();
+}
+
+void TCategoryModel::EmitRowsChanged(const std::vector<int>& aRows) {
+  std::vector<int> rows = aRows;
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  for (const int row : rows) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+TCategoryMap TCategoryModel::CategoryMap() const {
+  TCategoryMap map;
+  map.OldCats.reserve(static_cast<std::size_t>(mOld.size()));
+  map.NewCats.reserve(static_cast<std::size_t>(mNew.size()));
+  for (const QString& text : mOld) map.OldCats.push_back(text.toStdU16String());
+  for (const QString& text : mNew) map.NewCats.push_back(text.toStdU16String());
+  return map;
+}
+
+void TCategoryModel::MarkSaved() {
+  mSaved = mNew;
+  mUnsaved = 0;
+  emit countsChanged();
+}
+
+int TCategoryModel::FirstEmptyRow() const {
+  const auto empty =
+      std::find_if(mNew.begin(), mNew.end(), [](const QString& t) { return t.isEmpty(); });
+  return empty == mNew.end() ? -1 : static_cast<int>(empty - mNew.begin());
+}
+
+TRowStorage TCategoryModel::Storage(int aRow) const {
+  if (!mEngine || aRow < 0 || aRow >= mNew.size()) return {};
+  const QString& typed = mNew[aRow];
+  const TAnsiText stored = encodeAnsi(typed.toStdU16String(), mCodePage, kRemarksCapacity);
+  TRowStorage storage;
+  if (typed != mOld[aRow]) storage.Note = StorageNote(typed, stored, mCodePage);
+  storage.AsTyped = storage.Note.isEmpty();
+  const std::vector<int> same = RowsStoredAs(stored.Bytes);
+  const auto other = std::find_if(same.begin(), same.end(), [aRow](int r) { return r != aRow; });
+  if (other == same.end()) return storage;
+  if (!storage.Note.isEmpty()) storage.Note += u'\n';
+  storage.Note += MergeNote(stored, mOld[*other], mCodePage);
+  if (mNew[*other] != typed) storage.AsTyped = false;
+  return storage;
+}
+
+std::vector<std::pair<int, TRowStorage>> TCategoryModel::RowsNotStoredAsTyped() const {
+  // Only a changed row, or a row sharing its category with one, has a note.
+  std::vector<int> rows;
+  for (const auto& [bytes, changed] : mChangedRows) {
+    const std::vector<int> same = RowsStoredAs(bytes);
+    rows.insert(rows.end(), same.begin(), same.end());
+  }
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::vector<std::pair<int, TRowStorage>> altered;
+  for (const int row : rows)
+    if (TRowStorage storage = Storage(row); !storage.AsTyped)
+      altered.emplace_back(row, std::move(storage));
+  return altered;
+}

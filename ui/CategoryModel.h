@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QStringList>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "CodePage.h"
+#include "StorageMessages.h"
+
+class TVectorEngine;
+struct TCategoryMap;
+
+/// The category map of the library loaded: row j gives catalogue entry j its
+/// new text. Column OldColumn holds the category as loaded, NewColumn the
+/// text that replaces it. The model also keeps the new texts as loaded or
+/// last saved, and knows what every row will be stored as.
+///
+/// A change of one row costs time in proportion to the rows it touches: the
+/// row itself and the rows it now shares a stored category with, or no
+/// longer does.
+class TCategoryModel final : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum TColumn { OldColumn = 0, NewColumn = 1, ColumnCount = 2 };
+  enum TRole {
+    /// int: the number of items in the row's category.
+    ItemCountRole = Qt::UserRole + 1,
+    /// bool: the new text differs from the category as loaded.
+    ChangedRole,
+    /// QString: how the new text will be stored, where that is not simply
+    /// what the row shows; empty otherwise.
+    StorageNoteRole,
+  };
+
+  /// The new texts of every row and those as loaded or last saved, as a
+  /// step of the history that changes the code page keeps them.
+  struct TTexts {
+    QStringList New;
+    QStringList Saved;
+  };
+
+  explicit TCategoryModel(QObject* aParent = nullptr);
+
+  int rowCount(const QModelIndex& aParent = {}) const override;
+  int columnCount(const QModelIndex& aParent = {}) const override;
+  QVariant data(const QModelIndex& aIndex, int aRole = Qt::DisplayRole) const override;
+  QVariant headerData(int aSection, Qt::Orientation aOrientation,
+                      int aRole = Qt::DisplayRole) const override;
+  Qt::ItemFlags flags(const QModelIndex& aIndex) const override;
+
+  /// Shows aEngine's catalogue, read in aPage: every row as loaded, none
+  /// changed. With no engine, no rows. The engine must outlive the rows.
+  void Reset(const TVectorEngine* aEngine, TCodePage aPage);
+
+  /// Takes the categories of the engine, just read again in aPage: rows left
+  /// as they were follow their category, and rows given a new text keep it,
+  /// typed text being independent of any code page. Returns the texts as
+  /// they were, for Restore.
+  TTexts ReadAgain(TCodePage aPage);
+  /// Takes the categories of the engine, read again in aPage, with the new
+  /// and saved texts aTexts that ReadAgain returned.
+  void Restore(TCodePage aPage, const TTexts& aTexts);
+
+  /// Gives rows new texts at once: (row, text) pairs.
+  void SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts);
+  void SetNewText(int aRow, const QString& aText);
+
+  const QString& OldText(int aRow) const { return mOld[aRow]; }
+  const QString& NewText(int aRow) const { return mNew[aRow]; }
+  const QStringList& NewTexts() const { return mNew; }
+  /// The rows as the save reads them.
+  TCategoryMap CategoryMap() const;
+
+  /// The new texts as they stand become those last saved.
+  void MarkSaved();
+  /// Rows whose new text differs from the category as loaded.
+  int ChangedRowCount() const { return mChanged; }
+  /// Rows whose new text differs from the one loaded or last saved.
+  int UnsavedRowCount() const { return mUnsaved; }
+  /// The first row whose new text is empty; -1 when there is none.
+  int FirstEmptyRow() const;
+
+  /// What row aRow's new text will be stored as, where that is not simply
+  /// what it shows.
+  TRowStorage Storage(int aRow) const;
+  /// Each row not stored as typed, with its storage, in row order.
+  std::vector<std::pair<int, TRowStorage>> RowsNotStoredAsTyped() const;
+
+ signals:
+  /// The counts of changed or unsaved rows have changed.
+  void countsChanged();
+
+ private:
+  /// The bytes aRow's new text is stored as.
+  std::string StoredBytes(int aRow) const;
+  /// The rows whose new texts are stored as aBytes, in row order.
+  std::vector<int> RowsStoredAs(const std::string& aBytes) const;
+  void TakeOldTexts();
+  void IndexChangedRows();
+  void EmitRowsChanged(const std::vector<int>& aRows);
+
+  const TVectorEngine* mEngine = nullptr;
+  TCodePage mCodePage = TCodePage::Western;
+  QStringList mOld;
+  QStringList mNew;
+  QStringList mSaved;
+  /// The rows given a new text, by the bytes that text is stored as. A row
+  /// left as it was stores its own category, which the engine finds.
+  std::unordered_map<std::string, std::vector<int>> mChangedRows;
+  int mChanged = 0;
+  int mUnsaved = 0;
+  QIcon mWarning;
+};
