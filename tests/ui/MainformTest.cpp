@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -730,6 +732,71 @@ class MainformTest : public QObject {
       QVERIFY(form.isWindowModified());
       QCOMPARE(form.Document().UndoStack()->count(), 1);
     }
+  }
+
+  // Ways a translator's work was lost or a file damaged, each done as the
+  // translator did it.
+  void WorkIsKept_data() {
+    QTest::addColumn<QString>("scenario");
+    QTest::newRow("save under another name: the status and the next dialog name it") << "save as";
+    QTest::newRow("close while editing: the text is kept and one close closes") << "close";
+    QTest::newRow("right-click while editing: the text is kept and the menu opens")
+        << "right-click";
+    QTest::newRow("Save with nothing loaded over a library: asked, No keeps the file")
+        << "empty save";
+  }
+  void WorkIsKept() {
+    QFETCH(QString, scenario);
+    TMainform& form = *mFixture->Form;
+    const TControls ui(form);
+    TFakeDialogs& dialogs = *mFixture->Dialogs;
+    const QString in =
+        WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A", "B", "C", "D"}));
+    const QByteArray original = ReadFile(in);
+    if (scenario == "empty save") {
+      dialogs.Answers.push_back(in);
+      ui.Button2->click();
+      QCOMPARE(dialogs.Messages.size(), std::size_t{1});
+      QCOMPARE(dialogs.Messages.front().Text,
+               QStringLiteral("No library is loaded. Save an empty library with no items?"));
+      QVERIFY(dialogs.Asked.empty());
+      QCOMPARE(ReadFile(in), original);
+      return;
+    }
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    mFixture->Load(in);
+    if (scenario == "save as") {
+      Edit(form, 1, "Bee");
+      const QString other = QDir(mFixture->Dir.path()).filePath("b.zbl");
+      dialogs.Answers.push_back(other);
+      ui.Button2->click();
+      QVERIFY2(ui.Label3->text().startsWith("b.zbl"), qPrintable(ui.Label3->text()));
+      ui.Button2->click();  // cancelled
+      QCOMPARE(dialogs.Asked.back().FileName, QStringLiteral("b.zbl"));
+      QCOMPARE(ReadFile(in), original);
+      return;
+    }
+    SetCurrentRow(ui.lb_NewCats, 1);
+    QTest::keyClick(ui.lb_NewCats, Qt::Key_F2);
+    QVERIFY(form.OpenEditor());
+    QTest::keyClicks(form.OpenEditor(), "Bee");
+    if (scenario == "close") {
+      dialogs.UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
+      QVERIFY(form.close());
+      QCOMPARE(dialogs.Messages.size(), std::size_t{1});
+      QVERIFY2(dialogs.Messages.front().Text.startsWith("One of the new categories"),
+               qPrintable(dialogs.Messages.front().Text));
+      QVERIFY(!form.isVisible());
+      return;
+    }
+    QTest::mouseClick(form.windowHandle(), Qt::RightButton, {},
+                      ui.lb_Cats->viewport()->mapTo(&form, RowCentre(ui.lb_Cats, 3)));
+    QCOMPARE(RowText(ui.lb_NewCats, 1), QStringLiteral("Bee"));
+    QCOMPARE(form.OpenEditor(), nullptr);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    menu->close();
   }
 
   void ClosingReleasesTheEngine() {
