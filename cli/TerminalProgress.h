@@ -4,13 +4,13 @@
 #include <ostream>
 
 #include "PercentCursor.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 
 /// A save's progress as a one-line bar on a terminal: the bar is redrawn in
 /// place, only when its percentage changes, and ends with a newline when the
 /// save ends. A reporter that is not enabled writes nothing at all, so that
 /// a redirected standard error stays free of control characters.
-class TTerminalProgress final : public TSaveProgress {
+class TTerminalProgress final : public TWorkProgress {
  public:
   TTerminalProgress(std::ostream& aOut, bool aEnabled);
 

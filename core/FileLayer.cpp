@@ -3,12 +3,12 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/uio.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 #include <random>
@@ -138,33 +138,84 @@ TFileSystemCalls& fileSystemCalls() {
   return calls;
 }
 
-std::vector<std::uint8_t> readWholeFile(const std::string& aFile) {
+namespace {
+
+// A read of a large file reports how far it has come after each block.
+constexpr std::size_t kReadBlockSize = std::size_t{8} << 20;
+
+/// A descriptor closed when it goes, however that happens.
+struct TDescriptor {
+  explicit TDescriptor(int aValue) : Value(aValue) {}
+  ~TDescriptor() { closeDescriptor(Value); }
+  TDescriptor(const TDescriptor&) = delete;
+  TDescriptor& operator=(const TDescriptor&) = delete;
+  int Value;
+};
+
+int openForReading(const std::string& aFile) {
   // Non-blocking, so that a FIFO (even one put there after the name was
   // chosen) cannot hold the caller; what was opened is checked, not the name.
   const int descriptor = ::open(aFile.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (descriptor < 0) throwSystemError(TFileOperation::Open, aFile, errno);
-  struct TCloser {
-    int Descriptor;
-    ~TCloser() { closeDescriptor(Descriptor); }
-  } closer{descriptor};
-  struct stat info {};
-  if (::fstat(descriptor, &info) != 0) throwSystemError(TFileOperation::Open, aFile, errno);
-  requireRegularFile(info, TFileOperation::Open, aFile);
+  return descriptor;
+}
 
+/// A regular file opened for reading and its size then.
+class TReadableFile {
+ public:
+  explicit TReadableFile(const std::string& aFile)
+      : mFile(aFile), mDescriptor{openForReading(aFile)} {
+    struct stat info {};
+    if (::fstat(mDescriptor.Value, &info) != 0)
+      throwSystemError(TFileOperation::Open, aFile, errno);
+    requireRegularFile(info, TFileOperation::Open, aFile);
+    mSize = static_cast<std::uintmax_t>(info.st_size);
+  }
+
+  std::uintmax_t Size() const { return mSize; }
+
+  /// Fills aBytes from the start, aRead hearing of each block; returns the
+  /// bytes read, fewer when the file shrank meanwhile.
+  std::size_t Fill(std::vector<std::uint8_t>& aBytes,
+                   const std::function<void(std::size_t, std::size_t)>& aRead) {
+    std::size_t filled = 0;
+    while (filled < aBytes.size()) {
+      const std::size_t ask = std::min(kReadBlockSize, aBytes.size() - filled);
+      const ssize_t got = ::read(mDescriptor.Value, aBytes.data() + filled, ask);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) throwSystemError(TFileOperation::Read, mFile, errno);
+      if (got == 0) break;  // it shrank meanwhile
+      filled += static_cast<std::size_t>(got);
+      if (aRead) aRead(filled, aBytes.size());
+    }
+    return filled;
+  }
+
+ private:
+  const std::string& mFile;
+  TDescriptor mDescriptor;
+  std::uintmax_t mSize = 0;
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> readWholeFile(
+    const std::string& aFile, const std::function<void(std::size_t, std::size_t)>& aRead) {
+  TReadableFile file(aFile);
   // Exactly the size the file has now: a file that reports 0 bytes and keeps
   // giving more, or one being appended to, cannot make the read grow.
   std::vector<std::uint8_t> bytes;
-  if (static_cast<std::uintmax_t>(info.st_size) > bytes.max_size()) throw std::bad_alloc();
-  bytes.resize(static_cast<std::size_t>(info.st_size));
-  std::size_t filled = 0;
-  while (filled < bytes.size()) {
-    const ssize_t got = ::read(descriptor, bytes.data() + filled, bytes.size() - filled);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0) throwSystemError(TFileOperation::Read, aFile, errno);
-    if (got == 0) break;  // it shrank meanwhile
-    filled += static_cast<std::size_t>(got);
-  }
-  bytes.resize(filled);
+  if (file.Size() > bytes.max_size()) throw std::bad_alloc();
+  bytes.resize(static_cast<std::size_t>(file.Size()));
+  bytes.resize(file.Fill(bytes, aRead));
+  return bytes;
+}
+
+std::vector<std::uint8_t> readFileStart(const std::string& aFile, std::size_t aCount) {
+  TReadableFile file(aFile);
+  std::vector<std::uint8_t> bytes(
+      static_cast<std::size_t>(std::min<std::uintmax_t>(aCount, file.Size())));
+  bytes.resize(file.Fill(bytes, {}));
   return bytes;
 }
 
@@ -244,7 +295,8 @@ void TAtomicFileWriter::WriteSpans(std::span<const TByteSpan> aSpans) {
     for (std::size_t k = next; k < aSpans.size() && count < IOV_MAX; ++k) {
       const std::size_t skip = k == next ? offset : 0;
       if (aSpans[k].Size == skip) continue;
-      vector[count++] = iovec{const_cast<std::uint8_t*>(aSpans[k].Data) + skip, aSpans[k].Size - skip};
+      vector[count++] =
+          iovec{const_cast<std::uint8_t*>(aSpans[k].Data) + skip, aSpans[k].Size - skip};
     }
     if (count == 0) break;
     const ssize_t wrote = writeGathered(mDescriptor, vector, count);

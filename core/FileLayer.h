@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -45,9 +46,16 @@ class TFileError : public std::runtime_error {
 
 /// Reads a whole regular file, exactly the size it has when opened. It is
 /// opened without blocking and checked: directories, FIFOs and devices are
-/// refused. Throws TFileError, or std::bad_alloc when the file does not fit
-/// in memory.
-std::vector<std::uint8_t> readWholeFile(const std::string& aFile);
+/// refused. aRead, when given, hears the bytes read so far and the size
+/// after each block. Throws TFileError, or std::bad_alloc when the file does
+/// not fit in memory.
+std::vector<std::uint8_t> readWholeFile(
+    const std::string& aFile,
+    const std::function<void(std::size_t aRead, std::size_t aSize)>& aRead = {});
+
+/// The first aCount bytes of a regular file, or all of a shorter one; opened
+/// and checked as readWholeFile does. Throws TFileError.
+std::vector<std::uint8_t> readFileStart(const std::string& aFile, std::size_t aCount);
 
 /// Bytes somewhere in memory, written where they are.
 struct TByteSpan {

@@ -10,8 +10,8 @@
 
 #include "FileLayer.h"
 #include "NaturalKey.h"
-#include "SaveProgress.h"
 #include "TextCodec.h"
+#include "WorkProgress.h"
 
 namespace {
 
@@ -68,7 +68,67 @@ TVectorEngine::TVectorEngine() = default;
 
 TVectorEngine::~TVectorEngine() { ClearLibrary(); }
 
-TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
+/// The steps of a load a reporter hears: one for each block of the file
+/// read, then one for each block of it taken apart into items.
+class TLoadSteps {
+ public:
+  explicit TLoadSteps(TWorkProgress* aProgress) : mProgress(aProgress) {}
+  ~TLoadSteps() {
+    if (mBegun) mProgress->End();
+  }
+  TLoadSteps(const TLoadSteps&) = delete;
+  TLoadSteps& operator=(const TLoadSteps&) = delete;
+
+  void Read(std::size_t aRead, std::size_t aSize) {
+    if (mProgress == nullptr) return;
+    if (!mBegun) {
+      mBlocks = aSize / kBlockSize + 1;
+      mBegun = true;
+      mProgress->Begin(static_cast<int>(2 * mBlocks));
+    }
+    Advance(aRead / kBlockSize);
+  }
+  void TakenApart(std::size_t aOffset) {
+    if (mBegun) Advance(mBlocks + aOffset / kBlockSize);
+  }
+
+  /// Items taken apart between two looks at where the load stands.
+  static constexpr std::int32_t kItemsPerLook = 4096;
+
+ private:
+  static constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+  void Advance(std::size_t aStep) {
+    aStep = std::min(aStep, 2 * mBlocks - 1);
+    if (aStep <= mLast && mAdvanced) return;
+    mLast = aStep;
+    mAdvanced = true;
+    mProgress->Advance(static_cast<int>(aStep));
+  }
+
+  TWorkProgress* mProgress;
+  std::size_t mBlocks = 0;
+  std::size_t mLast = 0;
+  bool mBegun = false;
+  bool mAdvanced = false;
+};
+
+TLoadResult TVectorEngine::ExamineLibraryFile(const std::string& aFile) {
+  TLoadResult result;
+  try {
+    const std::vector<std::uint8_t> start = readFileStart(aFile, kLibraryHeaderSize);
+    TLibraryHeader header;
+    std::copy(start.begin(), start.end(), header.Bytes.begin());
+    if (start.size() < kLibraryHeaderSize || !header.IsValid())
+      result.Kind = TLoadResult::TKind::NotALibrary;
+  } catch (const TFileError& e) {
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = e.Reason();
+  }
+  return result;
+}
+
+TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile, TWorkProgress* aProgress) {
   const auto cannotOpen = [](std::string aReason) {
     TLoadResult result;
     result.Kind = TLoadResult::TKind::CannotOpen;
@@ -76,7 +136,11 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
     return result;
   };
   try {
-    return LoadLibraryFromStream(readWholeFile(aFile));
+    TLoadSteps steps(aProgress);
+    return LoadFromBuffer(
+        readWholeFile(aFile,
+                      [&steps](std::size_t aRead, std::size_t aSize) { steps.Read(aRead, aSize); }),
+        &steps);
   } catch (const TFileError& e) {
     return cannotOpen(e.Reason());
   } catch (const std::bad_alloc&) {
@@ -92,6 +156,10 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile) {
 }
 
 TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStream) {
+  return LoadFromBuffer(std::move(aStream), nullptr);
+}
+
+TLoadResult TVectorEngine::LoadFromBuffer(std::vector<std::uint8_t> aStream, TLoadSteps* aSteps) {
   TLoadResult result;
   if (!TakeHeader(aStream)) {
     result.Kind = TLoadResult::TKind::NotALibrary;
@@ -102,7 +170,7 @@ TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStre
   const std::int32_t declared = LibraryHeader.ObjectCount();
   result.ItemsDeclared = std::max<std::int32_t>(declared, 0);
   ReserveItems(static_cast<std::size_t>(result.ItemsDeclared));
-  const std::size_t end = ReadItems(declared, result.Damage);
+  const std::size_t end = ReadItems(declared, result.Damage, aSteps);
   result.ItemsRead = static_cast<std::int64_t>(OLibrary.size());
   if (result.ItemsRead < result.ItemsDeclared)
     result.Kind = TLoadResult::TKind::Damaged;
@@ -134,7 +202,8 @@ std::size_t hashBytes(std::string_view aBytes) { return std::hash<std::string_vi
 
 }  // namespace
 
-std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage) {
+std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage,
+                                     TLoadSteps* aSteps) {
   // The code page maps bytes to code units one to one, so equal bytes are
   // equal categories: the catalogue is found by the stored bytes, never
   // decoding them, through a table of a few bytes per category.
@@ -146,6 +215,7 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
   const auto entryBytes = [&](std::uint32_t aSlot) { return bytesOf(firstItemOf[aSlot - 1]); };
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
+    if (aSteps != nullptr && i % TLoadSteps::kItemsPerLook == 0) aSteps->TakenApart(position);
     const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
     if (!item) break;
     const auto index = static_cast<std::uint32_t>(OLibrary.size());
@@ -293,14 +363,14 @@ std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
 }
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
-                                      TSaveProgress* aProgress) {
+                                      TWorkProgress* aProgress) {
   TAtomicFileWriter writer(aFile);
   SaveLibraryToStream(writer, aMap, aProgress);
   writer.Commit();
 }
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
-                                        TSaveProgress* aProgress) {
+                                        TWorkProgress* aProgress) {
   const TTranslation translation = TranslationTable(aMap);
   const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
@@ -308,7 +378,7 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
 
   // The reporter hears the end however the save ends.
   struct TEndOnExit {
-    TSaveProgress* Progress;
+    TWorkProgress* Progress;
     ~TEndOnExit() {
       if (Progress) Progress->End();
     }
@@ -346,7 +416,7 @@ std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap)
 }
 
 void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
-                               TSaveProgress* aProgress) const {
+                               TWorkProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();
   std::vector<std::uint8_t> leads(kItemsPerWrite * kItemLead);

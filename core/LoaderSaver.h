@@ -14,7 +14,8 @@
 #include "LibraryFormat.h"
 
 class TByteSink;
-class TSaveProgress;
+class TLoadSteps;
+class TWorkProgress;
 
 /// The bytes of one item (its 192-byte header followed by its body), viewed
 /// in the buffer the library was loaded into. Valid while the engine keeps
@@ -85,10 +86,15 @@ class TVectorEngine {
   TVectorEngine(const TVectorEngine&) = delete;
   TVectorEngine& operator=(const TVectorEngine&) = delete;
 
-  /// Reads the whole file into memory and loads it. Never throws: every
-  /// failure is caught and described by the result. When memory runs out the
-  /// engine is left empty.
-  TLoadResult LoadLibraryFromFile(const std::string& aFile);
+  /// Reads the whole file into memory and loads it, telling aProgress, when
+  /// given, how far it has come. Never throws: every failure is caught and
+  /// described by the result. When memory runs out the engine is left empty.
+  TLoadResult LoadLibraryFromFile(const std::string& aFile, TWorkProgress* aProgress = nullptr);
+
+  /// Whether aFile can be opened and starts as a library does, from its
+  /// first bytes alone: Loaded when it does, otherwise CannotOpen (with the
+  /// reason) or NotALibrary.
+  static TLoadResult ExamineLibraryFile(const std::string& aFile);
 
   /// Loads a library from an in-memory copy of a file. A buffer that is not
   /// a library changes only the header copy; otherwise the engine is emptied
@@ -142,9 +148,9 @@ class TVectorEngine {
   /// items in natural order of their names, replacing aFile atomically.
   /// Throws TFileError (or what aProgress throws); the file is then as it was.
   void SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
-                         TSaveProgress* aProgress = nullptr);
+                         TWorkProgress* aProgress = nullptr);
   void SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
-                           TSaveProgress* aProgress = nullptr);
+                           TWorkProgress* aProgress = nullptr);
 
   /// Number of items (and names) loaded.
   std::size_t ItemCount() const { return OLibrary.size(); }
@@ -168,10 +174,11 @@ class TVectorEngine {
   /// a library's header.
   bool TakeHeader(const std::vector<std::uint8_t>& aStream);
   void ReserveItems(std::size_t aDeclared);
+  TLoadResult LoadFromBuffer(std::vector<std::uint8_t> aStream, TLoadSteps* aSteps);
   /// Reads up to aDeclared items from the buffer into the lists and the
   /// catalogue. Returns where the last item ends when all of them were read;
   /// otherwise aDamage says why the read stopped early.
-  std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage);
+  std::size_t ReadItems(std::int32_t aDeclared, TLoadResult::TDamage& aDamage, TLoadSteps* aSteps);
   /// Lays the catalogue out from each item's entry.
   void BuildCatalog(std::size_t aEntries);
 
@@ -190,7 +197,7 @@ class TVectorEngine {
   /// The category bytes of entry aEntry, as loaded, clamped to the field.
   std::string_view CategoryBytes(std::size_t aEntry) const;
   void WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
-                  TSaveProgress* aProgress) const;
+                  TWorkProgress* aProgress) const;
 
   /// The file as loaded; every item is a view into it.
   std::vector<std::uint8_t> mBuffer;

@@ -6,7 +6,7 @@
 #include <QUndoStack>
 
 #include "CategoryModel.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 
 TVectorEngine* VectorEngine = nullptr;
 
@@ -80,11 +80,12 @@ void TLibraryDocument::NotifyModified() {
   emit modifiedChanged(modified);
 }
 
-TLibraryDocument::TRead TLibraryDocument::Read(const QByteArray& aFile) const {
+TLibraryDocument::TRead TLibraryDocument::Read(const QByteArray& aFile,
+                                               TWorkProgress* aProgress) const {
   TRead read;
   read.Engine = std::make_unique<TVectorEngine>();
   read.Engine->SetCodePage(mCodePage);
-  read.Result = read.Engine->LoadLibraryFromFile(aFile.toStdString());
+  read.Result = read.Engine->LoadLibraryFromFile(aFile.toStdString(), aProgress);
   read.File = QFileInfo(QFile::decodeName(aFile)).absoluteFilePath();
   return read;
 }
@@ -114,7 +115,7 @@ void TLibraryDocument::ChangeCodePage(TCodePage aPage) {
   mUndo->push(new TCodePageCommand(*this, aPage));
 }
 
-void TLibraryDocument::Save(const QString& aFile, TSaveProgress* aProgress) {
+void TLibraryDocument::Save(const QString& aFile, TWorkProgress* aProgress) {
   if (!mEngine) return;
   mEngine->SaveLibraryToFile(QFile::encodeName(aFile).toStdString(), mModel->CategoryMap(),
                              aProgress);

@@ -10,7 +10,7 @@
 
 class QUndoStack;
 class TCategoryModel;
-class TSaveProgress;
+class TWorkProgress;
 
 /// The library being translated: its engine, what its load found, the file
 /// it was loaded from or last saved to, the code page its texts are read in,
@@ -50,8 +50,9 @@ class TLibraryDocument final : public QObject {
   bool IsModified() const;
 
   /// Reads aFile (the file system's bytes of its name) in the document's
-  /// code page, leaving the library loaded as it is.
-  TRead Read(const QByteArray& aFile) const;
+  /// code page, telling aProgress how far it has come; the library loaded
+  /// stays as it is.
+  TRead Read(const QByteArray& aFile, TWorkProgress* aProgress = nullptr) const;
   /// Makes the library aRead the document's: its rows as loaded, no history.
   void Open(TRead aRead);
   /// Reads the categories again in aPage, keeping every new text the user
@@ -60,7 +61,7 @@ class TLibraryDocument final : public QObject {
   /// Writes the library through the map to aFile, which becomes the
   /// document's file, and its texts the saved ones. Throws what the save
   /// throws; the document is then as it was.
-  void Save(const QString& aFile, TSaveProgress* aProgress);
+  void Save(const QString& aFile, TWorkProgress* aProgress);
   /// Releases the engine and the rows.
   void Close();
 

@@ -27,7 +27,7 @@
 #include "CategoryEditor.h"
 #include "CategoryModel.h"
 #include "EditMessages.h"
-#include "KeyboardFlow.h"
+#include "EditorKeys.h"
 #include "LabelFit.h"
 #include "LibraryDocument.h"
 #include "LinkedScrolling.h"
@@ -49,6 +49,8 @@ constexpr QSize kClientSize(484, 461);
 constexpr int kRowHeight = 13;
 // The status line shortens a long file name in its middle to this width.
 constexpr int kStatusNameWidth = 200;
+// A load that takes longer than this shows the progress window.
+constexpr int kProgressAfterMs = 500;
 
 QString caption() { return TMainform::tr("Zembrel - Library category translator"); }
 
@@ -273,7 +275,7 @@ void TMainform::CreateActions() {
 }
 
 void TMainform::UpdateActions() {
-  const bool idle = !mSaving && mDocument->Engine() != nullptr;
+  const bool idle = !IsBusy() && mDocument->Engine() != nullptr;
   const bool library = idle && mDocument->HasLibrary();
   LoadAction->setEnabled(idle);
   SaveAction->setEnabled(idle);
@@ -297,7 +299,7 @@ void TMainform::UpdateStatus() {
 void TMainform::closeEvent(QCloseEvent* aEvent) {
   // The save pumps events; releasing the engine under it would pull the
   // library from beneath the loop. The close happens when the save ends.
-  if (mSaving) {
+  if (IsBusy()) {
     mCloseRequested = true;
     aEvent->ignore();
     return;
@@ -319,7 +321,7 @@ void TMainform::closeEvent(QCloseEvent* aEvent) {
 }
 
 void TMainform::Button1Click() {
-  if (mSaving || mDocument->Engine() == nullptr) return;
+  if (IsBusy() || mDocument->Engine() == nullptr) return;
   // A key presses the button with the editor open; its text is an edit.
   EditExit(OpenEditor());
   const std::optional<QString> file =
@@ -330,29 +332,51 @@ void TMainform::Button1Click() {
 }
 
 void TMainform::OpenLibrary(const QByteArray& aFile) {
-  if (mSaving || mDocument->Engine() == nullptr) return;
+  if (IsBusy() || mDocument->Engine() == nullptr) return;
   const QString file = QFile::decodeName(aFile);
-  TLibraryDocument::TRead read = [&] {
-    const TBusyCursor busy;
-    return mDocument->Read(aFile);
-  }();
-  const std::optional<QString> warning = LoadWarningText(read.Result, file);
-  // What was not read as a library replaces nothing: the library loaded and
-  // its edits stay.
-  if (!read.IsLibrary()) {
-    if (warning) mDialogs->Warning(this, caption(), *warning);
+  // What is no library at all replaces nothing, and is known from its first
+  // bytes, before any question about the edits.
+  if (const TLoadResult examined = TVectorEngine::ExamineLibraryFile(aFile.toStdString());
+      examined.Kind != TLoadResult::TKind::Loaded) {
+    if (const std::optional<QString> warning = LoadWarningText(examined, file))
+      mDialogs->Warning(this, caption(), *warning);
     return;
   }
   const QString name = EscapeControlCharacters(QFileInfo(file).fileName());
   const bool leave = MayLeaveEdits(tr("loading \"%1\"").arg(name));
   CloseIfRequested();
   if (!leave || mDocument->Engine() == nullptr) return;
+  TLibraryDocument::TRead read = ReadLibrary(aFile);
+  // A close asked for while the file was read ends the load.
+  if (mCloseRequested) {
+    CloseIfRequested();
+    return;
+  }
+  const std::optional<QString> warning = LoadWarningText(read.Result, file);
+  // What was not read as a library after all (it changed meanwhile) replaces
+  // nothing: the library loaded and its edits stay.
+  if (!read.IsLibrary()) {
+    if (warning) mDialogs->Warning(this, caption(), *warning);
+    return;
+  }
   {
     const TBusyCursor busy;
     mDocument->Open(std::move(read));
     ShowLibrary();
   }
   if (warning) mDialogs->Warning(this, caption(), *warning);
+}
+
+TLibraryDocument::TRead TMainform::ReadLibrary(const QByteArray& aFile) {
+  const TFlagGuard loading(mLoading);
+  UpdateActions();
+  const TBusyCursor busy;
+  std::optional<TProgressReporter> reporter;
+  if (mProgressform) reporter.emplace(*mProgressform, kProgressAfterMs);
+  TLibraryDocument::TRead read = mDocument->Read(aFile, reporter ? &*reporter : nullptr);
+  reporter.reset();
+  UpdateActions();
+  return read;
 }
 
 bool TMainform::MayLeaveEdits(const QString& aWhat) {
@@ -374,12 +398,12 @@ bool TMainform::MayLeaveEdits(const QString& aWhat) {
 }
 
 void TMainform::dragEnterEvent(QDragEnterEvent* aEvent) {
-  if (!mSaving && droppedLibrary(aEvent->mimeData())) aEvent->acceptProposedAction();
+  if (!IsBusy() && droppedLibrary(aEvent->mimeData())) aEvent->acceptProposedAction();
 }
 
 void TMainform::dropEvent(QDropEvent* aEvent) {
   const std::optional<QString> file = droppedLibrary(aEvent->mimeData());
-  if (mSaving || !file) return;
+  if (IsBusy() || !file) return;
   aEvent->acceptProposedAction();
   // A drop presses nothing in the window, so an open editor keeps its text
   // first, as a click on Load Library would.
@@ -405,13 +429,13 @@ void TMainform::CloseIfRequested() {
 }
 
 void TMainform::Button2Click() {
-  if (!mSaving) EditExit(OpenEditor());
+  if (!IsBusy()) EditExit(OpenEditor());
   SaveLibrary();
   CloseIfRequested();
 }
 
 bool TMainform::SaveLibrary() {
-  if (mSaving || mDocument->Engine() == nullptr) return false;
+  if (IsBusy() || mDocument->Engine() == nullptr) return false;
   const TCategoryModel& model = *mDocument->Model();
   if (const int empty = model.FirstEmptyRow(); empty >= 0) {
     mDialogs->Information(this, caption(), EmptyCategoryText());
@@ -460,14 +484,14 @@ bool TMainform::SaveTo(const QString& aFile) {
 }
 
 void TMainform::ChooseCodePage(TCodePage aPage) {
-  if (mSaving || mDocument->Engine() == nullptr || aPage == CodePage()) return;
+  if (IsBusy() || mDocument->Engine() == nullptr || aPage == CodePage()) return;
   EditExit(OpenEditor());
   const TBusyCursor busy;
   mDocument->ChangeCodePage(aPage);
 }
 
 void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
-  if (mSaving) return;
+  if (IsBusy()) return;
   // The last menu goes only now: an entry's handler may ask a question, whose
   // event loop would delete a menu closing itself while the menu's own code
   // is still on the stack.
@@ -493,7 +517,7 @@ void TMainform::SelectRow(int aRow) {
 }
 
 void TMainform::lb_NewCatsDblClick() {
-  if (mSaving) return;
+  if (IsBusy()) return;
   const int row = CurrentRow();
   if (row < 0) return;
   EditExit(OpenEditor());

@@ -7,6 +7,7 @@
 
 #include "CodePage.h"
 #include "Dialogs.h"
+#include "LibraryDocument.h"
 
 class QAction;
 class QLabel;
@@ -15,7 +16,6 @@ class QListView;
 class QMenu;
 class QPushButton;
 class TCategoryEditorDelegate;
-class TLibraryDocument;
 class TMapCommands;
 class TProgressform;
 
@@ -46,6 +46,8 @@ class TMainform final : public QWidget {
 
   /// True while a save is running; commands wait for it to end.
   bool IsSaving() const { return mSaving; }
+  /// True while a save or a load is running; commands wait for it to end.
+  bool IsBusy() const { return mSaving || mLoading; }
 
   /// Loads the library aFile (the file system's bytes of its name) and, once
   /// it has been read as a library, shows it in both lists; edits not saved
@@ -91,6 +93,8 @@ class TMainform final : public QWidget {
   bool ListViewportEvent(QListView* aList, QEvent* aEvent);
   void ShowListMenu(QListView* aList, const QPoint& aAt);
 
+  /// Reads aFile for the document, showing progress when that takes long.
+  TLibraryDocument::TRead ReadLibrary(const QByteArray& aFile);
   /// Shows the document's library as loaded: both lists at the first row.
   void ShowLibrary();
   /// Runs Save Library; true when the library was written.
@@ -116,6 +120,7 @@ class TMainform final : public QWidget {
   /// The lists' context menu last shown.
   QPointer<QMenu> mListMenu;
   bool mSaving = false;
+  bool mLoading = false;
   bool mCloseRequested = false;
 
   QPushButton* Button1;

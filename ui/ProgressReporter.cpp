@@ -18,12 +18,21 @@ struct ProgressReporter {
 
 }  // namespace
 
-TProgressReporter::TProgressReporter(TProgressform& aForm) : mForm(aForm) {}
+TProgressReporter::TProgressReporter(TProgressform& aForm, int aShowAfterMs)
+    : mForm(aForm), mShowAfterMs(aShowAfterMs) {}
 
 void TProgressReporter::Begin(int aTotal) {
-  mForm.ProgressBar1->setMaximum(aTotal);
+  mTotal = aTotal;
+  mShown = false;
+  mSinceBegin.start();
+  if (mShowAfterMs <= 0) Show();
+}
+
+void TProgressReporter::Show() {
+  mShown = true;
+  mForm.ProgressBar1->setMaximum(mTotal);
   mForm.ProgressBar1->setValue(0);
-  mPercent = TPercentCursor(aTotal);
+  mPercent = TPercentCursor(mTotal);
   mPaintedPixels = -1;
   mForm.show();
   mSinceEvents.start();
@@ -31,7 +40,7 @@ void TProgressReporter::Begin(int aTotal) {
   // as it stands at the first item before the save sorts anything, and the
   // windows under the closed file dialog are painted again; the first item
   // then changes nothing it shows.
-  if (aTotal <= 0) return;
+  if (mTotal <= 0) return;
   mPercent.MoveTo(0);
   SetPercentText();
   // A window system maps a new window some time after it is shown, and
@@ -64,6 +73,10 @@ void TProgressReporter::SetPercentText() {
 }
 
 void TProgressReporter::Advance(int aPosition) {
+  if (!mShown) {
+    if (mSinceBegin.elapsed() < mShowAfterMs) return;
+    Show();
+  }
   // Setting the bar's value costs more than writing an item, so the bar
   // takes only the positions that show: a new pixel, a new percentage, the
   // last item.
@@ -87,4 +100,6 @@ void TProgressReporter::Advance(int aPosition) {
   mSinceEvents.restart();
 }
 
-void TProgressReporter::End() { mForm.close(); }
+void TProgressReporter::End() {
+  if (mShown) mForm.close();
+}

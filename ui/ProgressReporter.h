@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 
 #include "PercentCursor.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 
 class TProgressform;
 
@@ -16,9 +16,11 @@ class TProgressform;
 /// run when something was repainted or a short interval has passed: a save
 /// of a million items is not a million repaints, and the window stays
 /// responsive.
-class TProgressReporter final : public TSaveProgress {
+class TProgressReporter final : public TWorkProgress {
  public:
-  explicit TProgressReporter(TProgressform& aForm);
+  /// Reports to aForm; work that has not ended aShowAfterMs after it began
+  /// shows the window from then on, quicker work shows nothing.
+  explicit TProgressReporter(TProgressform& aForm, int aShowAfterMs = 0);
 
   void Begin(int aTotal) override;
   void Advance(int aPosition) override;
@@ -31,11 +33,17 @@ class TProgressReporter final : public TSaveProgress {
   static constexpr int kExposeWaitMs = 500;
 
  private:
+  /// Shows the window at the start of the work.
+  void Show();
   /// The width of the bar filled at aValue.
   int FilledPixels(int aValue) const;
   void SetPercentText();
 
   TProgressform& mForm;
+  int mShowAfterMs;
+  int mTotal = 0;
+  bool mShown = false;
+  QElapsedTimer mSinceBegin;
   TPercentCursor mPercent;
   int mPaintedPixels = -1;
   QElapsedTimer mSinceEvents;

@@ -9,7 +9,7 @@
 namespace {
 
 /// Drives the reporter the way a save of aItems items does.
-void runSave(TSaveProgress& aProgress, int aItems) {
+void runSave(TWorkProgress& aProgress, int aItems) {
   aProgress.Begin(aItems);
   for (int k = 0; k < aItems; ++k) aProgress.Advance(k);
   aProgress.End();

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "LoaderSaver.h"
 #include "SampleItems.h"
+#include "TempDir.h"
+#include "WorkProgress.h"
 
 namespace {
 
@@ -252,6 +255,33 @@ TEST(CatalogueTest, CategoriesMatchByExactCodeUnits) {
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   EXPECT_EQ(catalogue(engine), (std::vector<std::u16string>{u"Trees", u"trees", u"Trees "}));
   EXPECT_EQ(namesOf(engine, 0), (std::vector<std::u16string>{u"A", u"D"}));
+}
+
+// A load of several megabytes reports from the first block read to the last
+// taken apart, never going back, and ends once.
+TEST(LoadTest, ProgressRunsOnceFromStartToEnd) {
+  struct TRecorder final : TWorkProgress {
+    void Begin(int aTotal) override { Totals.push_back(aTotal); }
+    void Advance(int aPosition) override { Positions.push_back(aPosition); }
+    void End() override { ++Ends; }
+    std::vector<int> Totals;
+    std::vector<int> Positions;
+    int Ends = 0;
+  } recorder;
+  TSampleLibrary lib;
+  for (int i = 0; i < 30000; ++i) lib.Items.push_back(sampleItem("Item", "Cat", 100));
+  TTempDir dir;
+  const std::string path = dir.File("big.zbl");
+  writeBytesToFile(path, buildSampleLibrary(lib));
+  TVectorEngine engine;
+  ASSERT_EQ(engine.LoadLibraryFromFile(path, &recorder).Kind, TKind::Loaded);
+  ASSERT_EQ(recorder.Totals.size(), 1u);
+  ASSERT_EQ(recorder.Ends, 1);
+  ASSERT_GT(recorder.Positions.size(), 2u);
+  EXPECT_TRUE(std::is_sorted(recorder.Positions.begin(), recorder.Positions.end()));
+  // The second half of the steps is the items taken apart.
+  EXPECT_GE(recorder.Positions.back(), recorder.Totals.front() / 2);
+  EXPECT_LT(recorder.Positions.back(), recorder.Totals.front());
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "FileLayer.h"
 #include "LoaderSaver.h"
 #include "SampleItems.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 #include "TempDir.h"
 
 namespace {
@@ -132,7 +132,7 @@ TEST_F(SaveFileTest, UnwritablePlacesFailWithTheFileAndReason) {
   EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder")));
 }
 
-class TThrowingProgress : public TSaveProgress {
+class TThrowingProgress : public TWorkProgress {
  public:
   void Begin(int) override {}
   void Advance(int aPosition) override {

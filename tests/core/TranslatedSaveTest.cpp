@@ -10,12 +10,12 @@
 #include "LibraryWalk.h"
 #include "LoaderSaver.h"
 #include "SampleItems.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 
 namespace {
 
 std::vector<std::uint8_t> saveToMemory(TVectorEngine& aEngine, const TCategoryMap& aMap,
-                                       TSaveProgress* aProgress = nullptr) {
+                                       TWorkProgress* aProgress = nullptr) {
   TMemorySink sink;
   aEngine.SaveLibraryToStream(sink, aMap, aProgress);
   return sink.Bytes;
@@ -162,7 +162,7 @@ TEST(SaveTranslationTest, DamagedLibrarySavesOnlyTheItemsRead) {
 }
 
 // Records every call a save makes to its progress reporter.
-class TRecordingProgress : public TSaveProgress {
+class TRecordingProgress : public TWorkProgress {
  public:
   void Begin(int aTotal) override { Calls.push_back("begin " + std::to_string(aTotal)); }
   void Advance(int aPosition) override {

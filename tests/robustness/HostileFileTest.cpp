@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile files given as the library, through the file layer and through the
-// zbl program: each gives the outcome the user is told, and the engine never
-// holds more than the bytes that are there.
+// zbl program: each gives the outcome the user is told, a look at its first
+// bytes foretells it, and the engine never holds more than the bytes that
+// are there.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -111,6 +112,10 @@ TEST_P(HostileFileTest, OutcomeIsWhatTheUserIsTold) {
   TVectorEngine engine;
   const TLoadResult result = engine.LoadLibraryFromFile(path);
   EXPECT_EQ(result.Kind, kind);
+  // A look at the first bytes alone tells what will not load at all.
+  const TKind examined = TVectorEngine::ExamineLibraryFile(path).Kind;
+  EXPECT_EQ(examined,
+            kind == TKind::CannotOpen || kind == TKind::NotALibrary ? kind : TKind::Loaded);
   if (kind == TKind::CannotOpen) {
     EXPECT_FALSE(result.Reason.empty());
     EXPECT_EQ(engine.ItemCount(), 0u);

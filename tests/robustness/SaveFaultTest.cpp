@@ -18,7 +18,7 @@
 #include "FileLayer.h"
 #include "SampleLibrary.h"
 #include "SaveFixture.h"
-#include "SaveProgress.h"
+#include "WorkProgress.h"
 
 namespace {
 
@@ -366,7 +366,7 @@ class TInterrupted : public std::runtime_error {
   TInterrupted() : std::runtime_error("interrupted by the reporter") {}
 };
 
-class TThrowingProgress final : public TSaveProgress {
+class TThrowingProgress final : public TWorkProgress {
  public:
   TThrowingProgress(TStep aStep, int aPosition) : mStep(aStep), mPosition(aPosition) {}
 

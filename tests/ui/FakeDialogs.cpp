@@ -52,6 +52,7 @@ bool TFakeDialogs::Ask(QWidget*, const QString& aTitle, const QString& aText) {
 TUnsavedAnswer TFakeDialogs::Unsaved(QWidget*, const QString& aTitle, const QString& aText) {
   runLikeADialog();
   Messages.push_back({QStringLiteral("unsaved"), aTitle, aText});
+  if (WhileUnsavedAsked) WhileUnsavedAsked();
   if (UnsavedAnswers.empty()) return TUnsavedAnswer::Cancel;
   const TUnsavedAnswer answer = UnsavedAnswers.front();
   UnsavedAnswers.pop_front();

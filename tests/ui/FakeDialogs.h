@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -39,4 +40,6 @@ class TFakeDialogs final : public TDialogs {
   std::deque<bool> QuestionAnswers;
   /// Answers to the unsaved-edits question; an empty queue answers Cancel.
   std::deque<TUnsavedAnswer> UnsavedAnswers;
+  /// Called while the unsaved-edits question is up, as a user might act then.
+  std::function<void()> WhileUnsavedAsked;
 };

@@ -799,6 +799,22 @@ class MainformTest : public QObject {
     menu->close();
   }
 
+  // With edits pending, the question comes before the library is read: what
+  // loads is the file as it is once the question is answered.
+  void UnsavedEditsAreAskedAboutBeforeTheRead() {
+    TMainform& form = *mFixture->Form;
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl", LibraryWithCategories({"A"})));
+    Edit(form, 0, "Ah");
+    const QString next =
+        WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"Before"}));
+    mFixture->Dialogs->WhileUnsavedAsked = [&] {
+      WriteLibrary(mFixture->Dir.path(), "b.zbl", LibraryWithCategories({"After", "Question"}));
+    };
+    mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
+    mFixture->Load(next);
+    QCOMPARE(RowTexts(Controls(form).lb_Cats), (QStringList{"After", "Question"}));
+  }
+
   void ClosingReleasesTheEngine() {
     TMainform& form = *mFixture->Form;
     QVERIFY(VectorEngine != nullptr);

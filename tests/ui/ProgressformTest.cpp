@@ -89,6 +89,29 @@ class ProgressformTest : public QObject {
     QCOMPARE(mWindow->Form.Label1->height(), 13);
   }
 
+  // Work that may be quick shows the window only once it has taken longer
+  // than it was given; the window then shows where the work stands.
+  void WindowWaitsForSlowWork_data() {
+    QTest::addColumn<int>("showAfterMs");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("quicker than the wait: nothing shows") << 60000 << false;
+    QTest::newRow("slower than the wait: the window shows") << 1 << true;
+  }
+  void WindowWaitsForSlowWork() {
+    QFETCH(int, showAfterMs);
+    QFETCH(bool, shown);
+    TLabelWatcher watcher(mWindow->Form);
+    TProgressReporter reporter(mWindow->Form, showAfterMs);
+    reporter.Begin(10);
+    QTest::qSleep(10);
+    reporter.Advance(4);
+    QCOMPARE(watcher.Shows, shown ? 1 : 0);
+    QCOMPARE(mWindow->Form.isVisible(), shown);
+    if (shown) QCOMPARE(mWindow->Form.Label1->text(), Label(40));
+    reporter.End();
+    QVERIFY(!mWindow->Form.isVisible());
+  }
+
   void SaveDrivesTheWindow_data() {
     QTest::addColumn<int>("items");
     QTest::addColumn<QStringList>("someLabels");  // first, middle, last

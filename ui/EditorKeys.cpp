@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "KeyboardFlow.h"
+#include "EditorKeys.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace {
 
@@ -36,16 +34,4 @@ class TEditKeyFilter final : public QObject {
 
 void OpenEditorOnKeys(QAbstractItemView* aList, std::function<void()> aOpen) {
   new TEditKeyFilter(aList, std::move(aOpen));
-}
-
-void PressOnKey(QPushButton* aButton, QKeySequence::StandardKey aKey) {
-  auto* action = new QAction(aButton);
-  action->setShortcuts(aKey);
-  action->setShortcutContext(Qt::WindowShortcut);
-  QObject::connect(action, &QAction::triggered, aButton, [aButton] { aButton->click(); });
-  // The action belongs to the button, but its key works wherever the window
-  // has the keyboard.
-  aButton->window()->addAction(action);
-  aButton->setToolTip(QStringLiteral("%1 (%2)").arg(
-      aButton->text(), action->shortcut().toString(QKeySequence::NativeText)));
 }
