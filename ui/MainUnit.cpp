@@ -25,6 +25,7 @@
 #include "Artwork.h"
 #include "BusyCursor.h"
 #include "CategoryEditor.h"
+#include "CategoryList.h"
 #include "CategoryModel.h"
 #include "EditMessages.h"
 #include "EditorKeys.h"
@@ -61,9 +62,9 @@ TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
           TMainform::tr("Zembrel Library (*.zbl)"), QStringLiteral("zbl")};
 }
 
-QListView* createCategoryList(QWidget* aParent, const QString& aName, const QString& aTitle,
-                              int aLeft, QAbstractItemModel* aModel, int aColumn) {
-  auto* list = new QListView(aParent);
+TCategoryList* createCategoryList(QWidget* aParent, const QString& aName, const QString& aTitle,
+                                  int aLeft, QAbstractItemModel* aModel, int aColumn) {
+  auto* list = new TCategoryList(aModel, aColumn, aParent);
   list->setObjectName(aName);
   list->setAccessibleName(aTitle);
   list->setGeometry(aLeft, 107, 161, 233);
@@ -75,8 +76,6 @@ QListView* createCategoryList(QWidget* aParent, const QString& aName, const QStr
   list->setUniformItemSizes(true);
   // A row's mark stays within the row.
   list->setIconSize(QSize(kRowHeight - 2, kRowHeight - 2));
-  list->setModel(aModel);
-  list->setModelColumn(aColumn);
   return list;
 }
 
@@ -178,7 +177,7 @@ void TMainform::CreateControls() {
   Button2 = createButton(this, QStringLiteral("Button2"), tr("Save Library"), 368);
   Label3 = new QLabel(tr("zbl-translator \u00b7 free software made with Qt"), this);
   Label3->setObjectName(QStringLiteral("Label3"));
-  Label3->setAccessibleName(tr("Status"));
+  Label3->setAccessibleDescription(tr("Status"));
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   // The credit is centred under the Save button; a wider fallback font widens
   // the label rather than cutting the text.
@@ -218,7 +217,6 @@ void TMainform::CreateControls() {
   LinkRowScrolling(lb_Cats, lb_NewCats);
   for (QListView* list : {lb_Cats, lb_NewCats}) {
     list->viewport()->installEventFilter(this);
-    list->installEventFilter(this);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& aAt) { ShowListMenu(list, aAt); });
@@ -504,10 +502,7 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
 }
 
-int TMainform::CurrentRow() const {
-  const QModelIndex current = lb_NewCats->selectionModel()->currentIndex();
-  return current.isValid() ? current.row() : -1;
-}
+int TMainform::CurrentRow() const { return lb_NewCats->CurrentRow(); }
 
 void TMainform::SelectRow(int aRow) {
   const QModelIndex row = mDocument->Model()->index(aRow, TCategoryModel::NewColumn);
@@ -572,15 +567,5 @@ bool TMainform::ListViewportEvent(QListView* aList, QEvent* aEvent) {
 bool TMainform::eventFilter(QObject* aWatched, QEvent* aEvent) {
   if (aWatched == lb_Cats->viewport() || aWatched == lb_NewCats->viewport())
     return ListViewportEvent(aWatched == lb_Cats->viewport() ? lb_Cats : lb_NewCats, aEvent);
-  auto* list = qobject_cast<QListView*>(aWatched);
-  if ((list == lb_Cats || list == lb_NewCats) &&
-      (aEvent->type() == QEvent::KeyPress || aEvent->type() == QEvent::FocusIn)) {
-    // The selection both lists share has one current row, held in the column
-    // of the list last used; a list moves from it in its own column.
-    const QModelIndex current = list->selectionModel()->currentIndex();
-    if (current.isValid() && current.column() != list->modelColumn())
-      list->selectionModel()->setCurrentIndex(current.siblingAtColumn(list->modelColumn()),
-                                              QItemSelectionModel::NoUpdate);
-  }
   return QWidget::eventFilter(aWatched, aEvent);
 }

@@ -16,6 +16,7 @@ class QListView;
 class QMenu;
 class QPushButton;
 class TCategoryEditorDelegate;
+class TCategoryList;
 class TMapCommands;
 class TProgressform;
 
@@ -129,8 +130,8 @@ class TMainform final : public QWidget {
   QLabel* Label2;
   QLabel* Label3;
   QLabel* Image1;
-  QListView* lb_Cats;
-  QListView* lb_NewCats;
+  TCategoryList* lb_Cats;
+  TCategoryList* lb_NewCats;
 
   QAction* LoadAction;
   QAction* SaveAction;

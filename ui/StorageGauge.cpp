@@ -41,7 +41,11 @@ void AttachStorageGauge(QLineEdit* aEditor, TCodePage aPage) {
     gauge->setText(QString::number(left));
     gauge->setPalette(note.isEmpty() ? normal : alarm);
     aEditor->setToolTip(note);
-    gauge->setToolTip(note.isEmpty() ? StorageGauge::tr("%1 bytes left").arg(left) : note);
+    aEditor->setAccessibleDescription(note);
+    const QString count = StorageGauge::tr("%1 bytes left").arg(left);
+    gauge->setToolTip(note.isEmpty() ? count : note);
+    // A screen reader says the count in words, not the bare number shown.
+    gauge->setAccessibleName(count);
   };
   QObject::connect(aEditor, &QLineEdit::textChanged, gauge, update);
   update();
