@@ -7,7 +7,10 @@
 //
 // The second table uses libraries whose every item has a category of its
 // own (--category-sizes, 100000,1000000 by default): the memory they take,
-// a map of as many lines as categories, and the window's lists.
+// a map of as many lines as categories, and the window's lists, one edit
+// and its undo. A third table holds the window's figures that have goals,
+// with the import of a map of 5 000 lines into a library of as many
+// categories.
 //
 // --keep leaves the generated libraries in DIR, for profiling.
 
@@ -52,7 +55,22 @@ struct TCategoryRow {
   double Mapped = 0, MappedPeakMiB = 0;
   double ListPeakMiB = 0;
   double WindowLoad = -1, EditLastRow = -1;
+  double Edit = -1, Undo = -1;
 };
+
+// The window's Import map of a map that changes every category of a library
+// of Items categories, and its undo.
+struct TImportRow {
+  long long Items = 0;
+  double Import = -1, Undo = -1;
+  int Changed = 0;
+};
+
+// The categories of the library the window imports a map into.
+constexpr long long kImportCategories = 5000;
+
+// The editor on the last row is measured up to this many categories.
+constexpr long long kEditorCategories = 100000;
 
 // The memory goal: 1.15 times the file, 100 bytes an item and 30 MiB.
 double memoryBound(double aFileMiB, long long aItems) {
@@ -110,8 +128,7 @@ TRow measure(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
 
   std::fprintf(stderr, "  zbl translate\n");
   row.Copy = medianProcess(aRuns, {"/bin/cp", library, out}, [&] { removeFile(out); }).Seconds;
-  row.SyncedCopy =
-      medianProcess(aRuns, syncedCopy(library, out), [&] { removeFile(out); }).Seconds;
+  row.SyncedCopy = medianProcess(aRuns, syncedCopy(library, out), [&] { removeFile(out); }).Seconds;
   const TProcessRun translate = medianProcess(
       aRuns, {ZBL_CLI_PATH, "translate", library, out, "--map", map}, [&] { removeFile(out); });
   row.Translate = translate.Seconds;
@@ -140,29 +157,56 @@ TCategoryRow measureCategories(const std::string& aDir, long long aItems, int aR
   const auto remove = [&] { removeFile(out); };
   std::fprintf(stderr, "  zbl translate, with and without a map\n");
   row.SyncedCopy = medianProcess(aRuns, syncedCopy(library, out), remove).Seconds;
-  const TProcessRun plain =
-      medianProcess(aRuns, {ZBL_CLI_PATH, "translate", library, out}, remove);
+  const TProcessRun plain = medianProcess(aRuns, {ZBL_CLI_PATH, "translate", library, out}, remove);
   row.Translate = plain.Seconds;
   row.TranslatePeakMiB = static_cast<double>(plain.PeakKiB) / 1024.0;
   const TProcessRun mapped =
       medianProcess(aRuns, {ZBL_CLI_PATH, "translate", library, out, "--map", map}, remove);
   row.Mapped = mapped.Seconds;
   row.MappedPeakMiB = static_cast<double>(mapped.PeakKiB) / 1024.0;
-  row.ListPeakMiB = static_cast<double>(
-                        medianProcess(1, {ZBL_CLI_PATH, "categories", library}).PeakKiB) /
-                    1024.0;
+  row.ListPeakMiB =
+      static_cast<double>(medianProcess(1, {ZBL_CLI_PATH, "categories", library}).PeakKiB) / 1024.0;
 #ifdef ZBL_BENCH_WINDOWS
-  if (aItems <= 100000) {
-    std::fprintf(stderr, "  window load\n");
-    const TWindowLoad window = windowLoadSeconds(library, aRuns);
-    row.WindowLoad = window.Load;
-    row.EditLastRow = window.EditLastRow;
-  }
+  std::fprintf(stderr, "  window load, edit and undo\n");
+  const TWindowLoad window = windowLoadSeconds(library, aRuns, aItems <= kEditorCategories);
+  row.WindowLoad = window.Load;
+  row.EditLastRow = window.EditLastRow;
+  row.Edit = window.Edit;
+  row.Undo = window.Undo;
 #endif
   removeFile(out);
   removeFile(map);
   if (!aKeep) removeFile(library);
   return row;
+}
+
+#ifdef ZBL_BENCH_WINDOWS
+TImportRow measureImport(const std::string& aDir, long long aItems, int aRuns, bool aKeep) {
+  const std::string library = aDir + "/import-" + std::to_string(aItems) + ".zbl";
+  const std::string map = aDir + "/import-map.tsv";
+  std::fprintf(stderr, "%lld categories: window import of a map of as many lines\n", aItems);
+  writeCategoryLibrary(library, aItems, 20261210u + static_cast<std::uint32_t>(aItems));
+  writeCategoryMap(map, aItems);
+  const TWindowImport window = windowImportSeconds(library, map, aRuns);
+  removeFile(map);
+  if (!aKeep) removeFile(library);
+  return {aItems, window.Import, window.Undo, window.Changed};
+}
+#endif
+
+// A time in seconds, or an empty cell when it was not measured.
+std::string cell(double aSeconds) {
+  if (aSeconds < 0) return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%.4f", aSeconds);
+  return text;
+}
+
+// One row of the table of goals; nothing when the figure was not measured.
+void printGoal(const std::string& aWhat, double aGoal, double aSeconds) {
+  if (aSeconds < 0) return;
+  std::printf("| %s | %s | %s | %.2f | %s |\n", aWhat.c_str(), cell(aGoal).c_str(),
+              cell(aSeconds).c_str(), aSeconds / aGoal, aSeconds <= aGoal ? "yes" : "no");
 }
 
 std::vector<long long> parseSizes(const std::string& aText) {
@@ -214,6 +258,10 @@ int main(int argc, char* argv[]) {
   for (long long n : sizes) rows.push_back(measure(dir, n, runs, keep));
   std::vector<TCategoryRow> categoryRows;
   for (long long n : categorySizes) categoryRows.push_back(measureCategories(dir, n, runs, keep));
+  std::vector<TImportRow> importRows;
+#ifdef ZBL_BENCH_WINDOWS
+  importRows.push_back(measureImport(dir, kImportCategories, runs, keep));
+#endif
 
   std::printf("Median of %d runs; times in seconds, ratios against the raw operation.\n\n", runs);
   std::printf(
@@ -249,18 +297,41 @@ int main(int argc, char* argv[]) {
         "every category. RSS/bound: peak RSS against 1.15 × file + 100 B/item + 30 MiB.\n\n"
         "| items | file MiB | synced copy | zbl translate | translate/synced | peak RSS MiB | "
         "RSS/bound | with the map | map/without | peak RSS MiB | RSS/bound | zbl categories "
-        "peak RSS MiB | window load | editor on the last row |\n"
-        "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
+        "peak RSS MiB | window load | editor on the last row | edit of the last row | its "
+        "undo |\n"
+        "|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const TCategoryRow& r : categoryRows) {
       const double bound = memoryBound(r.FileMiB, r.Items);
       std::printf(
           "| %lld | %.1f | %.4f | %.4f | %.2f | %.1f | %.2f | %.4f | %.2f | %.1f | %.2f | %.1f | "
-          "%s | %s |\n",
+          "%s | %s | %s | %s |\n",
           r.Items, r.FileMiB, r.SyncedCopy, r.Translate, r.Translate / r.SyncedCopy,
           r.TranslatePeakMiB, r.TranslatePeakMiB / bound, r.Mapped, r.Mapped / r.Translate,
-          r.MappedPeakMiB, r.MappedPeakMiB / bound, r.ListPeakMiB,
-          r.WindowLoad < 0 ? "" : std::to_string(r.WindowLoad).c_str(),
-          r.EditLastRow < 0 ? "" : std::to_string(r.EditLastRow).c_str());
+          r.MappedPeakMiB, r.MappedPeakMiB / bound, r.ListPeakMiB, cell(r.WindowLoad).c_str(),
+          cell(r.EditLastRow).c_str(), cell(r.Edit).c_str(), cell(r.Undo).c_str());
+    }
+  }
+  if (!importRows.empty() || !categoryRows.empty()) {
+    std::printf(
+        "\nThe window's goals (offscreen, both lists painted after each step; an edit is one "
+        "step of the history, as the editor keeps it):\n\n"
+        "| window measurement | goal | measured | measured/goal | met |\n"
+        "|---|---:|---:|---:|---|\n");
+    for (const TImportRow& r : importRows) {
+      if (r.Changed != r.Items)
+        std::printf("(the import changed %d of %lld categories)\n", r.Changed, r.Items);
+      printGoal("import of a " + std::to_string(r.Items) + "-line map into " +
+                    std::to_string(r.Items) + " categories",
+                0.2, r.Import);
+      printGoal("its undo", 0.2, r.Undo);
+    }
+    for (const TCategoryRow& r : categoryRows) {
+      const std::string size = std::to_string(r.Items) + " categories";
+      if (r.Items == 100000) {
+        printGoal("one edit at " + size, 0.005, r.Edit);
+        printGoal("its undo", 0.005, r.Undo);
+      }
+      if (r.Items == 1000000) printGoal("load of " + size + " into both lists", 1.0, r.WindowLoad);
     }
   }
 #ifdef ZBL_BENCH_WINDOWS

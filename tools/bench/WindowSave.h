@@ -17,10 +17,29 @@ double windowSaveSeconds(const std::string& aLibrary, const std::string& aTarget
 struct TWindowLoad {
   /// From the file chosen to both lists filled and painted.
   double Load = 0;
-  /// From a double click on the last row to its editor painted.
-  double EditLastRow = 0;
+  /// From a double click on the last row to its editor painted; negative
+  /// when not measured.
+  double EditLastRow = -1;
+  /// One edit of the last row pushed onto the history, both lists painted.
+  double Edit = 0;
+  /// That edit undone, both lists painted.
+  double Undo = 0;
 };
 
 /// Median times of loading aLibrary through the main window's Load Library
-/// command and of opening the editor on its last row.
-TWindowLoad windowLoadSeconds(const std::string& aLibrary, int aRuns);
+/// command, of one edit of its last row and its undo, and, when aEditor, of
+/// opening the editor on its last row.
+TWindowLoad windowLoadSeconds(const std::string& aLibrary, int aRuns, bool aEditor);
+
+struct TWindowImport {
+  /// From Import map with the file chosen to both lists painted.
+  double Import = 0;
+  /// The import undone, both lists painted.
+  double Undo = 0;
+  /// The rows the import changed.
+  int Changed = 0;
+};
+
+/// Median times of importing aMap into aLibrary, loaded in the main window,
+/// through its Import map action, and of undoing the import.
+TWindowImport windowImportSeconds(const std::string& aLibrary, const std::string& aMap, int aRuns);
