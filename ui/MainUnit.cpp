@@ -33,14 +33,15 @@
 #include "LibraryDocument.h"
 #include "LinkedScrolling.h"
 #include "ListMenu.h"
+#include "LoadFlow.h"
 #include "LoadMessages.h"
 #include "LocaleCodePage.h"
 #include "MapCommands.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "RowEditCommand.h"
+#include "SaveChecks.h"
 #include "SaveMessages.h"
-#include "StorageMessages.h"
 #include "WindowFont.h"
 #include "WindowPressWatch.h"
 
@@ -50,8 +51,6 @@ constexpr QSize kClientSize(484, 461);
 constexpr int kRowHeight = 13;
 // The status line shortens a long file name in its middle to this width.
 constexpr int kStatusNameWidth = 200;
-// A load that takes longer than this shows the progress window.
-constexpr int kProgressAfterMs = 500;
 
 QString caption() { return TMainform::tr("Zembrel - Library category translator"); }
 
@@ -129,7 +128,26 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
       SaveDialog1(libraryDialog(TFileDialogSetup::TMode::Save)),
       mDialogs(std::move(aDialogs)),
       mDocument(new TLibraryDocument(codePageOfEnvironment(), this)),
-      mMaps(new TMapCommands(*mDocument, *mDialogs, this, caption())) {
+      mMaps(new TMapCommands(*mDocument, *mDialogs, this, caption())),
+      mSaveChecks(*mDialogs, this, caption()),
+      mLoadFlow(std::make_unique<TLoadFlow>(
+          *mDocument, *mDialogs, this, caption(),
+          TLoadFlow::THooks{[this](const QString& aWhat) {
+                              const bool leave = MayLeaveEdits(aWhat);
+                              CloseIfRequested();
+                              return leave && mDocument->Engine() != nullptr;
+                            },
+                            [this](bool aReading) {
+                              mLoading = aReading;
+                              UpdateActions();
+                            },
+                            [this] {
+                              // A close asked for while the file was read ends the load.
+                              const bool closing = mCloseRequested;
+                              CloseIfRequested();
+                              return !closing && mDocument->Engine() != nullptr;
+                            },
+                            [this] { ShowLibrary(); }})) {
   CreateControls();
   CreateActions();
   connect(mDocument, &TLibraryDocument::modifiedChanged, this, &QWidget::setWindowModified);
@@ -140,7 +158,12 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
 
 TMainform::~TMainform() = default;
 
-QString TMainform::EmptyCategoryText() { return tr("Sorry - There is an empty category!"); }
+void TMainform::SetProgressform(TProgressform* aForm) {
+  mProgressform = aForm;
+  mLoadFlow->SetProgressform(aForm);
+}
+
+QString TMainform::EmptyCategoryText() { return TSaveChecks::EmptyCategoryText(); }
 
 TCodePage TMainform::CodePage() const { return mDocument->CodePage(); }
 
@@ -331,50 +354,7 @@ void TMainform::Button1Click() {
 
 void TMainform::OpenLibrary(const QByteArray& aFile) {
   if (IsBusy() || mDocument->Engine() == nullptr) return;
-  const QString file = QFile::decodeName(aFile);
-  // What is no library at all replaces nothing, and is known from its first
-  // bytes, before any question about the edits.
-  if (const TLoadResult examined = TVectorEngine::ExamineLibraryFile(aFile.toStdString());
-      examined.Kind != TLoadResult::TKind::Loaded) {
-    if (const std::optional<QString> warning = LoadWarningText(examined, file))
-      mDialogs->Warning(this, caption(), *warning);
-    return;
-  }
-  const QString name = EscapeControlCharacters(QFileInfo(file).fileName());
-  const bool leave = MayLeaveEdits(tr("loading \"%1\"").arg(name));
-  CloseIfRequested();
-  if (!leave || mDocument->Engine() == nullptr) return;
-  TLibraryDocument::TRead read = ReadLibrary(aFile);
-  // A close asked for while the file was read ends the load.
-  if (mCloseRequested) {
-    CloseIfRequested();
-    return;
-  }
-  const std::optional<QString> warning = LoadWarningText(read.Result, file);
-  // What was not read as a library after all (it changed meanwhile) replaces
-  // nothing: the library loaded and its edits stay.
-  if (!read.IsLibrary()) {
-    if (warning) mDialogs->Warning(this, caption(), *warning);
-    return;
-  }
-  {
-    const TBusyCursor busy;
-    mDocument->Open(std::move(read));
-    ShowLibrary();
-  }
-  if (warning) mDialogs->Warning(this, caption(), *warning);
-}
-
-TLibraryDocument::TRead TMainform::ReadLibrary(const QByteArray& aFile) {
-  const TFlagGuard loading(mLoading);
-  UpdateActions();
-  const TBusyCursor busy;
-  std::optional<TProgressReporter> reporter;
-  if (mProgressform) reporter.emplace(*mProgressform, kProgressAfterMs);
-  TLibraryDocument::TRead read = mDocument->Read(aFile, reporter ? &*reporter : nullptr);
-  reporter.reset();
-  UpdateActions();
-  return read;
+  mLoadFlow->Load(aFile);
 }
 
 bool TMainform::MayLeaveEdits(const QString& aWhat) {
@@ -434,26 +414,7 @@ void TMainform::Button2Click() {
 
 bool TMainform::SaveLibrary() {
   if (IsBusy() || mDocument->Engine() == nullptr) return false;
-  const TCategoryModel& model = *mDocument->Model();
-  if (const int empty = model.FirstEmptyRow(); empty >= 0) {
-    mDialogs->Information(this, caption(), EmptyCategoryText());
-    SelectRow(empty);
-    return false;
-  }
-  // Nothing to save is still a library, but never written over a file unasked.
-  if (!mDocument->HasLibrary() &&
-      !mDialogs->Ask(this, caption(),
-                     tr("No library is loaded. Save an empty library with no items?")))
-    return false;
-  if (const std::vector<std::pair<int, TRowStorage>> altered = model.RowsNotStoredAsTyped();
-      !altered.empty() &&
-      !mDialogs->SaveAnyway(this, caption(), AlteredSaveQuestion(model.NewTexts(), altered)))
-    return false;
-  // Items a damaged read left out and bytes after the last item are not
-  // written; they go only when asked.
-  if (const std::optional<QString> question = LossySaveQuestion(mDocument->Loaded());
-      question && !mDialogs->SaveAnyway(this, caption(), *question))
-    return false;
+  if (!mSaveChecks.Pass(*mDocument, [this](int aRow) { SelectRow(aRow); })) return false;
   const std::optional<QString> file =
       mDialogs->Execute(StartingAt(SaveDialog1, mDocument->File(), true), this);
   return file && SaveTo(*file);

@@ -8,6 +8,7 @@
 #include "CodePage.h"
 #include "Dialogs.h"
 #include "LibraryDocument.h"
+#include "SaveChecks.h"
 
 class QAction;
 class QLabel;
@@ -17,6 +18,7 @@ class QMenu;
 class QPushButton;
 class TCategoryEditorDelegate;
 class TCategoryList;
+class TLoadFlow;
 class TMapCommands;
 class TProgressform;
 
@@ -40,7 +42,7 @@ class TMainform final : public QWidget {
   static QString EmptyCategoryText();
 
   /// The progress window saves report to; none until given.
-  void SetProgressform(TProgressform* aForm) { mProgressform = aForm; }
+  void SetProgressform(TProgressform* aForm);
 
   /// The library shown: its category map, history and file.
   TLibraryDocument& Document() const { return *mDocument; }
@@ -94,8 +96,6 @@ class TMainform final : public QWidget {
   bool ListViewportEvent(QListView* aList, QEvent* aEvent);
   void ShowListMenu(QListView* aList, const QPoint& aAt);
 
-  /// Reads aFile for the document, showing progress when that takes long.
-  TLibraryDocument::TRead ReadLibrary(const QByteArray& aFile);
   /// Shows the document's library as loaded: both lists at the first row.
   void ShowLibrary();
   /// Runs Save Library; true when the library was written.
@@ -116,6 +116,8 @@ class TMainform final : public QWidget {
   std::unique_ptr<TDialogs> mDialogs;
   TLibraryDocument* mDocument;
   TMapCommands* mMaps;
+  TSaveChecks mSaveChecks;
+  std::unique_ptr<TLoadFlow> mLoadFlow;
   TProgressform* mProgressform = nullptr;
   TCategoryEditorDelegate* mEditorDelegate = nullptr;
   /// The lists' context menu last shown.
