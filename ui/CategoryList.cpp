@@ -45,11 +45,25 @@ void TCategoryList::currentChanged(const QModelIndex& aCurrent, const QModelInde
   }
 }
 
+void TCategoryList::doItemsLayout() {
+  QListView::doItemsLayout();
+  mLaidOutWidth = LastRowWidth();
+}
+
+int TCategoryList::LastRowWidth() const {
+  const int rows = model() ? model()->rowCount() : 0;
+  if (rows == 0) return -1;
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  return itemDelegate()->sizeHint(option, model()->index(rows - 1, modelColumn())).width();
+}
+
 void TCategoryList::dataChanged(const QModelIndex& aTopLeft, const QModelIndex& aBottomRight,
                                 const QList<int>& aRoles) {
-  // Rows are all as large as the last one, so a change elsewhere leaves
-  // every row where it is: it is repainted, not the whole list laid out.
-  if (aBottomRight.row() < model()->rowCount() - 1) {
+  // Every row is laid out at the size of the last one, so a change that
+  // leaves that size as it was moves no row: the list is repainted, not laid
+  // out again row by row.
+  if (aBottomRight.row() < model()->rowCount() - 1 || LastRowWidth() == mLaidOutWidth) {
     QAbstractItemView::dataChanged(aTopLeft, aBottomRight, aRoles);
     return;
   }

@@ -17,6 +17,8 @@ class TCategoryList final : public QListView {
   /// The row of the shared selection; -1 for none.
   int CurrentRow() const;
 
+  void doItemsLayout() override;
+
  protected:
   void keyPressEvent(QKeyEvent* aEvent) override;
   void focusInEvent(QFocusEvent* aEvent) override;
@@ -26,4 +28,8 @@ class TCategoryList final : public QListView {
 
  private:
   void TakeCurrentRow();
+  /// The width the last row asks for, which every row is laid out at.
+  int LastRowWidth() const;
+
+  int mLaidOutWidth = -1;
 };
