@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QUndoStack>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -108,6 +109,22 @@ void undoAll(QUndoStack& aHistory) {
   QCoreApplication::processEvents();
 }
 
+// The median time of undoing what aDo does, with both lists painted; aDo is
+// done again, untimed, before each run.
+double undoSeconds(TWindow& aWindow, int aRuns, const std::function<void()>& aDo) {
+  return medianSeconds(
+      aRuns,
+      [&] {
+        aWindow.History().undo();
+        aWindow.Repaint();
+      },
+      [&] {
+        undoAll(aWindow.History());
+        aDo();
+        QCoreApplication::processEvents();
+      });
+}
+
 }  // namespace
 
 void startWindowApplication(int& aArgc, char** aArgv) {
@@ -157,17 +174,7 @@ TWindowLoad windowLoadSeconds(const std::string& aLibrary, int aRuns, bool aEdit
     window.Repaint();
   };
   times.Edit = medianSeconds(aRuns, edit, [&] { undoAll(window.History()); });
-  times.Undo = medianSeconds(
-      aRuns,
-      [&] {
-        window.History().undo();
-        window.Repaint();
-      },
-      [&] {
-        undoAll(window.History());
-        edit();
-        QCoreApplication::processEvents();
-      });
+  times.Undo = undoSeconds(window, aRuns, edit);
   undoAll(window.History());
   if (model.NewText(last) != model.OldText(last))
     throw std::runtime_error("the last row's edit was not undone");
@@ -213,17 +220,7 @@ TWindowImport windowImportSeconds(const std::string& aLibrary, const std::string
   TWindowImport times;
   times.Import = medianSeconds(aRuns, importMap, [&] { undoAll(window.History()); });
   times.Changed = window.Model().ChangedRowCount();
-  times.Undo = medianSeconds(
-      aRuns,
-      [&] {
-        window.History().undo();
-        window.Repaint();
-      },
-      [&] {
-        undoAll(window.History());
-        importMap();
-        QCoreApplication::processEvents();
-      });
+  times.Undo = undoSeconds(window, aRuns, importMap);
   if (window.Model().ChangedRowCount() != 0) throw std::runtime_error("the import was not undone");
   window.Dialogs->LetInformationPass(false);
   return times;
