@@ -9,6 +9,16 @@
 #include "CategoryTooltip.h"
 #include "LibraryFormat.h"
 #include "LoaderSaver.h"
+#include "WorkProgress.h"
+
+namespace {
+
+// Beyond this many rows changed at once, one signal tells them all.
+constexpr std::size_t kRowsToldOneByOne = 64;
+// Rows given their texts between two reports of where that stands.
+constexpr std::size_t kRowsPerLook = 4096;
+
+}  // namespace
 
 TCategoryModel::TCategoryModel(QObject* aParent)
     : QAbstractTableModel(aParent),
@@ -165,12 +175,16 @@ std::vector<int> TCategoryModel::RowsStoredAs(const std::string& aBytes) const {
 
 void TCategoryModel::SetNewText(int aRow, const QString& aText) { SetNewTexts({{aRow, aText}}); }
 
-void TCategoryModel::SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts) {
+void TCategoryModel::SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts,
+                                 TWorkProgress* aProgress) {
+  if (aProgress) aProgress->Begin(static_cast<int>(aTexts.size()));
   std::vector<int> touched;
   const auto touch = [&touched](const std::vector<int>& aRows) {
     touched.insert(touched.end(), aRows.begin(), aRows.end());
   };
-  for (const auto& [row, text] : aTexts) {
+  for (std::size_t i = 0; i < aTexts.size(); ++i) {
+    if (aProgress && i % kRowsPerLook == 0) aProgress->Advance(static_cast<int>(i));
+    const auto& [row, text] = aTexts[i];
     if (row < 0 || row >= mNew.size() || mNew[row] == text) continue;
     // The rows this one shared a category with, and those it now shares one
     // with, show that in their notes.
@@ -194,6 +208,7 @@ void TCategoryModel::SetNewTexts(const std::vector<std::pair<int, QString>>& aTe
     touch(RowsStoredAs(after));
     touched.push_back(row);
   }
+  if (aProgress) aProgress->End();
   if (touched.empty()) return;
   EmitRowsChanged(touched);
   emit countsChanged();
@@ -203,6 +218,12 @@ void TCategoryModel::EmitRowsChanged(const std::vector<int>& aRows) {
   std::vector<int> rows = aRows;
   std::sort(rows.begin(), rows.end());
   rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // Many rows at once, as an import changes them, are told as one span: a
+  // view repaints once rather than once a row.
+  if (rows.size() > kRowsToldOneByOne) {
+    emit dataChanged(index(rows.front(), 0), index(rows.back(), ColumnCount - 1));
+    return;
+  }
   for (const int row : rows) emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 

@@ -13,6 +13,7 @@
 #include "StorageMessages.h"
 
 class TVectorEngine;
+class TWorkProgress;
 struct TCategoryMap;
 
 /// The category map of the library loaded: row j gives catalogue entry j its
@@ -67,8 +68,10 @@ class TCategoryModel final : public QAbstractTableModel {
   /// and saved texts aTexts that ReadAgain returned.
   void Restore(TCodePage aPage, const TTexts& aTexts);
 
-  /// Gives rows new texts at once: (row, text) pairs.
-  void SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts);
+  /// Gives rows new texts at once: (row, text) pairs; aProgress, when
+  /// given, hears how many have been given theirs as it goes.
+  void SetNewTexts(const std::vector<std::pair<int, QString>>& aTexts,
+                   TWorkProgress* aProgress = nullptr);
   void SetNewText(int aRow, const QString& aText);
 
   const QString& OldText(int aRow) const { return mOld[aRow]; }

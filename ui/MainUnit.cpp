@@ -128,7 +128,11 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
       SaveDialog1(libraryDialog(TFileDialogSetup::TMode::Save)),
       mDialogs(std::move(aDialogs)),
       mDocument(new TLibraryDocument(codePageOfEnvironment(), this)),
-      mMaps(new TMapCommands(*mDocument, *mDialogs, this, caption())),
+      mMaps(new TMapCommands(*mDocument, *mDialogs, this, caption(),
+                             [this](bool aWorking) {
+                               mWorking = aWorking;
+                               UpdateActions();
+                             })),
       mSaveChecks(*mDialogs, this, caption()),
       mLoadFlow(std::make_unique<TLoadFlow>(
           *mDocument, *mDialogs, this, caption(),
@@ -138,7 +142,7 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
                               return leave && mDocument->Engine() != nullptr;
                             },
                             [this](bool aReading) {
-                              mLoading = aReading;
+                              mWorking = aReading;
                               UpdateActions();
                             },
                             [this] {
@@ -156,11 +160,18 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
   UpdateActions();
 }
 
-TMainform::~TMainform() = default;
+TMainform::~TMainform() {
+  // The document goes with the window's children, once the window itself is
+  // gone; what it and its history say on the way reaches no part of it.
+  for (QObject* sender :
+       std::initializer_list<QObject*>{mDocument, mDocument->Model(), mDocument->UndoStack()})
+    sender->disconnect(this);
+}
 
 void TMainform::SetProgressform(TProgressform* aForm) {
   mProgressform = aForm;
   mLoadFlow->SetProgressform(aForm);
+  mMaps->SetProgressform(aForm);
 }
 
 QString TMainform::EmptyCategoryText() { return TSaveChecks::EmptyCategoryText(); }

@@ -49,8 +49,9 @@ class TMainform final : public QWidget {
 
   /// True while a save is running; commands wait for it to end.
   bool IsSaving() const { return mSaving; }
-  /// True while a save or a load is running; commands wait for it to end.
-  bool IsBusy() const { return mSaving || mLoading; }
+  /// True while a save, a load or an import is running; commands wait for
+  /// it to end.
+  bool IsBusy() const { return mSaving || mWorking; }
 
   /// Loads the library aFile (the file system's bytes of its name) and, once
   /// it has been read as a library, shows it in both lists; edits not saved
@@ -123,7 +124,8 @@ class TMainform final : public QWidget {
   /// The lists' context menu last shown.
   QPointer<QMenu> mListMenu;
   bool mSaving = false;
-  bool mLoading = false;
+  /// A load or an import is running.
+  bool mWorking = false;
   bool mCloseRequested = false;
 
   QPushButton* Button1;

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QUndoStack>
 #include <QWidget>
 #include <exception>
+#include <optional>
 
 #include "CategoryModel.h"
 #include "Dialogs.h"
@@ -15,8 +17,11 @@
 #include "MapApply.h"
 #include "MapIo.h"
 #include "MapTransfer.h"
+#include "ProgressReporter.h"
+#include "ProgressUnit.h"
 #include "RowEditCommand.h"
 #include "SaveMessages.h"
+#include "WorkAside.h"
 
 namespace {
 
@@ -28,15 +33,19 @@ TFileDialogSetup mapDialog(TFileDialogSetup::TMode aMode) {
           open ? QString() : QStringLiteral("po")};
 }
 
+// An import that takes longer than this shows the progress window.
+constexpr qint64 kProgressAfterMs = 500;
+
 }  // namespace
 
 TMapCommands::TMapCommands(TLibraryDocument& aDocument, TDialogs& aDialogs, QWidget* aWindow,
-                           const QString& aTitle)
+                           const QString& aTitle, std::function<void(bool)> aWorking)
     : QObject(aWindow),
       mDocument(aDocument),
       mDialogs(aDialogs),
       mWindow(aWindow),
-      mTitle(aTitle) {}
+      mTitle(aTitle),
+      mWorking(std::move(aWorking)) {}
 
 void TMapCommands::ExportMap() {
   const TVectorEngine* engine = mDocument.Engine();
@@ -66,33 +75,65 @@ void TMapCommands::ImportMap() {
   const std::optional<QString> file = mDialogs.Execute(
       StartingAt(mapDialog(TFileDialogSetup::TMode::Open), mDocument.File(), false), mWindow);
   if (!file) return;
-  const TMapRead read = readMap(QFile::encodeName(*file).toStdString());
-  if (read.Refusal) {
-    mDialogs.Warning(mWindow, mTitle, MapRefusedText(*read.Refusal));
+  const std::string name = QFile::encodeName(*file).toStdString();
+  TCategoryModel& model = *mDocument.Model();
+  // Reading a map and finding its rows touch only copies, so they run aside
+  // while the window stays painted; a long wait shows the progress window.
+  struct TApplied {
+    TMapRead Read;
+    std::size_t NotCategories = 0;
+    std::vector<TRowEditCommand::TChange> Changes;
+  };
+  mWorking(true);
+  bool shown = false;
+  TApplied applied = RunAside(
+      [name, map = model.CategoryMap()]() mutable {
+        TApplied done{readMap(name), 0, {}};
+        if (done.Read.Refusal) return done;
+        const std::vector<std::u16string> before = map.NewCats;
+        done.NotCategories = applyMap(done.Read.Lines, map).size();
+        for (std::size_t row = 0; row < map.NewCats.size(); ++row)
+          if (map.NewCats[row] != before[row])
+            done.Changes.push_back({static_cast<int>(row), QString::fromStdU16String(before[row]),
+                                    QString::fromStdU16String(map.NewCats[row])});
+        return done;
+      },
+      [&](qint64 aElapsedMs) {
+        if (shown || mProgressform == nullptr || aElapsedMs < kProgressAfterMs) return;
+        shown = true;
+        mProgressform->ProgressBar1->setRange(0, 0);
+        mProgressform->SetLabelText(tr("Reading the map\u2026"));
+        mProgressform->show();
+      });
+  const auto changed = static_cast<int>(applied.Changes.size());
+  // Entries of which none is a category: almost surely the wrong map.
+  const bool foreign = !applied.Read.Refusal && !applied.Read.Lines.empty() &&
+                       applied.NotCategories == applied.Read.Lines.size();
+  if (!applied.Read.Refusal && !foreign && changed > 0) {
+    // The rows change together, as one step of the history.
+    auto* command = new TRowEditCommand(tr("Import \"%1\"").arg(QFileInfo(*file).fileName()), model,
+                                        std::move(applied.Changes));
+    std::optional<TProgressReporter> reporter;
+    if (mProgressform)
+      reporter.emplace(*mProgressform, shown ? 0 : kProgressAfterMs,
+                       QEventLoop::ExcludeUserInputEvents);
+    command->ReportTo(reporter ? &*reporter : nullptr);
+    mDocument.UndoStack()->push(command);
+  }
+  if (shown) mProgressform->close();
+  mWorking(false);
+  if (applied.Read.Refusal) {
+    mDialogs.Warning(mWindow, mTitle, MapRefusedText(*applied.Read.Refusal));
     return;
   }
-  TCategoryModel& model = *mDocument.Model();
-  TCategoryMap map = model.CategoryMap();
-  const std::vector<std::u16string> before = map.NewCats;
-  const std::size_t notCategories = applyMap(read.Lines, map).size();
-  // Entries of which none is a category: almost surely the wrong map.
-  if (!read.Lines.empty() && notCategories == read.Lines.size()) {
+  if (foreign) {
     mDialogs.Warning(
         mWindow, mTitle,
-        ForeignMapText(*file, read.Lines.size(),
+        ForeignMapText(*file, applied.Read.Lines.size(),
                        EscapeControlCharacters(QFileInfo(mDocument.File()).fileName())));
     return;
   }
-  std::vector<TRowEditCommand::TChange> changes;
-  for (std::size_t row = 0; row < map.NewCats.size(); ++row)
-    if (map.NewCats[row] != before[row])
-      changes.push_back({static_cast<int>(row), QString::fromStdU16String(before[row]),
-                         QString::fromStdU16String(map.NewCats[row])});
-  const auto changed = static_cast<int>(changes.size());
-  // The rows change together, as one step of the history.
-  if (!changes.empty())
-    mDocument.UndoStack()->push(new TRowEditCommand(
-        tr("Import \"%1\"").arg(QFileInfo(*file).fileName()), model, std::move(changes)));
-  mDialogs.Information(mWindow, mTitle,
-                       MapImportedText(*file, changed, notCategories, read.FuzzySkipped));
+  mDialogs.Information(
+      mWindow, mTitle,
+      MapImportedText(*file, changed, applied.NotCategories, applied.Read.FuzzySkipped));
 }

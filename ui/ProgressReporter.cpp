@@ -18,8 +18,9 @@ struct ProgressReporter {
 
 }  // namespace
 
-TProgressReporter::TProgressReporter(TProgressform& aForm, int aShowAfterMs)
-    : mForm(aForm), mShowAfterMs(aShowAfterMs) {}
+TProgressReporter::TProgressReporter(TProgressform& aForm, int aShowAfterMs,
+                                     QEventLoop::ProcessEventsFlags aEvents)
+    : mForm(aForm), mShowAfterMs(aShowAfterMs), mEvents(aEvents) {}
 
 void TProgressReporter::Begin(int aTotal) {
   mTotal = aTotal;
@@ -53,10 +54,10 @@ void TProgressReporter::Show() {
   QElapsedTimer waited;
   waited.start();
   while (!exposed() && waited.elapsed() < kExposeWaitMs) {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(mEvents);
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(mEvents);
   mPaintedPixels = FilledPixels(0);
   mSinceEvents.restart();
 }
@@ -96,7 +97,7 @@ void TProgressReporter::Advance(int aPosition) {
     painted = true;
   }
   if (!painted && mSinceEvents.elapsed() < kEventIntervalMs) return;
-  QCoreApplication::processEvents();
+  QCoreApplication::processEvents(mEvents);
   mSinceEvents.restart();
 }
 

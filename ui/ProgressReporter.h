@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 
 #include "PercentCursor.h"
 #include "WorkProgress.h"
@@ -19,8 +20,10 @@ class TProgressform;
 class TProgressReporter final : public TWorkProgress {
  public:
   /// Reports to aForm; work that has not ended aShowAfterMs after it began
-  /// shows the window from then on, quicker work shows nothing.
-  explicit TProgressReporter(TProgressform& aForm, int aShowAfterMs = 0);
+  /// shows the window from then on, quicker work shows nothing. While it
+  /// runs, the events aEvents names run.
+  explicit TProgressReporter(TProgressform& aForm, int aShowAfterMs = 0,
+                             QEventLoop::ProcessEventsFlags aEvents = QEventLoop::AllEvents);
 
   void Begin(int aTotal) override;
   void Advance(int aPosition) override;
@@ -41,6 +44,7 @@ class TProgressReporter final : public TWorkProgress {
 
   TProgressform& mForm;
   int mShowAfterMs;
+  QEventLoop::ProcessEventsFlags mEvents;
   int mTotal = 0;
   bool mShown = false;
   QElapsedTimer mSinceBegin;

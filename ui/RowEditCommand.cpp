@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RowEditCommand.h"
 
+#include <utility>
+
 #include "CategoryModel.h"
 
 TRowEditCommand::TRowEditCommand(const QString& aText, TCategoryModel& aModel,
@@ -16,6 +18,6 @@ void TRowEditCommand::Apply(bool aAfter) {
   texts.reserve(mChanges.size());
   for (const TChange& change : mChanges)
     texts.emplace_back(change.Row, aAfter ? change.After : change.Before);
-  mModel.SetNewTexts(texts);
+  mModel.SetNewTexts(texts, std::exchange(mProgress, nullptr));
   if (mShow && !mChanges.empty()) mShow(mChanges.front().Row);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TCategoryModel;
+class TWorkProgress;
 
 /// Rows of the category map given new texts, as one step of the undo
 /// history: one edit kept in the editor, or every row an imported map
@@ -26,10 +27,14 @@ class TRowEditCommand final : public QUndoCommand {
   void redo() override;
   void undo() override;
 
+  /// The next doing or undoing reports how far it has come to aProgress.
+  void ReportTo(TWorkProgress* aProgress) { mProgress = aProgress; }
+
  private:
   void Apply(bool aAfter);
 
   TCategoryModel& mModel;
   std::vector<TChange> mChanges;
   std::function<void(int)> mShow;
+  TWorkProgress* mProgress = nullptr;
 };

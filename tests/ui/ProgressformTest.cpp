@@ -5,14 +5,19 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include "ExtendedPercent.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "TestLibraries.h"
+#include "WorkAside.h"
 
 namespace {
 
@@ -110,6 +115,21 @@ class ProgressformTest : public QObject {
     if (shown) QCOMPARE(mWindow->Form.Label1->text(), Label(40));
     reporter.End();
     QVERIFY(!mWindow->Form.isVisible());
+  }
+
+  // Work run aside ends only once the window's events have run meanwhile.
+  void WorkAsideLetsTheWindowsRun() {
+    std::atomic<bool> eventsRan = false;
+    QTimer::singleShot(0, &mWindow->Form, [&] { eventsRan = true; });
+    qint64 waited = -1;
+    const int result = RunAside(
+        [&] {
+          while (!eventsRan) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+          return 42;
+        },
+        [&](qint64 aElapsedMs) { waited = aElapsedMs; });
+    QCOMPARE(result, 42);
+    QVERIFY(waited >= 0);
   }
 
   void SaveDrivesTheWindow_data() {
