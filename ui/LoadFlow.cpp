@@ -11,13 +11,6 @@
 #include "LoadMessages.h"
 #include "ProgressReporter.h"
 
-namespace {
-
-// A read that takes longer than this shows the progress window.
-constexpr int kProgressAfterMs = 500;
-
-}  // namespace
-
 TLoadFlow::TLoadFlow(TLibraryDocument& aDocument, TDialogs& aDialogs, QWidget* aWindow,
                      QString aTitle, THooks aHooks)
     : mDocument(aDocument),
@@ -45,7 +38,7 @@ bool TLoadFlow::Load(const QByteArray& aFile) {
     mHooks.Reading(true);
     const TBusyCursor busy;
     std::optional<TProgressReporter> reporter;
-    if (mProgressform) reporter.emplace(*mProgressform, kProgressAfterMs);
+    if (mProgressform) reporter.emplace(*mProgressform, TProgressReporter::kSlowWorkMs);
     TLibraryDocument::TRead done = mDocument.Read(aFile, reporter ? &*reporter : nullptr);
     reporter.reset();
     mHooks.Reading(false);

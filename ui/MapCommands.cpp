@@ -33,9 +33,6 @@ TFileDialogSetup mapDialog(TFileDialogSetup::TMode aMode) {
           open ? QString() : QStringLiteral("po")};
 }
 
-// An import that takes longer than this shows the progress window.
-constexpr qint64 kProgressAfterMs = 500;
-
 }  // namespace
 
 TMapCommands::TMapCommands(TLibraryDocument& aDocument, TDialogs& aDialogs, QWidget* aWindow,
@@ -99,7 +96,8 @@ void TMapCommands::ImportMap() {
         return done;
       },
       [&](qint64 aElapsedMs) {
-        if (shown || mProgressform == nullptr || aElapsedMs < kProgressAfterMs) return;
+        if (shown || mProgressform == nullptr || aElapsedMs < TProgressReporter::kSlowWorkMs)
+          return;
         shown = true;
         mProgressform->ProgressBar1->setRange(0, 0);
         mProgressform->SetLabelText(tr("Reading the map\u2026"));
@@ -115,7 +113,7 @@ void TMapCommands::ImportMap() {
                                         std::move(applied.Changes));
     std::optional<TProgressReporter> reporter;
     if (mProgressform)
-      reporter.emplace(*mProgressform, shown ? 0 : kProgressAfterMs,
+      reporter.emplace(*mProgressform, shown ? 0 : TProgressReporter::kSlowWorkMs,
                        QEventLoop::ExcludeUserInputEvents);
     command->ReportTo(reporter ? &*reporter : nullptr);
     mDocument.UndoStack()->push(command);

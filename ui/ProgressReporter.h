@@ -29,6 +29,8 @@ class TProgressReporter final : public TWorkProgress {
   void Advance(int aPosition) override;
   void End() override;
 
+  /// How long a load or an import may run before it shows the window.
+  static constexpr int kSlowWorkMs = 500;
   /// Longest time between two runs of the window events during a save.
   static constexpr int kEventIntervalMs = 25;
   /// Longest wait for the window system to map the window before the save
