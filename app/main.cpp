@@ -9,10 +9,23 @@
 #include "StartArguments.h"
 
 int main(int argc, char* argv[]) {
+  // Help and the version need no display, so they come before the
+  // application, which may refuse to start without one.
+  switch (ParseStartArguments(argc, argv).Kind) {
+    case TStartArguments::TKind::Help:
+      std::fputs(StartUsageText(), stdout);
+      return 0;
+    case TStartArguments::TKind::Version:
+      std::puts("zbl-translator " ZBL_VERSION);
+      return 0;
+    default:
+      break;
+  }
   // QApplication takes its own options (-platform, -style, ...) out of argv.
   QApplication application(argc, argv);
   const TStartArguments arguments = ParseStartArguments(argc, argv);
-  if (arguments.Kind == TStartArguments::TKind::Usage) {
+  if (arguments.Kind != TStartArguments::TKind::Plain &&
+      arguments.Kind != TStartArguments::TKind::OpenFile) {
     std::fputs(StartUsageText(), stderr);
     return 2;
   }

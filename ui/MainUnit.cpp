@@ -54,6 +54,9 @@ constexpr int kStatusNameWidth = 200;
 
 QString caption() { return TMainform::tr("Zembrel - Library category translator"); }
 
+/// Message boxes carry the program's short name; the caption would be cut.
+QString messageTitle() { return QGuiApplication::applicationDisplayName(); }
+
 TFileDialogSetup libraryDialog(TFileDialogSetup::TMode aMode) {
   return {aMode,
           aMode == TFileDialogSetup::TMode::Open ? TMainform::tr("Load Library")
@@ -128,14 +131,14 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
       SaveDialog1(libraryDialog(TFileDialogSetup::TMode::Save)),
       mDialogs(std::move(aDialogs)),
       mDocument(new TLibraryDocument(codePageOfEnvironment(), this)),
-      mMaps(new TMapCommands(*mDocument, *mDialogs, this, caption(),
+      mMaps(new TMapCommands(*mDocument, *mDialogs, this, messageTitle(),
                              [this](bool aWorking) {
                                mWorking = aWorking;
                                UpdateActions();
                              })),
-      mSaveChecks(*mDialogs, this, caption()),
+      mSaveChecks(*mDialogs, this, messageTitle()),
       mLoadFlow(std::make_unique<TLoadFlow>(
-          *mDocument, *mDialogs, this, caption(),
+          *mDocument, *mDialogs, this, messageTitle(),
           TLoadFlow::THooks{[this](const QString& aWhat) {
                               const bool leave = MayLeaveEdits(aWhat);
                               CloseIfRequested();
@@ -300,6 +303,15 @@ void TMainform::CreateActions() {
                            EditExit(OpenEditor());
                            mMaps->ImportMap();
                          });
+  // Quitting is closing the window, unsaved edits asked about.
+  make(QStringLiteral("QuitAction"), tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+       [this] { close(); });
+  // Shift+F10 opens the lists' menu, as the Menu key does, at the row.
+  make(QStringLiteral("ListMenuAction"), tr("Menu"), QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] {
+    TCategoryList* list = lb_Cats->hasFocus() ? lb_Cats : lb_NewCats;
+    const QModelIndex row = list->model()->index(std::max(CurrentRow(), 0), list->modelColumn());
+    ShowListMenu(list, list->visualRect(row).center());
+  });
   QUndoStack* history = mDocument->UndoStack();
   connect(history, &QUndoStack::canUndoChanged, this, [this] { UpdateActions(); });
   connect(history, &QUndoStack::canRedoChanged, this, [this] { UpdateActions(); });
@@ -375,7 +387,7 @@ bool TMainform::MayLeaveEdits(const QString& aWhat) {
   const TCategoryModel& model = *mDocument->Model();
   const int unsaved =
       model.UnsavedRowCount() > 0 ? model.UnsavedRowCount() : model.ChangedRowCount();
-  switch (mDialogs->Unsaved(this, caption(), UnsavedEditsQuestion(unsaved, aWhat))) {
+  switch (mDialogs->Unsaved(this, messageTitle(), UnsavedEditsQuestion(unsaved, aWhat))) {
     case TUnsavedAnswer::Save:
       return SaveLibrary();
     case TUnsavedAnswer::Discard:
@@ -447,7 +459,7 @@ bool TMainform::SaveTo(const QString& aFile) {
   UpdateActions();
   if (failure) {
     if (mProgressform) mProgressform->close();
-    mDialogs->Critical(this, caption(), *failure);
+    mDialogs->Critical(this, messageTitle(), *failure);
     return false;
   }
   return true;

@@ -7,7 +7,7 @@
 /// its window, or also open one library (as a file manager asks with
 /// "zbl-translator FILE").
 struct TStartArguments {
-  enum class TKind { Plain, OpenFile, Usage };
+  enum class TKind { Plain, OpenFile, Help, Version, Usage };
   TKind Kind = TKind::Plain;
   /// OpenFile: the name exactly as given, in the file system's bytes.
   QByteArray File;

@@ -385,6 +385,8 @@ class MainformTest : public QObject {
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     const TFakeDialogs::TMessage& message = mFixture->Dialogs->Messages.front();
     QCOMPARE(message.Kind, QStringLiteral("warning"));
+    // Titled with the program's short name, which a message box shows whole.
+    QCOMPARE(message.Title, QGuiApplication::applicationDisplayName());
     QVERIFY2(message.Text.contains(words), qPrintable(message.Text));
     QVERIFY2(message.Text.contains(QDir::toNativeSeparators(file)), qPrintable(message.Text));
   }
@@ -813,6 +815,31 @@ class MainformTest : public QObject {
     mFixture->Dialogs->UnsavedAnswers.push_back(TUnsavedAnswer::Discard);
     mFixture->Load(next);
     QCOMPARE(RowTexts(Controls(form).lb_Cats), (QStringList{"After", "Question"}));
+  }
+
+  // Keys desktop programs have: quitting closes as the close button does,
+  // and Shift+F10 opens the lists' menu as the Menu key does.
+  void DesktopKeysWork_data() {
+    QTest::addColumn<bool>("quit");
+    QTest::newRow("Ctrl+Q asks about unsaved edits; Cancel keeps the window") << true;
+    QTest::newRow("Shift+F10 opens the lists' menu") << false;
+  }
+  void DesktopKeysWork() {
+    QFETCH(bool, quit);
+    TMainform& form = *mFixture->Form;
+    QVERIFY(mFixture->LoadRows(3));
+    Edit(form, 1, "Changed");
+    if (quit) {
+      QTest::keyClick(Controls(form).lb_NewCats, Qt::Key_Q, Qt::ControlModifier);
+      QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
+      QCOMPARE(mFixture->Dialogs->Messages.front().Kind, QStringLiteral("unsaved"));
+      QVERIFY(form.isVisible());
+      return;
+    }
+    QTest::keyClick(Controls(form).lb_Cats, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    menu->close();
   }
 
   void ClosingReleasesTheEngine() {

@@ -32,7 +32,13 @@ class StartTest : public QObject {
         << QList<QByteArray>{"dir/in\xff.zbl"} << TKind::OpenFile << QByteArray("dir/in\xff.zbl");
     QTest::newRow("two files") << QList<QByteArray>{"a.zbl", "b.zbl"} << TKind::Usage
                                << QByteArray();
-    QTest::newRow("an option") << QList<QByteArray>{"--help"} << TKind::Usage << QByteArray();
+    QTest::newRow("help") << QList<QByteArray>{"--help"} << TKind::Help << QByteArray();
+    QTest::newRow("help, short") << QList<QByteArray>{"-h"} << TKind::Help << QByteArray();
+    QTest::newRow("version") << QList<QByteArray>{"--version"} << TKind::Version << QByteArray();
+    QTest::newRow("help beside a file")
+        << QList<QByteArray>{"--help", "a.zbl"} << TKind::Usage << QByteArray();
+    QTest::newRow("another option")
+        << QList<QByteArray>{"--verbose"} << TKind::Usage << QByteArray();
     QTest::newRow("standard input") << QList<QByteArray>{"-"} << TKind::Usage << QByteArray();
     QTest::newRow("empty name") << QList<QByteArray>{""} << TKind::Usage << QByteArray();
   }
@@ -45,6 +51,23 @@ class StartTest : public QObject {
     const TStartArguments parsed = ParseStartArguments(static_cast<int>(argv.size()), argv.data());
     QCOMPARE(parsed.Kind, kind);
     QCOMPARE(parsed.File, file);
+  }
+
+  // As zbl does: help and the version on standard output, and success.
+  void ProgramAnswersHelpAndVersion_data() {
+    QTest::addColumn<QByteArray>("option");
+    QTest::addColumn<QByteArray>("starts");
+    QTest::newRow("--help") << QByteArray("--help") << QByteArray(StartUsageText());
+    QTest::newRow("-h") << QByteArray("-h") << QByteArray(StartUsageText());
+    QTest::newRow("--version") << QByteArray("--version")
+                               << QByteArray("zbl-translator " ZBL_VERSION "\n");
+  }
+  void ProgramAnswersHelpAndVersion() {
+    QFETCH(QByteArray, option);
+    QFETCH(QByteArray, starts);
+    const TChildResult program = runProgram(ZBL_APP_PROGRAM, {option.toStdString()});
+    QCOMPARE(program.ExitCode, 0);
+    QVERIFY2(QByteArray::fromStdString(program.Out).startsWith(starts), program.Out.c_str());
   }
 
   void ProgramRefusesOtherArguments() {
