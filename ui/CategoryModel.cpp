@@ -259,7 +259,7 @@ TRowStorage TCategoryModel::Storage(int aRow) const {
   const auto other = std::find_if(same.begin(), same.end(), [aRow](int r) { return r != aRow; });
   if (other == same.end()) return storage;
   if (!storage.Note.isEmpty()) storage.Note += u'\n';
-  storage.Note += MergeNote(stored, mOld[*other], mCodePage);
+  storage.Note += MergeNote(stored, *other, mNew[*other], mCodePage);
   if (mNew[*other] != typed) storage.AsTyped = false;
   return storage;
 }

@@ -262,7 +262,9 @@ void TMainform::CreateControls() {
       connect(bar, &QScrollBar::valueChanged, this, [this] { EditExit(OpenEditor()); });
   }
   setAcceptDrops(true);
-  OpenEditorOnKeys(lb_NewCats, [this] { lb_NewCatsDblClick(); });
+  // Either list opens the editor of the new text of its row.
+  for (QListView* list : {lb_Cats, lb_NewCats})
+    OpenEditorOnKeys(list, [this] { lb_NewCatsDblClick(); });
 
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -444,6 +446,7 @@ bool TMainform::SaveLibrary() {
 }
 
 bool TMainform::SaveTo(const QString& aFile) {
+  const bool existed = QFileInfo::exists(aFile);
   std::optional<QString> failure;
   {
     const TFlagGuard saving(mSaving);
@@ -453,7 +456,7 @@ bool TMainform::SaveTo(const QString& aFile) {
     try {
       mDocument->Save(aFile, reporter ? &*reporter : nullptr);
     } catch (...) {
-      failure = SaveFailureText(std::current_exception(), aFile);
+      failure = SaveFailureText(std::current_exception(), aFile, existed);
     }
   }
   UpdateActions();
@@ -539,7 +542,8 @@ bool TMainform::ListViewportEvent(QListView* aList, QEvent* aEvent) {
         aList->setFocus(Qt::MouseFocusReason);
         return true;
       }
-      if (aList != lb_NewCats || aEvent->type() != QEvent::MouseButtonDblClick) return false;
+      if (aEvent->type() != QEvent::MouseButtonDblClick) return false;
+      // A double-click on an old category edits its new text.
       lb_NewCatsDblClick();
       return true;
     }

@@ -60,10 +60,12 @@ void TMapCommands::ExportMap() {
   for (std::size_t row = 0; row < map.NewCats.size(); ++row)
     changed.push_back(row < map.OldCats.size() && map.NewCats[row] != map.OldCats[row]);
   const std::string name = QFile::encodeName(*file).toStdString();
+  const bool existed = QFileInfo::exists(*file);
   try {
     writeMap(name, {map, changed, categoryContents(*engine)}, mapFormatOf(name));
   } catch (...) {
-    mDialogs.Critical(mWindow, mTitle, MapSaveFailureText(std::current_exception(), *file));
+    mDialogs.Critical(mWindow, mTitle,
+                      MapSaveFailureText(std::current_exception(), *file, existed));
   }
 }
 

@@ -35,7 +35,7 @@ QString failedStep(TFileOperation aOperation) {
   return SaveMessages::tr("the file could not be read");
 }
 
-QString fileErrorText(const TFileError& aError, const QString& aWhat) {
+QString fileErrorText(const TFileError& aError, const QString& aWhat, const QString& aOutcome) {
   QString text =
       SaveMessages::tr("The %1 could not be saved to \"%2\": %3 (%4).")
           .arg(aWhat, fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File()))),
@@ -45,29 +45,31 @@ QString fileErrorText(const TFileError& aError, const QString& aWhat) {
     text +=
         SaveMessages::tr(" The temporary file \"%1\" could not be removed.")
             .arg(fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.LeftBehind()))));
-  return text + SaveMessages::tr(" The file was left as it was.");
+  return text + aOutcome;
 }
 
 /// The message for a save of aWhat ("library", "map") to aFile that ended
 /// with aFailure.
-QString failureText(const std::exception_ptr& aFailure, const QString& aFile,
-                    const QString& aWhat) {
+QString failureText(const std::exception_ptr& aFailure, const QString& aFile, const QString& aWhat,
+                    bool aFileExisted) {
   const QString file = fileInMessage(aFile);
+  // Only a file that was there can have been left as it was.
+  const QString outcome = aFileExisted ? SaveMessages::tr(" The file was left as it was.")
+                                       : SaveMessages::tr(" Nothing was written.");
   try {
     std::rethrow_exception(aFailure);
   } catch (const TFileError& e) {
-    return fileErrorText(e, aWhat);
+    return fileErrorText(e, aWhat, outcome);
   } catch (const std::bad_alloc&) {
-    return SaveMessages::tr(
-               "There is not enough memory to save the %1 to \"%2\". The file was left as it "
-               "was.")
-        .arg(aWhat, file);
+    return SaveMessages::tr("There is not enough memory to save the %1 to \"%2\".")
+               .arg(aWhat, file) +
+           outcome;
   } catch (const std::exception& e) {
     // The gettext library says in its own words why it could not write.
     if (*e.what() != '\0')
-      return SaveMessages::tr(
-                 "The %1 could not be saved to \"%2\": %3. The file was left as it was.")
-          .arg(aWhat, file, EscapeControlCharacters(QString::fromUtf8(e.what())));
+      return SaveMessages::tr("The %1 could not be saved to \"%2\": %3.")
+                 .arg(aWhat, file, EscapeControlCharacters(QString::fromUtf8(e.what()))) +
+             outcome;
   } catch (...) {
   }
   return SaveMessages::tr("The %1 could not be saved to \"%2\".").arg(aWhat, file);
@@ -75,12 +77,14 @@ QString failureText(const std::exception_ptr& aFailure, const QString& aFile,
 
 }  // namespace
 
-QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
-  return failureText(aFailure, aFile, SaveMessages::tr("library"));
+QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile,
+                        bool aFileExisted) {
+  return failureText(aFailure, aFile, SaveMessages::tr("library"), aFileExisted);
 }
 
-QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile) {
-  return failureText(aFailure, aFile, SaveMessages::tr("map"));
+QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile,
+                           bool aFileExisted) {
+  return failureText(aFailure, aFile, SaveMessages::tr("map"), aFileExisted);
 }
 
 QString DroppedBytesQuestion(std::uint64_t aCount) {

@@ -42,9 +42,10 @@ QString StorageNote(const QString& aTyped, const TAnsiText& aStored, TCodePage a
       .arg(storedText(aStored, aPage), why.join(QStringLiteral("; ")));
 }
 
-QString MergeNote(const TAnsiText& aStored, const QString& aOther, TCodePage aPage) {
-  return StorageMessages::tr("Stored as %1, as \"%2\" is: the two become one category")
-      .arg(storedText(aStored, aPage), EscapeControlCharacters(aOther));
+QString MergeNote(const TAnsiText& aStored, int aOtherRow, const QString& aOtherText,
+                  TCodePage aPage) {
+  return StorageMessages::tr("Stored as %1, like row %2 %3: the two become one category")
+      .arg(storedText(aStored, aPage), QString::number(aOtherRow + 1), quoted(aOtherText));
 }
 
 QString AlteredSaveQuestion(const QStringList& aNew,

@@ -23,9 +23,11 @@ struct TRowStorage {
   bool AsTyped = true;
 };
 
-/// The note of a row whose new text is stored as aStored, the bytes the row
-/// of category aOther is stored as too: the two become one category.
-QString MergeNote(const TAnsiText& aStored, const QString& aOther, TCodePage aPage);
+/// The note of a row whose new text is stored as aStored, the bytes row
+/// aOtherRow (from 0), showing aOtherText, is stored as too: the two become
+/// one category.
+QString MergeNote(const TAnsiText& aStored, int aOtherRow, const QString& aOtherText,
+                  TCodePage aPage);
 
 /// The question asked before a save that stores new categories other than
 /// as typed; aAltered holds each such row and its storage, in row order, and

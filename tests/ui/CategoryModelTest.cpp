@@ -34,7 +34,7 @@ std::vector<TRowStorage> storageOfEveryRow(const TCategoryModel& aModel, TCodePa
     for (const int other : rowsOf[bytes.Bytes]) {
       if (other == row) continue;
       if (!s.Note.isEmpty()) s.Note += u'\n';
-      s.Note += MergeNote(bytes, aModel.OldText(other), aPage);
+      s.Note += MergeNote(bytes, other, aModel.NewText(other), aPage);
       if (aModel.NewText(other) != aModel.NewText(row)) s.AsTyped = false;
       break;
     }

@@ -222,6 +222,28 @@ class InplaceEditorTest : public QObject {
     QCOMPARE(RowText(Controls(Form()).lb_NewCats, edited), row);
   }
 
+  // An old category opens the editor of its row's new text, as the new
+  // list does.
+  void OldCategoriesOpenTheEditorOfTheirRow_data() {
+    QTest::addColumn<int>("key");  // 0 for a double-click
+    QTest::newRow("F2") << int(Qt::Key_F2);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("double-click") << 0;
+  }
+  void OldCategoriesOpenTheEditorOfTheirRow() {
+    QFETCH(int, key);
+    QListView* old = Controls(Form()).lb_Cats;
+    if (key != 0) {
+      SetCurrentRow(old, 2);
+      QTest::keyClick(old, Qt::Key(key));
+    } else {
+      DoubleClickInWindow(old->viewport(), RowCentre(old, 2));
+    }
+    QVERIFY(Form().OpenEditor());
+    QCOMPARE(Form().OpenEditor()->text(), RowText(Controls(Form()).lb_NewCats, 2));
+    QCOMPARE(CurrentRow(Controls(Form()).lb_NewCats), 2);
+  }
+
   void KeysPressTheButtons_data() {
     QTest::addColumn<bool>("save");
     QTest::addColumn<bool>("shortcut");

@@ -54,33 +54,42 @@ class MessagesTest : public QObject {
   void SaveFailureInPlainWords_data() {
     QTest::addColumn<std::exception_ptr>("failure");
     QTest::addColumn<QStringList>("facts");
+    QTest::addColumn<bool>("existed");
     QTest::newRow("memory") << std::make_exception_ptr(std::bad_alloc())
-                            << QStringList{"\"/d/a.zbl\"", "memory", "left as it was"};
+                            << QStringList{"\"/d/a.zbl\"", "memory", "left as it was"} << true;
+    QTest::newRow("memory, no file there")
+        << std::make_exception_ptr(std::bad_alloc())
+        << QStringList{"\"/d/a.zbl\"", "memory", "Nothing was written"} << false;
     QTest::newRow("write naming a file with a newline")
         << std::make_exception_ptr(
                TFileError(TFileOperation::Write, "/d/two\nlines.zbl", "Disk full"))
-        << QStringList{"\"/d/two\\nlines.zbl\"", "written", "Disk full", "left as it was"};
-    QTest::newRow("create") << std::make_exception_ptr(
-                                   TFileError(TFileOperation::Create, "/d/b.zbl", "Is a directory"))
-                            << QStringList{"\"/d/b.zbl\"", "created", "Is a directory"};
+        << QStringList{"\"/d/two\\nlines.zbl\"", "written", "Disk full", "left as it was"} << true;
+    QTest::newRow("create")
+        << std::make_exception_ptr(TFileError(TFileOperation::Create, "/d/b.zbl", "Is a directory"))
+        << QStringList{"\"/d/b.zbl\"", "created", "Is a directory", "Nothing was written"} << false;
     QTest::newRow("replace leaving the temporary file")
         << std::make_exception_ptr(
                TFileError(TFileOperation::Replace, "/d/b.zbl", "Permission denied", "/d/.zbl-x\ty"))
-        << QStringList{"\"/d/b.zbl\"", "old one's place", "Permission denied", "\"/d/.zbl-x\\ty\""};
+        << QStringList{"\"/d/b.zbl\"", "old one's place", "Permission denied", "\"/d/.zbl-x\\ty\""}
+        << true;
     QTest::newRow("not a standard exception")
-        << std::make_exception_ptr(42) << QStringList{"\"/d/a.zbl\""};
+        << std::make_exception_ptr(42) << QStringList{"\"/d/a.zbl\""} << true;
   }
   void SaveFailureInPlainWords() {
     QFETCH(std::exception_ptr, failure);
     QFETCH(QStringList, facts);
-    const QString text = SaveFailureText(failure, QStringLiteral("/d/a.zbl"));
+    QFETCH(bool, existed);
+    const QString text = SaveFailureText(failure, QStringLiteral("/d/a.zbl"), existed);
     QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
     for (const QString& fact : facts) QVERIFY2(text.contains(fact), qPrintable(text));
+    // A file that was not there was not left as it was.
+    if (!existed) QVERIFY2(!text.contains("left as it was"), qPrintable(text));
   }
 
   void MapSaveFailureGivesTheLibrarysWords() {
     const QString text = MapSaveFailureText(
-        std::make_exception_ptr(std::runtime_error("cannot write\nthe catalogue")), "/d/a.po");
+        std::make_exception_ptr(std::runtime_error("cannot write\nthe catalogue")), "/d/a.po",
+        true);
     QCOMPARE(text, QStringLiteral("The map could not be saved to \"/d/a.po\": cannot "
                                   "write\\nthe catalogue. The file was left as it was."));
   }

@@ -168,13 +168,15 @@ class TextEncodingTest : public QObject {
         << western << QStringList{"\u0394\u03ad\u03bd", "\u041c\u0430\u0448"}
         << QStringList{
                "Stored as \"???\": Western European (Windows-1252) has no \u0394, \u03ad, "
-               "\u03bd\nStored as \"???\", as \"B\" is: the two become one category",
+               "\u03bd\nStored as \"???\", like row 2 \"\u041c\u0430\u0448\": the two become one "
+               "category",
                "Stored as \"???\": Western European (Windows-1252) has no \u041c, \u0430, "
-               "\u0448\nStored as \"???\", as \"A\" is: the two become one category"};
+               "\u0448\nStored as \"???\", like row 1 \"\u0394\u03ad\u03bd\": the two become one "
+               "category"};
     QTest::newRow("same text on purpose")
         << western << QStringList{"C", "C"}
-        << QStringList{"Stored as \"C\", as \"B\" is: the two become one category",
-                       "Stored as \"C\", as \"A\" is: the two become one category"};
+        << QStringList{"Stored as \"C\", like row 2 \"C\": the two become one category",
+                       "Stored as \"C\", like row 1 \"C\": the two become one category"};
   }
   void RowsNotStoredAsTypedAreMarked() {
     QFETCH(TCodePage, page);
