@@ -362,29 +362,42 @@ std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
   return sortedByKey(keys);
 }
 
+/// Tells the reporter that the save has ended, once it has begun, however
+/// the save ends.
+struct TEndOnExit {
+  TWorkProgress* Progress;
+  bool Begun = false;
+  ~TEndOnExit() {
+    if (Begun) Progress->End();
+  }
+};
+
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
                                       TWorkProgress* aProgress) {
   TAtomicFileWriter writer(aFile);
-  SaveLibraryToStream(writer, aMap, aProgress);
+  // The save ends once the file is in place, synced, not when its last item
+  // is written.
+  TEndOnExit ender{aProgress};
+  WriteLibrary(writer, aMap, ender);
   writer.Commit();
 }
 
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TWorkProgress* aProgress) {
+  TEndOnExit ender{aProgress};
+  WriteLibrary(aStream, aMap, ender);
+}
+
+void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder) {
   const TTranslation translation = TranslationTable(aMap);
   const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
-
-  // The reporter hears the end however the save ends.
-  struct TEndOnExit {
-    TWorkProgress* Progress;
-    ~TEndOnExit() {
-      if (Progress) Progress->End();
-    }
-  } ender{aProgress};
-  if (aProgress) aProgress->Begin(count);
-  WriteItems(aStream, translation, aProgress);
+  if (aEnder.Progress) {
+    aEnder.Begun = true;
+    aEnder.Progress->Begin(count);
+  }
+  WriteItems(aStream, translation, aEnder.Progress);
 }
 
 TVectorEngine::TTranslation TVectorEngine::TranslationTable(const TCategoryMap& aMap) const {

@@ -15,6 +15,7 @@
 
 class TByteSink;
 class TLoadSteps;
+struct TEndOnExit;
 class TWorkProgress;
 
 /// The bytes of one item (its 192-byte header followed by its body), viewed
@@ -198,6 +199,9 @@ class TVectorEngine {
   std::string_view CategoryBytes(std::size_t aEntry) const;
   void WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
                   TWorkProgress* aProgress) const;
+  /// Writes the header and the items, the reporter's Begin and Advances
+  /// between; its End is aEnder's.
+  void WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder);
 
   /// The file as loaded; every item is a view into it.
   std::vector<std::uint8_t> mBuffer;

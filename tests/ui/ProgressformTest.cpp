@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "ExtendedPercent.h"
+#include "FileLayer.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "TestLibraries.h"
@@ -53,6 +55,15 @@ class TLabelWatcher final : public QObject {
 };
 
 QString Label(int aPercent) { return QStringLiteral("Progress : %1 %").arg(aPercent); }
+
+// What the progress window showed when the saved file was synced.
+TProgressform* gSyncWatched = nullptr;
+bool gShownAtSync = false;
+int (*gRealSync)(int) = nullptr;
+int syncWatchingTheWindow(int aDescriptor) {
+  gShownAtSync = gSyncWatched->isVisible();
+  return gRealSync(aDescriptor);
+}
 
 /// The program's progress window for one test, and a folder for its files.
 struct TProgressWindow {
@@ -173,6 +184,26 @@ class ProgressformTest : public QObject {
     QVERIFY(!mWindow->Form.isVisible());
     QCOMPARE(mWindow->Form.Label1->text(), someLabels[2]);
     QCOMPARE(mWindow->Form.ProgressBar1->value(), items - 1);
+  }
+
+  // The window stays, at its last position, until the library is on the
+  // disk; then it closes.
+  void WindowStaysUntilTheFileIsOnTheDisk() {
+    TMainformFixture fixture;
+    fixture.Form->SetProgressform(&mWindow->Form);
+    fixture.Load(
+        WriteLibrary(mWindow->Dir.path(), "in.zbl", LibraryWithCategories({"A", "B", "C"})));
+    const TFileSystemCalls system = fileSystemCalls();
+    gSyncWatched = &mWindow->Form;
+    gRealSync = system.Sync;
+    gShownAtSync = false;
+    fileSystemCalls().Sync = syncWatchingTheWindow;
+    const auto restore = qScopeGuard([&] { fileSystemCalls() = system; });
+    fixture.Dialogs->Answers.push_back(QDir(mWindow->Dir.path()).filePath("out.zbl"));
+    Controls(*fixture.Form).Button2->click();
+    QVERIFY(gShownAtSync);
+    QCOMPARE(mWindow->Form.ProgressBar1->value(), 2);
+    QVERIFY(!mWindow->Form.isVisible());
   }
 
   void WindowIsPaintedAtZeroBeforeTheFirstItem() {
