@@ -111,14 +111,18 @@ class TFlagGuard {
   bool& mFlag;
 };
 
-/// The one library file a drag carries, if that is all it carries.
-std::optional<QString> droppedLibrary(const QMimeData* aData) {
+/// What a drag carries that the window takes: one local file.
+std::optional<QString> droppedFile(const QMimeData* aData) {
   if (!aData->hasUrls() || aData->urls().size() != 1) return std::nullopt;
   const QUrl url = aData->urls().front();
   if (!url.isLocalFile()) return std::nullopt;
-  const QString file = url.toLocalFile();
-  if (!file.endsWith(QStringLiteral(".zbl"), Qt::CaseInsensitive)) return std::nullopt;
-  return file;
+  return url.toLocalFile();
+}
+
+bool endsWithAny(const QString& aFile, std::initializer_list<const char*> aEndings) {
+  return std::any_of(aEndings.begin(), aEndings.end(), [&](const char* aEnding) {
+    return aFile.endsWith(QLatin1String(aEnding), Qt::CaseInsensitive);
+  });
 }
 
 }  // namespace
@@ -401,17 +405,31 @@ bool TMainform::MayLeaveEdits(const QString& aWhat) {
 }
 
 void TMainform::dragEnterEvent(QDragEnterEvent* aEvent) {
-  if (!IsBusy() && droppedLibrary(aEvent->mimeData())) aEvent->acceptProposedAction();
+  // Anything may be dropped: what the window does not take is answered.
+  if (!IsBusy() && aEvent->mimeData()->hasUrls()) aEvent->acceptProposedAction();
 }
 
 void TMainform::dropEvent(QDropEvent* aEvent) {
-  const std::optional<QString> file = droppedLibrary(aEvent->mimeData());
-  if (IsBusy() || !file) return;
+  if (IsBusy()) return;
   aEvent->acceptProposedAction();
   // A drop presses nothing in the window, so an open editor keeps its text
   // first, as a click on Load Library would.
   EditExit(OpenEditor());
-  OpenLibrary(QFile::encodeName(*file));
+  const std::optional<QString> file = droppedFile(aEvent->mimeData());
+  if (file && endsWithAny(*file, {".zbl"})) {
+    OpenLibrary(QFile::encodeName(*file));
+  } else if (file && mDocument->HasLibrary() && endsWithAny(*file, {".po", ".tsv", ".txt"})) {
+    mMaps->ImportMapFile(*file);
+  } else {
+    mDialogs->Information(
+        this, messageTitle(),
+        mDocument->HasLibrary()
+            ? tr("The window takes one file dropped on it: a library (.zbl), which it loads, or "
+                 "a category map (.po, .tsv, .txt), which it imports.")
+            : tr("The window takes one file dropped on it: a library (.zbl), which it loads. "
+                 "Once a library is loaded, a category map (.po, .tsv, .txt) dropped is "
+                 "imported."));
+  }
 }
 
 void TMainform::ShowLibrary() {

@@ -73,8 +73,12 @@ void TMapCommands::ImportMap() {
   if (!mDocument.HasLibrary() || mDocument.Engine() == nullptr) return;
   const std::optional<QString> file = mDialogs.Execute(
       StartingAt(mapDialog(TFileDialogSetup::TMode::Open), mDocument.File(), false), mWindow);
-  if (!file) return;
-  const std::string name = QFile::encodeName(*file).toStdString();
+  if (file) ImportMapFile(*file);
+}
+
+void TMapCommands::ImportMapFile(const QString& aFile) {
+  if (!mDocument.HasLibrary() || mDocument.Engine() == nullptr) return;
+  const std::string name = QFile::encodeName(aFile).toStdString();
   TCategoryModel& model = *mDocument.Model();
   // Reading a map and finding its rows touch only copies, so they run aside
   // while the window stays painted; a long wait shows the progress window.
@@ -111,7 +115,7 @@ void TMapCommands::ImportMap() {
                        applied.NotCategories == applied.Read.Lines.size();
   if (!applied.Read.Refusal && !foreign && changed > 0) {
     // The rows change together, as one step of the history.
-    auto* command = new TRowEditCommand(tr("Import \"%1\"").arg(QFileInfo(*file).fileName()), model,
+    auto* command = new TRowEditCommand(tr("Import \"%1\"").arg(QFileInfo(aFile).fileName()), model,
                                         std::move(applied.Changes));
     std::optional<TProgressReporter> reporter;
     if (mProgressform)
@@ -129,11 +133,11 @@ void TMapCommands::ImportMap() {
   if (foreign) {
     mDialogs.Warning(
         mWindow, mTitle,
-        ForeignMapText(*file, applied.Read.Lines.size(),
+        ForeignMapText(aFile, applied.Read.Lines.size(),
                        EscapeControlCharacters(QFileInfo(mDocument.File()).fileName())));
     return;
   }
   mDialogs.Information(
       mWindow, mTitle,
-      MapImportedText(*file, changed, applied.NotCategories, applied.Read.FuzzySkipped));
+      MapImportedText(aFile, changed, applied.NotCategories, applied.Read.FuzzySkipped));
 }

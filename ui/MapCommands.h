@@ -31,6 +31,8 @@ class TMapCommands final : public QObject {
   /// Gives the rows the new texts of the chosen map, as one step of the
   /// undo history, and says what it did.
   void ImportMap();
+  /// The same for the map aFile, dropped on the window.
+  void ImportMapFile(const QString& aFile);
 
  private:
   TLibraryDocument& mDocument;

@@ -2,6 +2,7 @@
 // How the window program starts: its arguments, and a library named on the
 // command line or dropped on the window.
 #include <QDir>
+#include <QFile>
 #include <QListView>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -93,33 +94,58 @@ class StartTest : public QObject {
     QVERIFY(fixture.Dialogs->Messages.empty());
   }
 
-  void DroppedLibraryLoads_data() {
+  // A library dropped is loaded and a map imported; anything else dropped
+  // is answered with what the window takes.
+  void DropsAreTakenOrAnswered_data() {
     QTest::addColumn<QList<QUrl>>("urls");
-    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<bool>("libraryFirst");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("said");  // what the message says, empty for none
     const QString dir = QDir(mDir.path()).absolutePath();
     const QUrl library = QUrl::fromLocalFile(
         WriteLibrary(dir, QStringLiteral("dropped.ZBL"), LibraryWithCategories({"Dropped"})));
-    const QUrl other = QUrl::fromLocalFile(dir + QStringLiteral("/notes.txt"));
-    QTest::newRow("one library") << QList<QUrl>{library} << true;
-    QTest::newRow("two files") << QList<QUrl>{library, library} << false;
-    QTest::newRow("another kind of file") << QList<QUrl>{other} << false;
+    QFile map(dir + QStringLiteral("/map.tsv"));
+    QVERIFY(map.open(QIODevice::WriteOnly) && map.write("Cars\tAutos\n") > 0);
+    map.close();
+    const QUrl mapUrl = QUrl::fromLocalFile(map.fileName());
+    const QUrl other = QUrl::fromLocalFile(dir + QStringLiteral("/notes.odt"));
+    QTest::newRow("one library") << QList<QUrl>{library} << false << QStringList{"Dropped"}
+                                 << QString();
+    QTest::newRow("a map, with a library loaded")
+        << QList<QUrl>{mapUrl} << true << QStringList{"Autos"} << "changed 1 category";
+    QTest::newRow("a map, with none loaded")
+        << QList<QUrl>{mapUrl} << false << QStringList{} << ".zbl";
+    QTest::newRow("two files") << QList<QUrl>{library, library} << true << QStringList{"Cars"}
+                               << ".zbl";
+    QTest::newRow("another kind of file")
+        << QList<QUrl>{other} << true << QStringList{"Cars"} << ".zbl";
     QTest::newRow("not a local file")
-        << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.zbl"))} << false;
+        << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.zbl"))} << false << QStringList{}
+        << ".zbl";
   }
-  void DroppedLibraryLoads() {
+  void DropsAreTakenOrAnswered() {
     QFETCH(QList<QUrl>, urls);
-    QFETCH(bool, accepted);
+    QFETCH(bool, libraryFirst);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, said);
     TMainformFixture fixture;
     TMainform& form = *fixture.Form;
+    if (libraryFirst)
+      fixture.Load(WriteLibrary(fixture.Dir.path(), "cars.zbl", LibraryWithCategories({"Cars"})));
+    fixture.Dialogs->Messages.clear();
     QMimeData data;
     data.setUrls(urls);
     const QPoint at = form.rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&form, &enter);
-    QCOMPARE(enter.isAccepted(), accepted);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&form, &drop);
-    QCOMPARE(RowTexts(Controls(form).lb_Cats), accepted ? QStringList{"Dropped"} : QStringList{});
+    QCOMPARE(RowTexts(Controls(form).lb_NewCats), rows);
+    QCOMPARE(fixture.Dialogs->Messages.size(), std::size_t{said.isEmpty() ? 0U : 1U});
+    if (!said.isEmpty())
+      QVERIFY2(fixture.Dialogs->Messages.front().Text.contains(said),
+               qPrintable(fixture.Dialogs->Messages.front().Text));
   }
 
  private:
