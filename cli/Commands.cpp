@@ -88,14 +88,17 @@ void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
 }
 
 /// The map that leaves every category as it is, with what each holds, to
-/// aLine.Out when it names a file and to aOut otherwise.
+/// aLine.Out when it names a file and to aOut otherwise. Scripts read the
+/// tab-separated map on standard output: it keeps its two columns.
 void listMap(const TVectorEngine& aEngine, const TCommandLine& aLine, std::ostream& aOut) {
   const TCategoryMap map = TCategoryMap::Identity(aEngine);
   const TMapExport exported{map, {}, categoryContents(aEngine)};
-  if (aLine.Out.empty())
-    aOut << formatMap(exported, aLine.Format.value_or(TMapFormat::Tsv));
-  else
+  if (!aLine.Out.empty())
     writeMap(aLine.Out, exported, aLine.Format.value_or(mapFormatOf(aLine.Out)));
+  else if (aLine.Format.value_or(TMapFormat::Tsv) == TMapFormat::Tsv)
+    aOut << formatMapFile(map);
+  else
+    aOut << formatMap(exported, TMapFormat::Po);
 }
 
 /// A map line whose new text will not be stored as written, and why.
@@ -192,11 +195,11 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
       out.push_back({line.Line, storedAs + ": its encoding is longer than " +
                                     std::to_string(kRemarksCapacity) + " bytes"});
     if (other)
-      out.push_back({line.Line, quoted(escapeField(line.Old)) + " and " +
-                                    quoted(escapeField(aEngine.GetLibraryIndexItem(
-                                        static_cast<int>(*other)))) +
-                                    " will both be stored as " + quoted(storedText) +
-                                    " and become one category"});
+      out.push_back(
+          {line.Line,
+           quoted(escapeField(line.Old)) + " and " +
+               quoted(escapeField(aEngine.GetLibraryIndexItem(static_cast<int>(*other)))) +
+               " will both be stored as " + quoted(storedText) + " and become one category"});
   }
   return out;
 }

@@ -227,12 +227,15 @@ TMapParse parseMapFile(std::string_view aBytes) {
   return result;
 }
 
-std::string formatMapFile(const TCategoryMap& aMap) {
+std::string formatMapFile(const TCategoryMap& aMap,
+                          const std::vector<TCategoryContents>& aContents) {
   std::string out;
   for (std::size_t row = 0; row < aMap.OldCats.size(); ++row) {
     out += writtenField(aMap.OldCats[row]);
     out += '\t';
     out += writtenField(aMap.NewCats[row]);
+    // It starts with the count, so it is never a quoted field.
+    if (row < aContents.size()) out += '\t' + describeContents(aContents[row]);
     out += '\n';
   }
   return out;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "MapExport.h"
+
 struct TCategoryMap;
 
 /// A category map as a translator hands it back, in the tab-separated form
@@ -75,5 +77,8 @@ TMapParse parseMapFile(std::string_view aBytes);
 /// The map of the two lists as a file: one line per row of OldCats, its old
 /// text, a tab and the row's new text, each ending with a newline. A field
 /// that would begin with a double quote is quoted, so that the file reads
-/// back as the same texts.
-std::string formatMapFile(const TCategoryMap& aMap);
+/// back as the same texts. With aContents (one per row), a third column
+/// says what each category holds ("8 items: Tree 10, …"), which a read
+/// ignores.
+std::string formatMapFile(const TCategoryMap& aMap,
+                          const std::vector<TCategoryContents>& aContents = {});

@@ -26,7 +26,8 @@ std::optional<TMapFormat> mapFormatNamed(std::string_view aName) {
 }
 
 std::string formatMap(const TMapExport& aExport, TMapFormat aFormat) {
-  return aFormat == TMapFormat::Po ? formatPoFile(aExport) : formatMapFile(aExport.Map);
+  return aFormat == TMapFormat::Po ? formatPoFile(aExport)
+                                   : formatMapFile(aExport.Map, aExport.Contents);
 }
 
 TMapParse parseMap(std::string_view aBytes, TMapFormat aFormat) {

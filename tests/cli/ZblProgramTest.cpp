@@ -297,6 +297,10 @@ TEST_F(ZblProgramTest, EmptyCategoryNeedsANewText) {
   EXPECT_FALSE(std::filesystem::exists(out));
 
   EXPECT_EQ(runZbl({"map", in}).Out, "\t\nCars\tCars\n");
+  // Written to a file, the map also says what each category holds; standard
+  // output keeps its two columns for scripts.
+  ASSERT_EQ(runZbl({"map", in, Path("m.tsv")}).ExitCode, 0);
+  EXPECT_EQ(readFileBytes(Path("m.tsv")), asBytes("\t\t1 item: n\nCars\tCars\t1 item: m\n"));
   ASSERT_EQ(runZbl({"translate", in, out, "--map", WriteMap("\tNamed\n")}).ExitCode, 0);
   EXPECT_EQ(runZbl({"categories", out}).Out, "1\tCars\n1\tNamed\n");
 }

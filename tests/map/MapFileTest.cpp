@@ -131,18 +131,24 @@ TEST(MapFileErrorTest, BadEscapeKeepsTheWholeCharacter) {
   EXPECT_EQ(parsed.Error->Escape, "\\\xC3\xA4");
 }
 
-// What the map is written as reads back as the same rows, line by line.
+// What the map is written as reads back as the same rows, line by line,
+// with or without the column that says what each category holds.
 TEST(MapFileWriteTest, WrittenMapReadsBack) {
   const TCategoryMap map{
       {u"Trees", u"a\tb\\c", u"Line\r\nEnd", u"B\u00e4ume", u"", u"\"Quoted\" text", u"\""},
       {u"B\u00e4ume", u"x\ny", u"\\", u"\U0001F332", u"Named", u"\"\"", u"a \"b\""}};
-  const TMapParse parsed = parseMapFile(formatMapFile(map));
-  ASSERT_FALSE(parsed.Error) << "refused line " << parsed.Error->Line;
-  ASSERT_EQ(parsed.Lines.size(), map.OldCats.size());
-  for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
-    EXPECT_EQ(parsed.Lines[i].Line, static_cast<int>(i) + 1);
-    EXPECT_EQ(parsed.Lines[i].Old, map.OldCats[i]) << i;
-    EXPECT_EQ(parsed.Lines[i].New, map.NewCats[i]) << i;
+  std::vector<TCategoryContents> contents(map.OldCats.size(), {2, {u"Oak\t1", u"\"Elm\""}});
+  for (const bool described : {false, true}) {
+    const std::string written =
+        formatMapFile(map, described ? contents : std::vector<TCategoryContents>{});
+    const TMapParse parsed = parseMapFile(written);
+    ASSERT_FALSE(parsed.Error) << "refused line " << parsed.Error->Line;
+    ASSERT_EQ(parsed.Lines.size(), map.OldCats.size());
+    for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
+      EXPECT_EQ(parsed.Lines[i].Old, map.OldCats[i]) << i;
+      EXPECT_EQ(parsed.Lines[i].New, map.NewCats[i]) << i;
+    }
+    EXPECT_EQ(written.find("\t2 items: Oak\\t1, \"Elm\"\n") != std::string::npos, described);
   }
 }
 
