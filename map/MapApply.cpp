@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "LibraryFormat.h"
 #include "LoaderSaver.h"
 
 std::vector<TMapLine> applyMap(const std::vector<TMapLine>& aLines, TCategoryMap& aMap) {
@@ -21,4 +22,28 @@ std::vector<TMapLine> applyMap(const std::vector<TMapLine>& aLines, TCategoryMap
       unmatched.push_back(line);
   }
   return unmatched;
+}
+
+std::optional<TCodePage> codePageOfLines(const TVectorEngine& aEngine,
+                                         const std::vector<TMapLine>& aUnmatched,
+                                         TCodePage aCurrent) {
+  std::optional<TCodePage> best;
+  std::size_t bestNamed = aUnmatched.size() / 2;
+  for (const TCodePage page : supportedCodePages()) {
+    if (page == aCurrent) continue;
+    std::size_t named = 0;
+    for (const TMapLine& line : aUnmatched) {
+      // A text names a category in this page when it is that category's
+      // bytes read in it.
+      const TAnsiText bytes = encodeAnsi(line.Old, page);
+      if (bytes.Exact() && bytes.Bytes.size() <= kRemarksCapacity &&
+          aEngine.FindCategoryBytes(bytes.Bytes))
+        ++named;
+    }
+    if (named > bestNamed) {
+      best = page;
+      bestNamed = named;
+    }
+  }
+  return best;
 }

@@ -84,17 +84,17 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
   // while the window stays painted; a long wait shows the progress window.
   struct TApplied {
     TMapRead Read;
-    std::size_t NotCategories = 0;
+    std::vector<TMapLine> NotCategories;
     std::vector<TRowEditCommand::TChange> Changes;
   };
   mWorking(true);
   bool shown = false;
   TApplied applied = RunAside(
       [name, map = model.CategoryMap()]() mutable {
-        TApplied done{readMap(name), 0, {}};
+        TApplied done{readMap(name), {}, {}};
         if (done.Read.Refusal) return done;
         const std::vector<std::u16string> before = map.NewCats;
-        done.NotCategories = applyMap(done.Read.Lines, map).size();
+        done.NotCategories = applyMap(done.Read.Lines, map);
         for (std::size_t row = 0; row < map.NewCats.size(); ++row)
           if (map.NewCats[row] != before[row])
             done.Changes.push_back({static_cast<int>(row), QString::fromStdU16String(before[row]),
@@ -112,7 +112,7 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
   const auto changed = static_cast<int>(applied.Changes.size());
   // Entries of which none is a category: almost surely the wrong map.
   const bool foreign = !applied.Read.Refusal && !applied.Read.Lines.empty() &&
-                       applied.NotCategories == applied.Read.Lines.size();
+                       applied.NotCategories.size() == applied.Read.Lines.size();
   if (!applied.Read.Refusal && !foreign && changed > 0) {
     // The rows change together, as one step of the history.
     auto* command = new TRowEditCommand(tr("Import \"%1\"").arg(QFileInfo(aFile).fileName()), model,
@@ -130,14 +130,21 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
     mDialogs.Warning(mWindow, mTitle, MapRefusedText(*applied.Read.Refusal));
     return;
   }
+  // Most entries naming nothing may be a map made in another code page.
+  std::optional<TCodePage> page;
+  if (2 * applied.NotCategories.size() > applied.Read.Lines.size())
+    page = codePageOfLines(*mDocument.Engine(), applied.NotCategories, mDocument.CodePage());
   if (foreign) {
     mDialogs.Warning(
         mWindow, mTitle,
         ForeignMapText(aFile, applied.Read.Lines.size(),
-                       EscapeControlCharacters(QFileInfo(mDocument.File()).fileName())));
+                       EscapeControlCharacters(QFileInfo(mDocument.File()).fileName()), page));
     return;
   }
+  QStringList notCategories;
+  for (const TMapLine& line : applied.NotCategories)
+    notCategories << QString::fromStdU16String(line.Old);
   mDialogs.Information(
       mWindow, mTitle,
-      MapImportedText(aFile, changed, applied.NotCategories, applied.Read.FuzzySkipped));
+      MapImportedText(aFile, changed, notCategories, page, applied.Read.FuzzySkipped));
 }

@@ -23,6 +23,11 @@ QString counted(std::size_t aCount, const QString& aOne, const QString& aMany) {
   return QStringLiteral("%1 %2").arg(aCount).arg(aCount == 1 ? aOne : aMany);
 }
 
+QString pageTitle(TCodePage aPage) { return QString::fromStdString(codePageTitle(aPage)); }
+
+// An import names this many of the entries that are no category.
+constexpr qsizetype kNamedEntries = 10;
+
 }  // namespace
 
 QString CategoryMapFilter() { return MapTransfer::tr("Category map (*.po *.tsv *.txt)"); }
@@ -35,19 +40,25 @@ QString MapRefusedText(const TMapRefusal& aRefusal) {
            EscapeControlCharacters(QString::fromStdString(aRefusal.Reason)));
 }
 
-QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary) {
+QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary,
+                       std::optional<TCodePage> aPage) {
   const QString name = nameInMessage(aFile);
   const QString which = aEntries == 1 ? MapTransfer::tr("The one entry of \"%1\" is not").arg(name)
                                       : MapTransfer::tr("None of the %1 entries of \"%2\" is")
                                             .arg(QString::number(aEntries), name);
+  if (aPage)
+    return which + MapTransfer::tr(
+                       " a category of \"%1\", but most of them are when read as %2: choose it "
+                       "under Text encoding. No category was changed.")
+                       .arg(aLibrary, pageTitle(*aPage));
   return which + MapTransfer::tr(
                      " a category of \"%1\". Is it the map of another library? No category was "
                      "changed.")
                      .arg(aLibrary);
 }
 
-QString MapImportedText(const QString& aFile, int aChanged, std::size_t aNotCategories,
-                        std::size_t aFuzzy) {
+QString MapImportedText(const QString& aFile, int aChanged, const QStringList& aNotCategories,
+                        std::optional<TCodePage> aPage, std::size_t aFuzzy) {
   QString text =
       aChanged == 0
           ? MapTransfer::tr("The map \"%1\" changed no category.").arg(nameInMessage(aFile))
@@ -55,11 +66,25 @@ QString MapImportedText(const QString& aFile, int aChanged, std::size_t aNotCate
                 .arg(nameInMessage(aFile),
                      counted(static_cast<std::size_t>(aChanged), MapTransfer::tr("category"),
                              MapTransfer::tr("categories")));
-  if (aNotCategories > 0)
-    text += MapTransfer::tr(" %1 of this library.")
-                .arg(aNotCategories == 1 ? MapTransfer::tr("1 of its entries is not a category")
-                                         : MapTransfer::tr("%1 of its entries are not categories")
-                                               .arg(QString::number(aNotCategories)));
+  if (const auto count = static_cast<std::size_t>(aNotCategories.size()); count > 0) {
+    // Named, so that a header row or a text read in the wrong code page
+    // shows at once.
+    QStringList named;
+    for (qsizetype i = 0; i < aNotCategories.size() && i < kNamedEntries; ++i)
+      named << QLatin1Char('"') + EscapeControlCharacters(aNotCategories[i]) + QLatin1Char('"');
+    if (aNotCategories.size() > kNamedEntries)
+      named << MapTransfer::tr("and %1 more").arg(aNotCategories.size() - kNamedEntries);
+    text += MapTransfer::tr(" %1 of this library: %2.")
+                .arg(count == 1 ? MapTransfer::tr("1 of its entries is not a category")
+                                : MapTransfer::tr("%1 of its entries are not categories")
+                                      .arg(QString::number(count)),
+                     named.join(QStringLiteral(", ")));
+    if (aPage)
+      text += MapTransfer::tr(
+                  " Most of them are categories read as %1: choose it under Text "
+                  "encoding.")
+                  .arg(pageTitle(*aPage));
+  }
   if (aFuzzy > 0)
     text += MapTransfer::tr(" %1 marked fuzzy %2 not applied.")
                 .arg(counted(aFuzzy, MapTransfer::tr("entry"), MapTransfer::tr("entries")),

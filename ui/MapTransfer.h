@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstddef>
+#include <optional>
+
+#include "CodePage.h"
 
 struct TMapRefusal;
 
@@ -13,10 +17,14 @@ QString CategoryMapFilter();
 QString MapRefusedText(const TMapRefusal& aRefusal);
 
 /// The message for a map aFile none of whose aEntries entries names a
-/// category of the library aLibrary.
-QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary);
+/// category of the library aLibrary; aPage is a code page in which most of
+/// them would, if there is one.
+QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary,
+                       std::optional<TCodePage> aPage);
 
 /// What an import of aFile did: the categories it changed, its entries that
-/// are no category of the library, and the fuzzy ones it left out.
-QString MapImportedText(const QString& aFile, int aChanged, std::size_t aNotCategories,
-                        std::size_t aFuzzy);
+/// are no category of the library (aNotCategories, the first ten named), the
+/// code page in which most of them would be (aPage), and the fuzzy ones it
+/// left out.
+QString MapImportedText(const QString& aFile, int aChanged, const QStringList& aNotCategories,
+                        std::optional<TCodePage> aPage, std::size_t aFuzzy);

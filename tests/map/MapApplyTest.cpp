@@ -3,6 +3,7 @@
 
 #include "LoaderSaver.h"
 #include "MapApply.h"
+#include "SampleItems.h"
 
 namespace {
 
@@ -75,5 +76,31 @@ INSTANTIATE_TEST_SUITE_P(
                                {u"Named", u"B"},
                                {}}),
     [](const auto& info) { return info.param.Name; });
+
+// Lines that name no category read in one code page may name them in
+// another: the page the map was made in, when most of them do.
+TEST(CodePageOfLinesTest, FindsThePageMostLinesWereMadeIn) {
+  struct TCase {
+    const char* Name;
+    std::vector<std::u16string> Lines;
+    std::optional<TCodePage> Page;
+  };
+  TSampleLibrary library;
+  // "B\xe4ume" reads "B\u00e4ume" in Windows-1252 and "B\u0434ume" in 1251.
+  for (const char* category : {"B\xe4ume", "\xc4\xee\xec", "Cars"})
+    library.Items.push_back(sampleItem("n", category));
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(library));
+  for (const TCase& c : std::vector<TCase>{
+           {"a map made in Cyrillic", {u"B\u0434ume", u"\u0414\u043e\u043c"}, TCodePage::Cyrillic},
+           {"entries that are no category in any page", {u"Ships", u"Boats"}, std::nullopt},
+           {"only one of three entries would name one",
+            {u"B\u0434ume", u"Ships", u"Boats"},
+            std::nullopt}}) {
+    std::vector<TMapLine> lines;
+    for (const std::u16string& text : c.Lines) lines.push_back({1, text, u"x"});
+    EXPECT_EQ(codePageOfLines(engine, lines, TCodePage::Western), c.Page) << c.Name;
+  }
+}
 
 }  // namespace

@@ -90,7 +90,14 @@ class MapTransferTest : public QObject {
         << "m.tsv" << QByteArray("Cars\tAutos\ntrees\tB\xc3\xa4ume\nShips\tSchiffe\nBoats\tBoote\n")
         << QStringList{"Autos", "Trees", "Boote"} << QList<int>{}
         << "The map \"m.tsv\" changed 2 categories. 2 of its entries are not categories of this "
-           "library.";
+           "library: \"trees\", \"Ships\".";
+    QByteArray twelve = "Cars\tAutos\n";
+    for (int i = 1; i <= 12; ++i) twelve += "Entry " + QByteArray::number(i) + "\tx\n";
+    QTest::newRow("the first ten entries that are no category named")
+        << "m.tsv" << twelve << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
+        << "The map \"m.tsv\" changed 1 category. 12 of its entries are not categories of this "
+           "library: \"Entry 1\", \"Entry 2\", \"Entry 3\", \"Entry 4\", \"Entry 5\", \"Entry 6\", "
+           "\"Entry 7\", \"Entry 8\", \"Entry 9\", \"Entry 10\", and 2 more.";
     QTest::newRow("gettext, fuzzy and untranslated entries")
         << "m.po"
         << kPoHeader +
@@ -137,6 +144,17 @@ class MapTransferTest : public QObject {
         << QByteArray("Ships\tSchiffe\nPlanes\tFlugzeuge\n")
         << "None of the 2 entries of \"m.tsv\" is a category of \"cars.zbl\".";
   }
+  // A map made while the library was read in another code page names no
+  // category here; the message says in which code page it would.
+  void ImportNamesTheCodePageTheMapWasMadeIn() {
+    mFixture->Form->ChooseCodePage(TCodePage::Western);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "a.zbl",
+                                LibraryWithCategories({"B\xe4ume", "\xc4\xee\xec"})));
+    Import("m.tsv", QByteArray("B\xd0\xb4ume\tB\xc3\xa4ume\n\xd0\x94\xd0\xbe\xd0\xbc\tHaus\n"));
+    QCOMPARE(mFixture->Dialogs->Messages.back().Kind, QStringLiteral("warning"));
+    QVERIFY2(LastMessage().contains("Cyrillic (Windows-1251)"), qPrintable(LastMessage()));
+  }
+
   void RefusedImportChangesNothing() {
     QFETCH(QByteArray, contents);
     QFETCH(QString, why);
