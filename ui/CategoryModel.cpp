@@ -45,6 +45,12 @@ QVariant TCategoryModel::headerData(int aSection, Qt::Orientation aOrientation, 
       return tr("Old category");
     case NewColumn:
       return tr("New category");
+    case ItemsColumn:
+      return tr("Items");
+    case StateColumn:
+      return tr("State");
+    case NoteColumn:
+      return tr("Note");
     default:
       return {};
   }
@@ -53,12 +59,33 @@ QVariant TCategoryModel::headerData(int aSection, Qt::Orientation aOrientation, 
 QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
   if (!aIndex.isValid() || aIndex.row() >= rowCount()) return {};
   const int row = aIndex.row();
+  // The columns a table shows beside the texts say only what they show.
+  switch (aIndex.column()) {
+    case ItemsColumn:
+      if (aRole == Qt::DisplayRole) return data(aIndex, ItemCountRole);
+      if (aRole == Qt::TextAlignmentRole) return int(Qt::AlignRight | Qt::AlignVCenter);
+      return aRole == ItemCountRole ? QVariant(mEngine ? mEngine->GetLibraryIndexItemCount(row) : 0)
+                                    : QVariant();
+    case StateColumn:
+      if (aRole == Qt::DisplayRole) return StateText(State(row));
+      return aRole == StateRole ? QVariant(static_cast<int>(State(row))) : QVariant();
+    case NoteColumn: {
+      if (aRole != Qt::DisplayRole && aRole != Qt::ToolTipRole) return {};
+      // One line in a cell; the tooltip keeps the lines.
+      QString note = Storage(row).Note;
+      return aRole == Qt::ToolTipRole ? note : note.replace(u'\n', QStringLiteral("; "));
+    }
+    default:
+      break;
+  }
   const bool isNew = aIndex.column() == NewColumn;
   const QString& text = isNew ? mNew[row] : mOld[row];
   switch (aRole) {
     case Qt::DisplayRole:
     case Qt::EditRole:
       return text;
+    case StateRole:
+      return static_cast<int>(State(row));
     case ItemCountRole:
       return mEngine ? mEngine->GetLibraryIndexItemCount(row) : 0;
     case ChangedRole:
@@ -262,6 +289,26 @@ TRowStorage TCategoryModel::Storage(int aRow) const {
   storage.Note += MergeNote(stored, *other, mNew[*other], mCodePage);
   if (mNew[*other] != typed) storage.AsTyped = false;
   return storage;
+}
+
+TCategoryModel::TState TCategoryModel::State(int aRow) const {
+  const bool changed = mNew[aRow] != mOld[aRow];
+  // With no row changed, no row meets another.
+  if (!changed && mChangedRows.empty()) return TState::ToDo;
+  if (!Storage(aRow).AsTyped) return TState::NotStoredAsTyped;
+  return changed ? TState::Changed : TState::ToDo;
+}
+
+QString TCategoryModel::StateText(TState aState) {
+  switch (aState) {
+    case TState::ToDo:
+      return tr("To do");
+    case TState::Changed:
+      return tr("Changed");
+    case TState::NotStoredAsTyped:
+      return tr("Not stored as typed");
+  }
+  return {};
 }
 
 std::vector<std::pair<int, TRowStorage>> TCategoryModel::RowsNotStoredAsTyped() const {

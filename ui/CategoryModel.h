@@ -28,7 +28,27 @@ class TCategoryModel final : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum TColumn { OldColumn = 0, NewColumn = 1, ColumnCount = 2 };
+  enum TColumn {
+    OldColumn = 0,
+    NewColumn = 1,
+    /// The number of items in the row's category.
+    ItemsColumn = 2,
+    /// What is left to do with the row: to do, changed, not stored as typed.
+    StateColumn = 3,
+    /// How the row's new text will be stored, where not as shown.
+    NoteColumn = 4,
+    ColumnCount = 5
+  };
+  /// What is left to do with a row.
+  enum class TState {
+    /// The new text is still the old one.
+    ToDo,
+    /// Given a new text that is stored as typed.
+    Changed,
+    /// Given a new text that will not be stored as typed: characters lost,
+    /// cut, or merged with another row's different text.
+    NotStoredAsTyped,
+  };
   enum TRole {
     /// int: the number of items in the row's category.
     ItemCountRole = Qt::UserRole + 1,
@@ -37,6 +57,8 @@ class TCategoryModel final : public QAbstractTableModel {
     /// QString: how the new text will be stored, where that is not simply
     /// what the row shows; empty otherwise.
     StorageNoteRole,
+    /// int: the row's TState.
+    StateRole,
   };
 
   /// The new texts of every row and those as loaded or last saved, as a
@@ -92,6 +114,10 @@ class TCategoryModel final : public QAbstractTableModel {
   /// What row aRow's new text will be stored as, where that is not simply
   /// what it shows.
   TRowStorage Storage(int aRow) const;
+  /// What is left to do with row aRow.
+  TState State(int aRow) const;
+  /// The words a view shows for aState.
+  static QString StateText(TState aState);
   /// Each row not stored as typed, with its storage, in row order.
   std::vector<std::pair<int, TRowStorage>> RowsNotStoredAsTyped() const;
 
