@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QListView>
 
 #include "StorageGauge.h"
 
@@ -15,12 +16,15 @@ constexpr int kEditorPointSize = 10;
 constexpr int kEditorBorderHeight = 8;
 
 /// Where the editor of a row at aRowRect of aView stands in aParent: over
-/// the row, as wide as the rows show, and never outside the rows shown, so
-/// that a list scrolled sideways or a row at the edge keeps it in the list.
+/// the row, as wide as a list's rows show or as a table's cell, and never
+/// outside the rows shown, so that a list scrolled sideways or a row at the
+/// edge keeps it in the view.
 QRect editorPlace(const QAbstractItemView& aView, const QWidget& aParent, const QRect& aRowRect,
                   int aHeight) {
   const QRect shown = aView.viewport()->rect();
-  QRect place(shown.left(), aRowRect.top() - 2, shown.width(), aHeight);
+  const bool list = qobject_cast<const QListView*>(&aView) != nullptr;
+  QRect place(list ? shown.left() : aRowRect.left(), aRowRect.top() - 2,
+              list ? shown.width() : aRowRect.width(), aHeight);
   if (place.bottom() > shown.bottom()) place.moveBottom(shown.bottom());
   if (place.top() < shown.top()) place.moveTop(shown.top());
   return place.translated(aView.viewport()->mapTo(&aParent, QPoint(0, 0)));

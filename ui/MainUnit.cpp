@@ -42,6 +42,7 @@
 #include "RowEditCommand.h"
 #include "SaveChecks.h"
 #include "SaveMessages.h"
+#include "TranslationTable.h"
 #include "WindowFont.h"
 #include "WindowPressWatch.h"
 
@@ -185,7 +186,10 @@ QString TMainform::EmptyCategoryText() { return TSaveChecks::EmptyCategoryText()
 
 TCodePage TMainform::CodePage() const { return mDocument->CodePage(); }
 
-QLineEdit* TMainform::OpenEditor() const { return mEditorDelegate->OpenEditor(); }
+QLineEdit* TMainform::OpenEditor() const {
+  if (QLineEdit* editor = mEditorDelegate->OpenEditor()) return editor;
+  return mTable != nullptr ? mTable->OpenEditor() : nullptr;
+}
 
 void TMainform::CreateControls() {
   setObjectName(QStringLiteral("Mainform"));
@@ -228,14 +232,7 @@ void TMainform::CreateControls() {
   mEditorDelegate = new TCategoryEditorDelegate(
       kRowHeight,
       {[this] { return mDocument->CodePage(); },
-       [this](int aRow, const QString& aText) {
-         // Each kept edit that changes its row is one step of the history.
-         TCategoryModel& model = *mDocument->Model();
-         mDocument->UndoStack()->push(new TRowEditCommand(
-             tr("Edit \"%1\"").arg(model.OldText(aRow)), model,
-             {{aRow, model.NewText(aRow), aText}}, [this](int aShown) { SelectRow(aShown); }));
-       },
-       [this] { EditNextRow(); },
+       [this](int aRow, const QString& aText) { KeepText(aRow, aText); }, [this] { EditNextRow(); },
        [this](const QKeySequence& aKey) {
          // The map keys work here too, though on some platforms an edit
          // takes Ctrl+E for the end of the line; End does that.
@@ -309,6 +306,11 @@ void TMainform::CreateActions() {
                            EditExit(OpenEditor());
                            mMaps->ImportMap();
                          });
+  TableAction = make(QStringLiteral("TableAction"), tr("Translation table\u2026"),
+                     QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
+                       EditExit(OpenEditor());
+                       ShowTranslationTable();
+                     });
   // Quitting is closing the window, unsaved edits asked about.
   make(QStringLiteral("QuitAction"), tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
        [this] { close(); });
@@ -333,6 +335,7 @@ void TMainform::UpdateActions() {
   RedoAction->setEnabled(idle && mDocument->UndoStack()->canRedo());
   ExportMapAction->setEnabled(library);
   ImportMapAction->setEnabled(library);
+  TableAction->setEnabled(idle);
 }
 
 void TMainform::UpdateStatus() {
@@ -365,6 +368,8 @@ void TMainform::closeEvent(QCloseEvent* aEvent) {
       return;
     }
   }
+  // The table closes with the window.
+  if (mTable != nullptr) mTable->close();
   mDocument->Close();
   UpdateActions();
   aEvent->accept();
@@ -504,6 +509,8 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->addActions({UndoAction, RedoAction});
   mListMenu->addSeparator();
   mListMenu->addActions({ExportMapAction, ImportMapAction});
+  mListMenu->addSeparator();
+  mListMenu->addAction(TableAction);
   mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
 }
 
@@ -531,7 +538,31 @@ void TMainform::lb_NewCatsDblClick() {
         editor, [this, editor](const QMouseEvent& aPress) { EditMouseDown(editor, aPress); });
 }
 
-void TMainform::EditExit(QLineEdit* aEditor) { mEditorDelegate->Keep(aEditor); }
+void TMainform::EditExit(QLineEdit* aEditor) {
+  mEditorDelegate->Keep(aEditor);
+  if (mTable != nullptr && aEditor != nullptr && aEditor == mTable->OpenEditor())
+    mTable->KeepOpenEditor();
+}
+
+void TMainform::KeepText(int aRow, const QString& aText) {
+  // Each kept edit that changes its row is one step of the history.
+  TCategoryModel& model = *mDocument->Model();
+  mDocument->UndoStack()->push(new TRowEditCommand(tr("Edit \"%1\"").arg(model.OldText(aRow)),
+                                                   model, {{aRow, model.NewText(aRow), aText}},
+                                                   [this](int aShown) { SelectRow(aShown); }));
+}
+
+void TMainform::ShowTranslationTable() {
+  if (mTable == nullptr)
+    mTable = new TTranslationTable(
+        *mDocument->Model(), *lb_NewCats->selectionModel(), *mDocument->UndoStack(),
+        {[this] { return mDocument->CodePage(); },
+         [this](int aRow, const QString& aText) { KeepText(aRow, aText); }},
+        this);
+  mTable->show();
+  mTable->raise();
+  mTable->activateWindow();
+}
 
 void TMainform::EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress) {
   const QPoint at = aEditor->mapFromGlobal(aPress.globalPosition()).toPoint();

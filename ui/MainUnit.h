@@ -21,6 +21,7 @@ class TCategoryList;
 class TLoadFlow;
 class TMapCommands;
 class TProgressform;
+class TTranslationTable;
 
 /// The main window: loads a library into the old- and new-category lists,
 /// lets the user give rows of the new list new texts in an editor that opens
@@ -89,6 +90,11 @@ class TMainform final : public QWidget {
   void Button2Click();
   void lb_NewCatsDblClick();
   void EditExit(QLineEdit* aEditor);
+  /// Gives row aRow the text aText kept in an editor, as one step of the
+  /// history.
+  void KeepText(int aRow, const QString& aText);
+  /// Shows the translation table, made at its first showing.
+  void ShowTranslationTable();
   /// Called for every mouse press in the window while an editor is open; a
   /// press outside the editor keeps its text and goes on to what it pressed.
   void EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
@@ -121,6 +127,7 @@ class TMainform final : public QWidget {
   std::unique_ptr<TLoadFlow> mLoadFlow;
   TProgressform* mProgressform = nullptr;
   TCategoryEditorDelegate* mEditorDelegate = nullptr;
+  TTranslationTable* mTable = nullptr;
   /// The lists' context menu last shown.
   QPointer<QMenu> mListMenu;
   bool mSaving = false;
@@ -143,4 +150,5 @@ class TMainform final : public QWidget {
   QAction* RedoAction;
   QAction* ExportMapAction;
   QAction* ImportMapAction;
+  QAction* TableAction;
 };

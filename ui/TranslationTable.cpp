@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TranslationTable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTableView>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include "CategoryEditor.h"
+#include "CategoryFilter.h"
+#include "CategoryModel.h"
+#include "EditorKeys.h"
+#include "WindowPressWatch.h"
+
+namespace {
+
+// The table starts showing about this many rows, and texts this long whole.
+constexpr int kRowsShown = 30;
+constexpr int kTextShown = 100;
+
+}  // namespace
+
+TTranslationTable::TTranslationTable(TCategoryModel& aModel, QItemSelectionModel& aListsSelection,
+                                     QUndoStack& aHistory, THooks aHooks, QWidget* aParent)
+    : QWidget(aParent, Qt::Window),
+      mModel(aModel),
+      mListsSelection(aListsSelection),
+      mHistory(aHistory),
+      mHooks(std::move(aHooks)),
+      mFilter(new TCategoryFilter(this)) {
+  mFilter->setSourceModel(&mModel);
+  CreateControls();
+  connect(&mListsSelection, &QItemSelectionModel::currentRowChanged, this,
+          [this] { FollowLists(); });
+  connect(mTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this] { LeadLists(); });
+  for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+    connect(mFilter, signal, this, [this] { UpdateCount(); });
+  connect(mFilter, &QAbstractItemModel::modelReset, this, [this] { UpdateCount(); });
+  connect(mFilter, &QAbstractItemModel::layoutChanged, this, [this] { UpdateCount(); });
+  connect(&mModel, &TCategoryModel::countsChanged, this, [this] { UpdateCount(); });
+  UpdateCount();
+}
+
+void TTranslationTable::CreateControls() {
+  setObjectName(QStringLiteral("TranslationTable"));
+  setWindowTitle(tr("Translation table"));
+
+  mSearch = new QLineEdit(this);
+  mSearch->setObjectName(QStringLiteral("Search"));
+  mSearch->setPlaceholderText(tr("Search old and new texts"));
+  mSearch->setAccessibleName(tr("Search"));
+  mSearch->setClearButtonEnabled(true);
+  mExactCase = new QCheckBox(tr("Exact case"), this);
+  mExactCase->setObjectName(QStringLiteral("ExactCase"));
+  mExpression = new QCheckBox(tr("Regular expression"), this);
+  mExpression->setObjectName(QStringLiteral("RegularExpression"));
+  mStates = new QComboBox(this);
+  mStates->setObjectName(QStringLiteral("States"));
+  mStates->setAccessibleName(tr("Rows shown"));
+  mStates->addItem(tr("All"), int(TCategoryFilter::TStates::All));
+  mStates->addItem(tr("To do"), int(TCategoryFilter::TStates::ToDo));
+  mStates->addItem(tr("Changed"), int(TCategoryFilter::TStates::Changed));
+  mStates->addItem(tr("Not stored as typed"), int(TCategoryFilter::TStates::NotStoredAsTyped));
+
+  mTable = new QTableView(this);
+  mTable->setObjectName(QStringLiteral("Table"));
+  mTable->setAccessibleName(tr("Categories"));
+  mTable->setModel(mFilter);
+  mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+  mTable->setSelectionMode(QAbstractItemView::SingleSelection);
+  mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  mTable->setSortingEnabled(true);
+  mTable->sortByColumn(-1, Qt::AscendingOrder);
+  mTable->verticalHeader()->hide();
+  mTable->horizontalHeader()->setStretchLastSection(true);
+  const int textWidth = fontMetrics().horizontalAdvance(QString(kTextShown, u'n'));
+  mTable->setColumnWidth(TCategoryModel::OldColumn, textWidth);
+  mTable->setColumnWidth(TCategoryModel::NewColumn, textWidth);
+  mDelegate = new TCategoryEditorDelegate(
+      mTable->verticalHeader()->defaultSectionSize(),
+      {mHooks.CodePage,
+       [this](int aRow, const QString& aText) {
+         mHooks.Keep(mFilter->mapToSource(mFilter->index(aRow, 0)).row(), aText);
+       },
+       [this] { EditNextShownRow(); },
+       {}},
+      mTable);
+  mTable->setItemDelegateForColumn(TCategoryModel::NewColumn, mDelegate);
+  connect(mTable, &QAbstractItemView::doubleClicked, this,
+          [this](const QModelIndex& aIndex) { EditShownRow(aIndex.row()); });
+  OpenEditorOnKeys(mTable, [this] { EditShownRow(mTable->currentIndex().row()); });
+
+  mCount = new QLabel(this);
+  mCount->setObjectName(QStringLiteral("Count"));
+
+  auto* search = new QHBoxLayout;
+  search->addWidget(mSearch, 1);
+  search->addWidget(mExactCase);
+  search->addWidget(mExpression);
+  search->addWidget(mStates);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(search);
+  layout->addWidget(mTable, 1);
+  layout->addWidget(mCount);
+
+  connect(mSearch, &QLineEdit::textChanged, this, [this] { ApplySearch(); });
+  for (QCheckBox* box : {mExactCase, mExpression})
+    connect(box, &QCheckBox::toggled, this, [this] { ApplySearch(); });
+  connect(mStates, &QComboBox::currentIndexChanged, this, [this] {
+    mFilter->SetStates(static_cast<TCategoryFilter::TStates>(mStates->currentData().toInt()));
+  });
+
+  const auto action = [this](const QKeySequence& aKey, auto aDo) {
+    auto* entry = new QAction(this);
+    entry->setShortcut(aKey);
+    entry->setShortcutContext(Qt::WindowShortcut);
+    connect(entry, &QAction::triggered, this, aDo);
+    addAction(entry);
+  };
+  action(QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
+    mSearch->setFocus(Qt::ShortcutFocusReason);
+    mSearch->selectAll();
+  });
+  // An open editor takes the history keys for its own text.
+  action(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { mHistory.undo(); });
+  action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { mHistory.redo(); });
+
+  // About 30 rows and two whole texts, within the screen.
+  QSize size(2 * textWidth + fontMetrics().horizontalAdvance(QString(60, u'n')),
+             (kRowsShown + 3) * mTable->verticalHeader()->defaultSectionSize() + 80);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+}
+
+void TTranslationTable::ApplySearch() {
+  mFilter->SetSearch(mSearch->text(), mExactCase->isChecked(), mExpression->isChecked());
+  // An expression that is not valid is marked, and hides no row meanwhile.
+  QPalette palette = mSearch->palette();
+  palette.setColor(QPalette::Base, mFilter->IsSearchValid()
+                                       ? QGuiApplication::palette().color(QPalette::Base)
+                                       : QColor(255, 220, 220));
+  mSearch->setPalette(palette);
+  mSearch->setToolTip(mFilter->IsSearchValid() ? QString()
+                                               : tr("This regular expression is not valid."));
+}
+
+void TTranslationTable::UpdateCount() {
+  const int rows = mModel.rowCount();
+  int notStored = 0, changedNotStored = 0;
+  for (const auto& [row, storage] : mModel.RowsNotStoredAsTyped()) {
+    ++notStored;
+    if (mModel.NewText(row) != mModel.OldText(row)) ++changedNotStored;
+  }
+  const int changed = mModel.ChangedRowCount() - changedNotStored;
+  const int toDo = rows - mModel.ChangedRowCount() - (notStored - changedNotStored);
+  const QLocale locale;
+  mCount->setText(tr("%1 shown \u00b7 %2 categories \u00b7 %3 to do \u00b7 %4 changed \u00b7 %5 "
+                     "not stored as typed")
+                      .arg(locale.toString(mFilter->rowCount()), locale.toString(rows),
+                           locale.toString(toDo), locale.toString(changed),
+                           locale.toString(notStored)));
+}
+
+QLineEdit* TTranslationTable::OpenEditor() const { return mDelegate->OpenEditor(); }
+
+void TTranslationTable::KeepOpenEditor() { mDelegate->Keep(OpenEditor()); }
+
+void TTranslationTable::EditShownRow(int aRow) {
+  if (aRow < 0 || aRow >= mFilter->rowCount()) return;
+  KeepOpenEditor();
+  const QModelIndex cell = mFilter->index(aRow, TCategoryModel::NewColumn);
+  mTable->selectionModel()->setCurrentIndex(
+      cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  mTable->scrollTo(cell);
+  mTable->edit(cell);
+  if (QLineEdit* editor = OpenEditor())
+    new TWindowPressWatch(editor, [this, editor](const QMouseEvent& aPress) {
+      if (!editor->rect().contains(editor->mapFromGlobal(aPress.globalPosition()).toPoint()))
+        mDelegate->Keep(editor);
+    });
+}
+
+void TTranslationTable::EditNextShownRow() {
+  const int next = mTable->currentIndex().row() + 1;
+  if (next > 0 && next < mFilter->rowCount()) EditShownRow(next);
+}
+
+void TTranslationTable::FollowLists() {
+  if (mFollowing) return;
+  const QModelIndex current = mListsSelection.currentIndex();
+  const QModelIndex shown = mFilter->mapFromSource(mModel.index(current.row(), 0));
+  if (!shown.isValid() || shown.row() == mTable->currentIndex().row()) return;
+  mFollowing = true;
+  mTable->selectionModel()->setCurrentIndex(
+      shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  mTable->scrollTo(shown);
+  mFollowing = false;
+}
+
+void TTranslationTable::LeadLists() {
+  if (mFollowing) return;
+  const QModelIndex source = mFilter->mapToSource(mTable->currentIndex());
+  if (!source.isValid() || source.row() == mListsSelection.currentIndex().row()) return;
+  mFollowing = true;
+  mListsSelection.setCurrentIndex(mModel.index(source.row(), TCategoryModel::NewColumn),
+                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  mFollowing = false;
+}

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "CodePage.h"
+
+class QCheckBox;
+class QComboBox;
+class QItemSelectionModel;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QUndoStack;
+class TCategoryEditorDelegate;
+class TCategoryFilter;
+class TCategoryModel;
+
+/// The translation table: the category map of the main window's lists in a
+/// resizable window, with its items, state and note, a search, a filter by
+/// state, sorting by any column and a count of the rows. Its rows are
+/// edited in the lists' editor, its edits are steps of the same history,
+/// and the row selected here is the one selected in the lists.
+class TTranslationTable final : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct THooks {
+    /// The code page a new text will be stored in.
+    std::function<TCodePage()> CodePage;
+    /// Gives row aRow of the map the text kept, as one step of the history.
+    std::function<void(int aRow, const QString& aText)> Keep;
+  };
+
+  /// Shows aModel's rows, selecting along with aListsSelection, the lists'
+  /// selection of the same model; aHistory's steps are undone here too.
+  TTranslationTable(TCategoryModel& aModel, QItemSelectionModel& aListsSelection,
+                    QUndoStack& aHistory, THooks aHooks, QWidget* aParent);
+
+  /// The editor that is open in the table and not yet kept, if any.
+  QLineEdit* OpenEditor() const;
+  /// Keeps the text of the editor open in the table, if any.
+  void KeepOpenEditor();
+
+ private:
+  void CreateControls();
+  void ApplySearch();
+  void UpdateCount();
+  /// Opens the editor on row aRow of the rows shown.
+  void EditShownRow(int aRow);
+  void EditNextShownRow();
+  void FollowLists();
+  void LeadLists();
+
+  TCategoryModel& mModel;
+  QItemSelectionModel& mListsSelection;
+  QUndoStack& mHistory;
+  THooks mHooks;
+  TCategoryFilter* mFilter;
+  TCategoryEditorDelegate* mDelegate = nullptr;
+  QLineEdit* mSearch = nullptr;
+  QCheckBox* mExactCase = nullptr;
+  QCheckBox* mExpression = nullptr;
+  QComboBox* mStates = nullptr;
+  QTableView* mTable = nullptr;
+  QLabel* mCount = nullptr;
+  bool mFollowing = false;
+};
