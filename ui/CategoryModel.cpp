@@ -292,11 +292,19 @@ TRowStorage TCategoryModel::Storage(int aRow) const {
 }
 
 TCategoryModel::TState TCategoryModel::State(int aRow) const {
-  const bool changed = mNew[aRow] != mOld[aRow];
-  // With no row changed, no row meets another.
-  if (!changed && mChangedRows.empty()) return TState::ToDo;
-  if (!Storage(aRow).AsTyped) return TState::NotStoredAsTyped;
-  return changed ? TState::Changed : TState::ToDo;
+  if (mNew[aRow] != mOld[aRow])
+    return Storage(aRow).AsTyped ? TState::Changed : TState::NotStoredAsTyped;
+  // A row left as it was meets another only where a changed row is stored
+  // as its bytes.
+  if (mChangedRows.empty() || !mChangedRows.contains(StoredBytes(aRow))) return TState::ToDo;
+  return Storage(aRow).AsTyped ? TState::ToDo : TState::NotStoredAsTyped;
+}
+
+int TCategoryModel::NextRowIn(TState aState, int aFrom, int aStep,
+                              const std::function<int(int)>& aRowShown, int aShown) const {
+  for (int shown = aFrom + aStep; shown >= 0 && shown < aShown; shown += aStep)
+    if (State(aRowShown(shown)) == aState) return shown;
+  return -1;
 }
 
 QString TCategoryModel::StateText(TState aState) {
@@ -309,6 +317,16 @@ QString TCategoryModel::StateText(TState aState) {
       return tr("Not stored as typed");
   }
   return {};
+}
+
+QString TCategoryModel::NoRowText(TState aState, int aStep) {
+  if (aState == TState::ToDo)
+    return aStep > 0 ? tr("No row after this one is still to do.")
+                     : tr("No row before this one is still to do.");
+  if (aState == TState::NotStoredAsTyped)
+    return aStep > 0 ? tr("No row after this one is not stored as typed.")
+                     : tr("No row before this one is not stored as typed.");
+  return aStep > 0 ? tr("No changed row after this one.") : tr("No changed row before this one.");
 }
 
 std::vector<std::pair<int, TRowStorage>> TCategoryModel::RowsNotStoredAsTyped() const {

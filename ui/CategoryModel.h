@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -98,6 +99,8 @@ class TCategoryModel final : public QAbstractTableModel {
 
   const QString& OldText(int aRow) const { return mOld[aRow]; }
   const QString& NewText(int aRow) const { return mNew[aRow]; }
+  /// Row aRow's new text as loaded or last saved.
+  const QString& SavedText(int aRow) const { return mSaved[aRow]; }
   const QStringList& NewTexts() const { return mNew; }
   /// The rows as the save reads them.
   TCategoryMap CategoryMap() const;
@@ -118,6 +121,13 @@ class TCategoryModel final : public QAbstractTableModel {
   TState State(int aRow) const;
   /// The words a view shows for aState.
   static QString StateText(TState aState);
+  /// What a view says when no row in aState is left going by aStep.
+  static QString NoRowText(TState aState, int aStep);
+  /// Of aShown rows a view shows, row aRowShown(i) of the map at place i,
+  /// the first place after aFrom, going by aStep (1 or -1), whose row is in
+  /// aState; -1 when there is none.
+  int NextRowIn(TState aState, int aFrom, int aStep, const std::function<int(int)>& aRowShown,
+                int aShown) const;
   /// Each row not stored as typed, with its storage, in row order.
   std::vector<std::pair<int, TRowStorage>> RowsNotStoredAsTyped() const;
 

@@ -169,6 +169,8 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
 }
 
 TMainform::~TMainform() {
+  // The table shows the document's rows; it goes first.
+  mTable.reset();
   // The document goes with the window's children, once the window itself is
   // gone; what it and its history say on the way reaches no part of it.
   for (QObject* sender :
@@ -236,7 +238,10 @@ void TMainform::CreateControls() {
        [this](const QKeySequence& aKey) {
          // The map keys work here too, though on some platforms an edit
          // takes Ctrl+E for the end of the line; End does that.
-         return aKey == ExportMapAction->shortcut() || aKey == ImportMapAction->shortcut();
+         for (const QAction* action : {ExportMapAction, ImportMapAction, NextToDoAction,
+                                       PreviousToDoAction, NextNotStoredAction})
+           if (aKey == action->shortcut()) return true;
+         return false;
        }},
       lb_NewCats);
   lb_NewCats->setItemDelegate(mEditorDelegate);
@@ -311,6 +316,17 @@ void TMainform::CreateActions() {
                        EditExit(OpenEditor());
                        ShowTranslationTable();
                      });
+  // Keys of translation editors: the next row to do, the one before, the
+  // next row not stored as typed.
+  using TState = TCategoryModel::TState;
+  NextToDoAction = make(QStringLiteral("NextToDoAction"), tr("Next to do"),
+                        QKeySequence(Qt::CTRL | Qt::Key_J), [this] { GoToRow(TState::ToDo, 1); });
+  PreviousToDoAction =
+      make(QStringLiteral("PreviousToDoAction"), tr("Previous to do"),
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J), [this] { GoToRow(TState::ToDo, -1); });
+  NextNotStoredAction = make(QStringLiteral("NextNotStoredAction"), tr("Next not stored as typed"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
+                             [this] { GoToRow(TState::NotStoredAsTyped, 1); });
   // Quitting is closing the window, unsaved edits asked about.
   make(QStringLiteral("QuitAction"), tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
        [this] { close(); });
@@ -336,6 +352,8 @@ void TMainform::UpdateActions() {
   ExportMapAction->setEnabled(library);
   ImportMapAction->setEnabled(library);
   TableAction->setEnabled(idle);
+  for (QAction* go : {NextToDoAction, PreviousToDoAction, NextNotStoredAction})
+    go->setEnabled(library);
 }
 
 void TMainform::UpdateStatus() {
@@ -510,6 +528,8 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->addSeparator();
   mListMenu->addActions({ExportMapAction, ImportMapAction});
   mListMenu->addSeparator();
+  mListMenu->addActions({NextToDoAction, PreviousToDoAction, NextNotStoredAction});
+  mListMenu->addSeparator();
   mListMenu->addAction(TableAction);
   mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
 }
@@ -552,13 +572,36 @@ void TMainform::KeepText(int aRow, const QString& aText) {
                                                    [this](int aShown) { SelectRow(aShown); }));
 }
 
+void TMainform::GoToRow(TCategoryModel::TState aState, int aStep) {
+  if (IsBusy()) return;
+  EditExit(OpenEditor());
+  const TCategoryModel& model = *mDocument->Model();
+  const int row = model.NextRowIn(
+      aState, CurrentRow(), aStep, [](int aRow) { return aRow; }, model.rowCount());
+  if (row < 0) {
+    Label3->setText(TCategoryModel::NoRowText(aState, aStep));
+    FitCentredLabel(Label3, 238, 431, 232);
+    return;
+  }
+  SelectRow(row);
+  lb_NewCatsDblClick();
+}
+
 void TMainform::ShowTranslationTable() {
   if (mTable == nullptr)
-    mTable = new TTranslationTable(
+    mTable = std::make_unique<TTranslationTable>(
         *mDocument->Model(), *lb_NewCats->selectionModel(), *mDocument->UndoStack(),
-        {[this] { return mDocument->CodePage(); },
-         [this](int aRow, const QString& aText) { KeepText(aRow, aText); }},
-        this);
+        TTranslationTable::THooks{
+            [this] { return mDocument->CodePage(); },
+            [this](int aRow, const QString& aText) { KeepText(aRow, aText); },
+            [this](const QString& aStep, const std::vector<std::pair<int, QString>>& aTexts) {
+              TCategoryModel& model = *mDocument->Model();
+              std::vector<TRowEditCommand::TChange> changes;
+              for (const auto& [row, text] : aTexts)
+                changes.push_back({row, model.NewText(row), text});
+              mDocument->UndoStack()->push(new TRowEditCommand(aStep, model, std::move(changes)));
+            }},
+        nullptr);
   mTable->show();
   mTable->raise();
   mTable->activateWindow();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "CategoryModel.h"
 #include "CodePage.h"
 #include "Dialogs.h"
 #include "LibraryDocument.h"
@@ -95,6 +96,9 @@ class TMainform final : public QWidget {
   void KeepText(int aRow, const QString& aText);
   /// Shows the translation table, made at its first showing.
   void ShowTranslationTable();
+  /// Goes to the next row (aStep 1) or the previous one (-1) in aState and
+  /// opens its editor; past the last one, says so in the status line.
+  void GoToRow(TCategoryModel::TState aState, int aStep);
   /// Called for every mouse press in the window while an editor is open; a
   /// press outside the editor keeps its text and goes on to what it pressed.
   void EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
@@ -127,7 +131,8 @@ class TMainform final : public QWidget {
   std::unique_ptr<TLoadFlow> mLoadFlow;
   TProgressform* mProgressform = nullptr;
   TCategoryEditorDelegate* mEditorDelegate = nullptr;
-  TTranslationTable* mTable = nullptr;
+  /// A window of its own, so that its keys and the main window's never meet.
+  std::unique_ptr<TTranslationTable> mTable;
   /// The lists' context menu last shown.
   QPointer<QMenu> mListMenu;
   bool mSaving = false;
@@ -151,4 +156,7 @@ class TMainform final : public QWidget {
   QAction* ExportMapAction;
   QAction* ImportMapAction;
   QAction* TableAction;
+  QAction* NextToDoAction;
+  QAction* PreviousToDoAction;
+  QAction* NextNotStoredAction;
 };

@@ -11,11 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTableView>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CategoryEditor.h"
 #include "CategoryFilter.h"
@@ -79,7 +81,9 @@ void TTranslationTable::CreateControls() {
   mTable->setAccessibleName(tr("Categories"));
   mTable->setModel(mFilter);
   mTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-  mTable->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Several rows may be selected for the row actions; the first is the one
+  // the lists show.
+  mTable->setSelectionMode(QAbstractItemView::ExtendedSelection);
   mTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
   mTable->setSortingEnabled(true);
   mTable->sortByColumn(-1, Qt::AscendingOrder);
@@ -136,6 +140,28 @@ void TTranslationTable::CreateControls() {
   // An open editor takes the history keys for its own text.
   action(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { mHistory.undo(); });
   action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { mHistory.redo(); });
+  using TState = TCategoryModel::TState;
+  action(QKeySequence(Qt::CTRL | Qt::Key_J), [this] { GoToRow(int(TState::ToDo), 1); });
+  action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J),
+         [this] { GoToRow(int(TState::ToDo), -1); });
+  action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
+         [this] { GoToRow(int(TState::NotStoredAsTyped), 1); });
+  // Copying the old text into the new, as translation editors copy the
+  // source, and putting a row back as saved; on every row selected, as one
+  // step.
+  mCopyOld = new QAction(tr("Copy old text to new"), this);
+  mCopyOld->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  mRevert = new QAction(tr("Revert to the saved text"), this);
+  for (QAction* entry : {mCopyOld, mRevert}) {
+    entry->setShortcutContext(Qt::WindowShortcut);
+    entry->setShortcutVisibleInContextMenu(true);
+    addAction(entry);
+  }
+  connect(mCopyOld, &QAction::triggered, this, [this] { PutBack(false, tr("Copy old texts")); });
+  connect(mRevert, &QAction::triggered, this, [this] { PutBack(true, tr("Revert")); });
+  mTable->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(mTable, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& aAt) { ShowRowMenu(aAt); });
 
   // About 30 rows and two whole texts, within the screen.
   QSize size(2 * textWidth + fontMetrics().horizontalAdvance(QString(60, u'n')),
@@ -218,4 +244,44 @@ void TTranslationTable::LeadLists() {
   mListsSelection.setCurrentIndex(mModel.index(source.row(), TCategoryModel::NewColumn),
                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   mFollowing = false;
+}
+
+void TTranslationTable::GoToRow(int aState, int aStep) {
+  KeepOpenEditor();
+  const auto state = static_cast<TCategoryModel::TState>(aState);
+  const int shown = mModel.NextRowIn(
+      state, mTable->currentIndex().row(), aStep,
+      [this](int aShown) { return mFilter->mapToSource(mFilter->index(aShown, 0)).row(); },
+      mFilter->rowCount());
+  if (shown < 0) {
+    mCount->setText(TCategoryModel::NoRowText(state, aStep));
+    return;
+  }
+  EditShownRow(shown);
+}
+
+std::vector<int> TTranslationTable::SelectedRows() const {
+  std::vector<int> rows;
+  QModelIndexList selected = mTable->selectionModel()->selectedRows();
+  std::sort(selected.begin(), selected.end(),
+            [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  for (const QModelIndex& index : selected) rows.push_back(mFilter->mapToSource(index).row());
+  return rows;
+}
+
+void TTranslationTable::PutBack(bool aSaved, const QString& aStep) {
+  KeepOpenEditor();
+  std::vector<std::pair<int, QString>> texts;
+  for (const int row : SelectedRows()) {
+    const QString& text = aSaved ? mModel.SavedText(row) : mModel.OldText(row);
+    if (mModel.NewText(row) != text) texts.emplace_back(row, text);
+  }
+  if (!texts.empty()) mHooks.KeepAll(aStep, texts);
+}
+
+void TTranslationTable::ShowRowMenu(const QPoint& aAt) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addActions({mCopyOld, mRevert});
+  menu->popup(mTable->viewport()->mapToGlobal(aAt));
 }

@@ -3,14 +3,18 @@
 
 #include <QWidget>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "CodePage.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QTableView;
 class QUndoStack;
 class TCategoryEditorDelegate;
@@ -31,6 +35,9 @@ class TTranslationTable final : public QWidget {
     std::function<TCodePage()> CodePage;
     /// Gives row aRow of the map the text kept, as one step of the history.
     std::function<void(int aRow, const QString& aText)> Keep;
+    /// Gives rows of the map texts at once, as one step named aStep.
+    std::function<void(const QString& aStep, const std::vector<std::pair<int, QString>>& aTexts)>
+        KeepAll;
   };
 
   /// Shows aModel's rows, selecting along with aListsSelection, the lists'
@@ -52,6 +59,15 @@ class TTranslationTable final : public QWidget {
   void EditNextShownRow();
   void FollowLists();
   void LeadLists();
+  /// Goes to the next row shown (aStep 1) or the previous one (-1) in
+  /// aState and opens its editor; past the last one, says so.
+  void GoToRow(int aState, int aStep);
+  /// The rows of the map selected in the table, in the order shown.
+  std::vector<int> SelectedRows() const;
+  /// Gives the selected rows their old texts as new ones, or with aSaved
+  /// the new texts as loaded or last saved, as one step named aStep.
+  void PutBack(bool aSaved, const QString& aStep);
+  void ShowRowMenu(const QPoint& aAt);
 
   TCategoryModel& mModel;
   QItemSelectionModel& mListsSelection;
@@ -66,4 +82,6 @@ class TTranslationTable final : public QWidget {
   QTableView* mTable = nullptr;
   QLabel* mCount = nullptr;
   bool mFollowing = false;
+  QAction* mCopyOld = nullptr;
+  QAction* mRevert = nullptr;
 };

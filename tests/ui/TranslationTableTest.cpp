@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -17,7 +18,8 @@ class TranslationTableTest : public QObject {
     mFixture = std::make_unique<TMainformFixture>();
     QVERIFY(mFixture->LoadRows(5));
     QTest::keyClick(Controls(Form()).lb_NewCats, Qt::Key_T, Qt::ControlModifier);
-    mWindow = Form().findChild<QWidget*>(QStringLiteral("TranslationTable"));
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->objectName() == QStringLiteral("TranslationTable")) mWindow = window;
     QVERIFY(mWindow && mWindow->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(mWindow));
     mTable = mWindow->findChild<QTableView*>(QStringLiteral("Table"));
@@ -69,6 +71,59 @@ class TranslationTableTest : public QObject {
     QVERIFY2(
         count.startsWith("1 shown") && count.contains("5 categories") && count.contains("5 to do"),
         qPrintable(count));
+  }
+
+  // Ctrl+J goes to the next row still to do, in the order shown, skipping
+  // rows a search hides; past the last it stops and says so.
+  void NextToDoFollowsTheRowsShown_data() {
+    QTest::addColumn<bool>("inTable");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<int>("from");        // the row shown it starts from
+    QTest::addColumn<QString>("opened");  // the text of the row it opens; empty for none
+    QTest::newRow("lists: the changed row is skipped") << false << "" << 0 << "Row 2";
+    QTest::newRow("table: the changed row is skipped") << true << "" << 0 << "Row 2";
+    QTest::newRow("table: rows a search hides are skipped") << true << "[34]" << 0 << "Row 4";
+    QTest::newRow("lists: past the last row it stops") << false << "" << 4 << "";
+    QTest::newRow("table: past the last row shown it stops") << true << "[34]" << 1 << "";
+  }
+  void NextToDoFollowsTheRowsShown() {
+    QFETCH(bool, inTable);
+    QFETCH(QString, search);
+    QFETCH(int, from);
+    QFETCH(QString, opened);
+    Edit(Form(), 1, "Changed");
+    mWindow->findChild<QCheckBox*>(QStringLiteral("RegularExpression"))->setChecked(true);
+    QTest::keyClicks(mWindow->findChild<QLineEdit*>(QStringLiteral("Search")), search);
+    QWidget* keys = inTable ? static_cast<QWidget*>(mTable) : Controls(Form()).lb_NewCats;
+    keys->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(keys->window()));
+    if (inTable)
+      mTable->setCurrentIndex(mTable->model()->index(from, 0));
+    else
+      SetCurrentRow(Controls(Form()).lb_NewCats, from);
+    QTest::keyClick(keys, Qt::Key_J, Qt::ControlModifier);
+    QCOMPARE(Form().OpenEditor() ? Form().OpenEditor()->text() : QString(), opened);
+    if (opened.isEmpty()) {
+      const QString said = inTable ? mWindow->findChild<QLabel*>(QStringLiteral("Count"))->text()
+                                   : Controls(Form()).Label3->text();
+      QVERIFY2(said.contains("still to do"), qPrintable(said));
+    }
+  }
+
+  // Copying the old texts into the new ones, on several rows, is one step.
+  void RowActionsAreOneStep() {
+    Edit(Form(), 1, "One");
+    Edit(Form(), 2, "Two");
+    QUndoStack& history = *Form().Document().UndoStack();
+    mTable->selectionModel()->select(
+        QItemSelection(mTable->model()->index(1, 0), mTable->model()->index(2, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTest::keyClick(mTable, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(RowTexts(Controls(Form()).lb_NewCats), RowTexts(Controls(Form()).lb_Cats));
+    QCOMPARE(history.count(), 3);
+    history.undo();
+    QCOMPARE(RowText(Controls(Form()).lb_NewCats, 1), QStringLiteral("One"));
+    QCOMPARE(RowText(Controls(Form()).lb_NewCats, 2), QStringLiteral("Two"));
   }
 
  private:
