@@ -52,6 +52,10 @@ bool TCategoryFilter::lessThan(const QModelIndex& aLeft, const QModelIndex& aRig
   if (aLeft.column() == TCategoryModel::ItemsColumn)
     return aLeft.data(TCategoryModel::ItemCountRole).toInt() <
            aRight.data(TCategoryModel::ItemCountRole).toInt();
-  return NatCompare(aLeft.data().toString().toStdU16String(),
-                    aRight.data().toString().toStdU16String()) < 0;
+  // The texts themselves, not as shown.
+  const bool text =
+      aLeft.column() == TCategoryModel::OldColumn || aLeft.column() == TCategoryModel::NewColumn;
+  const int role = text ? Qt::EditRole : Qt::DisplayRole;
+  return NatCompare(aLeft.data(role).toString().toStdU16String(),
+                    aRight.data(role).toString().toStdU16String()) < 0;
 }

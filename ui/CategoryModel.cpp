@@ -2,6 +2,7 @@
 #include "CategoryModel.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QFont>
 #include <QStyle>
 #include <algorithm>
@@ -82,8 +83,13 @@ QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
   const QString& text = isNew ? mNew[row] : mOld[row];
   switch (aRole) {
     case Qt::DisplayRole:
+      return ShownText(text);
     case Qt::EditRole:
       return text;
+    case Qt::ForegroundRole:
+      // "(empty)" is no text of the row's; it is told apart.
+      if (text.isEmpty()) return QColor(Qt::gray);
+      return {};
     case StateRole:
       return static_cast<int>(State(row));
     case ItemCountRole:
@@ -305,6 +311,16 @@ int TCategoryModel::NextRowIn(TState aState, int aFrom, int aStep,
   for (int shown = aFrom + aStep; shown >= 0 && shown < aShown; shown += aStep)
     if (State(aRowShown(shown)) == aState) return shown;
   return -1;
+}
+
+QString TCategoryModel::ShownText(const QString& aText) {
+  if (aText.isEmpty()) return tr("(empty)");
+  // Blanks at either end are seen, as dots; the text itself keeps them.
+  QString shown = aText;
+  const QChar dot(0x00b7);
+  for (qsizetype i = 0; i < shown.size() && shown[i].isSpace(); ++i) shown[i] = dot;
+  for (qsizetype i = shown.size() - 1; i >= 0 && shown[i].isSpace(); --i) shown[i] = dot;
+  return shown;
 }
 
 QString TCategoryModel::StateText(TState aState) {

@@ -119,6 +119,9 @@ class TCategoryModel final : public QAbstractTableModel {
   TRowStorage Storage(int aRow) const;
   /// What is left to do with row aRow.
   TState State(int aRow) const;
+  /// aText as a view shows it: "(empty)" for no text, and blanks at either
+  /// end as dots, so that an empty text and one of blanks look different.
+  static QString ShownText(const QString& aText);
   /// The words a view shows for aState.
   static QString StateText(TState aState);
   /// What a view says when no row in aState is left going by aStep.

@@ -43,13 +43,14 @@ QString UnsavedEditsQuestion(int aChangedRows, const QString& aWhat) {
 }
 
 QString LibraryStatusText(const QString& aFileName, const TLoadResult& aLoaded, int aCategories,
-                          int aChangedRows) {
+                          int aChangedRows, TCodePage aPage) {
   const QString items =
       aLoaded.Kind == TLoadResult::TKind::Damaged
           ? EditMessages::tr("%1 of %2 items").arg(aLoaded.ItemsRead).arg(aLoaded.ItemsDeclared)
           : EditMessages::tr("%1 items").arg(aLoaded.ItemsRead);
-  return EditMessages::tr("%1 \u00b7 %2 \u00b7 %3 categories \u00b7 %4 changed")
+  return EditMessages::tr("%1 \u00b7 %2 \u00b7 %3 categories \u00b7 %4 changed \u00b7 Windows-%5")
       .arg(aFileName, items)
       .arg(aCategories)
-      .arg(aChangedRows);
+      .arg(aChangedRows)
+      .arg(static_cast<int>(aPage));
 }

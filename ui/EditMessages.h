@@ -16,6 +16,6 @@ std::optional<QString> LossySaveQuestion(const TLoadResult& aLoaded);
 QString UnsavedEditsQuestion(int aChangedRows, const QString& aWhat);
 
 /// The one-line status under the Save button: the file, its items and
-/// categories, and how many rows have a new text.
+/// categories, how many rows have a new text, and the code page.
 QString LibraryStatusText(const QString& aFileName, const TLoadResult& aLoaded, int aCategories,
-                          int aChangedRows);
+                          int aChangedRows, TCodePage aPage);

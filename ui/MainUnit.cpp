@@ -362,8 +362,8 @@ void TMainform::UpdateStatus() {
       EscapeControlCharacters(QFileInfo(mDocument->File()).fileName()), Qt::ElideMiddle,
       kStatusNameWidth);
   const TCategoryModel& model = *mDocument->Model();
-  Label3->setText(
-      LibraryStatusText(name, mDocument->Loaded(), model.rowCount(), model.ChangedRowCount()));
+  Label3->setText(LibraryStatusText(name, mDocument->Loaded(), model.rowCount(),
+                                    model.ChangedRowCount(), mDocument->CodePage()));
   FitCentredLabel(Label3, 238, 431, 232);
 }
 

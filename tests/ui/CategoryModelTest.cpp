@@ -112,6 +112,28 @@ class CategoryModelTest : public QObject {
       QCOMPARE(reported, altered);
     }
   }
+
+  // An empty text and one of blanks look different; the text is kept.
+  void BlanksCanBeSeen_data() {
+    QTest::addColumn<QByteArray>("category");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << QByteArray("") << "(empty)";
+    QTest::newRow("blanks only") << QByteArray("   ") << "\u00b7\u00b7\u00b7";
+    QTest::newRow("blanks at the ends") << QByteArray("  Oak ") << "\u00b7\u00b7Oak\u00b7";
+    QTest::newRow("blanks inside") << QByteArray("Old oak") << "Old oak";
+  }
+  void BlanksCanBeSeen() {
+    QFETCH(QByteArray, category);
+    QFETCH(QString, shown);
+    TVectorEngine engine;
+    engine.LoadLibraryFromStream(buildSampleLibrary(LibraryWithCategories({category})));
+    TCategoryModel model;
+    model.Reset(&engine, TCodePage::Western);
+    for (const int column : {int(TCategoryModel::OldColumn), int(TCategoryModel::NewColumn)}) {
+      QCOMPARE(model.index(0, column).data(Qt::DisplayRole).toString(), shown);
+      QCOMPARE(model.index(0, column).data(Qt::EditRole).toString(), QString::fromLatin1(category));
+    }
+  }
 };
 
 QTEST_MAIN(CategoryModelTest)

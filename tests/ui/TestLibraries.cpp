@@ -64,7 +64,8 @@ QStringList RowTexts(const QListView* aList) {
 }
 
 QString RowText(const QListView* aList, int aRow) {
-  return rowIndex(aList, aRow).data(Qt::DisplayRole).toString();
+  // The text itself, not as the list shows it.
+  return rowIndex(aList, aRow).data(Qt::EditRole).toString();
 }
 
 int RowCount(const QListView* aList) { return aList->model()->rowCount(); }

@@ -44,7 +44,7 @@ inline TControls Controls(const QWidget& aForm) { return TControls(aForm); }
 /// The window's action of that object name.
 QAction* Action(const QWidget& aForm, const QString& aName);
 
-/// The texts of a list's rows, top to bottom, as it shows them.
+/// The texts of a list's rows, top to bottom.
 QStringList RowTexts(const QListView* aList);
 QString RowText(const QListView* aList, int aRow);
 int RowCount(const QListView* aList);
