@@ -6,20 +6,25 @@
 
 TCategoryFilter::TCategoryFilter(QObject* aParent) : QSortFilterProxyModel(aParent) {}
 
+// A new search or state is told as a reset: views take a new set of rows at
+// once, where a change of layout has a table's header keep a persistent
+// index for every row, and a removal per gap lays a view out again for each.
 void TCategoryFilter::SetSearch(const QString& aText, bool aExactCase, bool aExpression) {
+  beginResetModel();
   mText = aText;
   mCase = aExactCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
   mExpression = aExpression;
   mPattern = QRegularExpression(aText, aExactCase ? QRegularExpression::NoPatternOption
                                                   : QRegularExpression::CaseInsensitiveOption);
-  invalidateFilter();
+  endResetModel();
 }
 
 bool TCategoryFilter::IsSearchValid() const { return !mExpression || mPattern.isValid(); }
 
 void TCategoryFilter::SetStates(TStates aStates) {
+  beginResetModel();
   mStates = aStates;
-  invalidateFilter();
+  endResetModel();
 }
 
 bool TCategoryFilter::Matches(const QString& aText) const {

@@ -49,7 +49,11 @@ TTranslationTable::TTranslationTable(TCategoryModel& aModel, QItemSelectionModel
           [this] { LeadLists(); });
   for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
     connect(mFilter, signal, this, [this] { UpdateCount(); });
-  connect(mFilter, &QAbstractItemModel::modelReset, this, [this] { UpdateCount(); });
+  connect(mFilter, &QAbstractItemModel::modelReset, this, [this] {
+    // The rows shown anew keep the row the lists show selected.
+    FollowLists();
+    UpdateCount();
+  });
   connect(mFilter, &QAbstractItemModel::layoutChanged, this, [this] { UpdateCount(); });
   connect(&mModel, &TCategoryModel::countsChanged, this, [this] { UpdateCount(); });
   UpdateCount();
@@ -123,6 +127,7 @@ void TTranslationTable::CreateControls() {
   for (QCheckBox* box : {mExactCase, mExpression})
     connect(box, &QCheckBox::toggled, this, [this] { ApplySearch(); });
   connect(mStates, &QComboBox::currentIndexChanged, this, [this] {
+    KeepOpenEditor();
     mFilter->SetStates(static_cast<TCategoryFilter::TStates>(mStates->currentData().toInt()));
   });
 
@@ -172,6 +177,8 @@ void TTranslationTable::CreateControls() {
 }
 
 void TTranslationTable::ApplySearch() {
+  // The rows shown are taken anew; a text being typed is kept first.
+  KeepOpenEditor();
   mFilter->SetSearch(mSearch->text(), mExactCase->isChecked(), mExpression->isChecked());
   // An expression that is not valid is marked, and hides no row meanwhile.
   QPalette palette = mSearch->palette();

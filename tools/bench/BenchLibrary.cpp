@@ -37,8 +37,7 @@ void appendLE(std::vector<std::uint8_t>& aOut, std::uint64_t aValue, int aBytes)
 
 // Writes a library whose item i is aMake(i, random).
 template <typename TMake>
-void writeLibrary(const std::string& aFile, std::int64_t aItems, std::uint32_t aSeed,
-                  TMake aMake) {
+void writeLibrary(const std::string& aFile, std::int64_t aItems, std::uint32_t aSeed, TMake aMake) {
   std::ofstream out(aFile, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot create " + aFile);
   std::mt19937 random(aSeed);

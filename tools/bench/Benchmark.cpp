@@ -56,6 +56,7 @@ struct TCategoryRow {
   double ListPeakMiB = 0;
   double WindowLoad = -1, EditLastRow = -1;
   double Edit = -1, Undo = -1;
+  double TableOpen = -1, Search = -1;
 };
 
 // The window's Import map of a map that changes every category of a library
@@ -173,6 +174,8 @@ TCategoryRow measureCategories(const std::string& aDir, long long aItems, int aR
   row.EditLastRow = window.EditLastRow;
   row.Edit = window.Edit;
   row.Undo = window.Undo;
+  row.TableOpen = window.TableOpen;
+  row.Search = window.Search;
 #endif
   removeFile(out);
   removeFile(map);
@@ -330,6 +333,8 @@ int main(int argc, char* argv[]) {
       if (r.Items == 100000) {
         printGoal("one edit at " + size, 0.005, r.Edit);
         printGoal("its undo", 0.005, r.Undo);
+        printGoal("translation table opened on " + size, 0.5, r.TableOpen);
+        printGoal("one character typed into its search", 0.1, r.Search);
       }
       if (r.Items == 1000000) printGoal("load of " + size + " into both lists", 1.0, r.WindowLoad);
     }

@@ -65,7 +65,7 @@ std::unique_ptr<QApplication> gApplication;
 
 // The window's widgets are its own; the measurements find them by name.
 template <typename TChild>
-TChild& child(const TMainform& aForm, const char* aName) {
+TChild& child(const QWidget& aForm, const char* aName) {
   auto* found = aForm.findChild<TChild*>(QString::fromLatin1(aName));
   if (found == nullptr) throw std::runtime_error(std::string("the window has no ") + aName);
   return *found;
@@ -178,6 +178,30 @@ TWindowLoad windowLoadSeconds(const std::string& aLibrary, int aRuns, bool aEdit
   undoAll(window.History());
   if (model.NewText(last) != model.OldText(last))
     throw std::runtime_error("the last row's edit was not undone");
+
+  // The translation table: opened once, then a character typed into its
+  // search, as the first of a word.
+  QWidget* table = nullptr;
+  times.TableOpen = medianSeconds(1, [&] {
+    child<QAction>(window.Form, "TableAction").trigger();
+    for (QWidget* shown : QApplication::topLevelWidgets())
+      if (shown->objectName() == QStringLiteral("TranslationTable")) table = shown;
+    if (table == nullptr) throw std::runtime_error("no translation table opened");
+    table->repaint();
+  });
+  auto& search = child<QLineEdit>(*table, "Search");
+  times.Search = medianSeconds(
+      aRuns,
+      [&] {
+        search.setText(QStringLiteral("7"));
+        table->repaint();
+      },
+      [&] {
+        search.clear();
+        QCoreApplication::processEvents();
+      });
+  search.clear();
+  table->close();
 
   if (aEditor) {
     list.selectionModel()->setCurrentIndex(

@@ -24,6 +24,10 @@ struct TWindowLoad {
   double Edit = 0;
   /// That edit undone, both lists painted.
   double Undo = 0;
+  /// The translation table opened for the first time, painted.
+  double TableOpen = 0;
+  /// One character typed into the table's search, the table painted.
+  double Search = 0;
 };
 
 /// Median times of loading aLibrary through the main window's Load Library
