@@ -190,7 +190,15 @@ void TTranslationTable::ApplySearch() {
                                                : tr("This regular expression is not valid."));
 }
 
+void TTranslationTable::showEvent(QShowEvent* aEvent) {
+  QWidget::showEvent(aEvent);
+  UpdateCount();
+}
+
 void TTranslationTable::UpdateCount() {
+  // The count looks at every row not stored as typed; a closed table, kept
+  // for its next showing, leaves edits free of it.
+  if (!isVisible()) return;
   const int rows = mModel.rowCount();
   int notStored = 0, changedNotStored = 0;
   for (const auto& [row, storage] : mModel.RowsNotStoredAsTyped()) {

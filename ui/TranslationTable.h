@@ -50,6 +50,9 @@ class TTranslationTable final : public QWidget {
   /// Keeps the text of the editor open in the table, if any.
   void KeepOpenEditor();
 
+ protected:
+  void showEvent(QShowEvent* aEvent) override;
+
  private:
   void CreateControls();
   void ApplySearch();
