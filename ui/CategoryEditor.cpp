@@ -6,8 +6,10 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListView>
+#include <QMouseEvent>
 
 #include "StorageGauge.h"
+#include "WindowPressWatch.h"
 
 namespace {
 
@@ -53,6 +55,11 @@ QWidget* TCategoryEditorDelegate::createEditor(QWidget*, const QStyleOptionViewI
                                   QFontMetrics(editorFont).height() + kEditorBorderHeight));
   AttachStorageGauge(editor, mHooks.CodePage());
   editor->raise();
+  // Every view of the editor keeps its text at a press elsewhere in the
+  // window; the watch goes with the editor.
+  auto* self = const_cast<TCategoryEditorDelegate*>(this);
+  new TWindowPressWatch(
+      editor, [self, editor](const QMouseEvent& aPress) { self->EditMouseDown(editor, aPress); });
   mOpen = editor;
   return editor;
 }
@@ -85,6 +92,13 @@ void TCategoryEditorDelegate::Keep(QLineEdit* aEditor) {
   // The view asks setModelData, which keeps the text once.
   emit commitData(aEditor);
   emit closeEditor(aEditor, QAbstractItemDelegate::NoHint);
+}
+
+void TCategoryEditorDelegate::EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress) {
+  // The press that ends the edit also does what it pressed: selects the row,
+  // presses the button, opens the menu.
+  if (!aEditor->rect().contains(aEditor->mapFromGlobal(aPress.globalPosition()).toPoint()))
+    Keep(aEditor);
 }
 
 void TCategoryEditorDelegate::Abandon(QLineEdit* aEditor) {

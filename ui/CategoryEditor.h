@@ -18,6 +18,8 @@
 /// for the next row; a move of the focus to another control of the window
 /// keeps it, a menu or another window taking the keyboard for a while does
 /// not. Each editor is kept or abandoned exactly once.
+class QMouseEvent;
+
 class TCategoryEditorDelegate final : public TFixedRowDelegate {
   Q_OBJECT
 
@@ -49,6 +51,9 @@ class TCategoryEditorDelegate final : public TFixedRowDelegate {
   void Keep(QLineEdit* aEditor);
   /// Closes aEditor without keeping its text.
   void Abandon(QLineEdit* aEditor);
+  /// Hears every mouse press in the editor's window while it is open; a
+  /// press outside the editor keeps its text and goes on to what it pressed.
+  void EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
 
  protected:
   bool eventFilter(QObject* aWatched, QEvent* aEvent) override;

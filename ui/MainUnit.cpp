@@ -44,7 +44,6 @@
 #include "SaveMessages.h"
 #include "TranslationTable.h"
 #include "WindowFont.h"
-#include "WindowPressWatch.h"
 
 namespace {
 
@@ -553,9 +552,6 @@ void TMainform::lb_NewCatsDblClick() {
   lb_NewCats->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   lb_NewCats->scrollTo(index);
   lb_NewCats->edit(index);
-  if (QLineEdit* editor = OpenEditor())
-    new TWindowPressWatch(
-        editor, [this, editor](const QMouseEvent& aPress) { EditMouseDown(editor, aPress); });
 }
 
 void TMainform::EditExit(QLineEdit* aEditor) {
@@ -605,13 +601,6 @@ void TMainform::ShowTranslationTable() {
   mTable->show();
   mTable->raise();
   mTable->activateWindow();
-}
-
-void TMainform::EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress) {
-  const QPoint at = aEditor->mapFromGlobal(aPress.globalPosition()).toPoint();
-  // The press that ends the edit also does what it pressed: selects the row,
-  // presses the button, opens the menu.
-  if (!aEditor->rect().contains(at)) EditExit(aEditor);
 }
 
 void TMainform::EditNextRow() {

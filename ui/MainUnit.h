@@ -99,9 +99,6 @@ class TMainform final : public QWidget {
   /// Goes to the next row (aStep 1) or the previous one (-1) in aState and
   /// opens its editor; past the last one, says so in the status line.
   void GoToRow(TCategoryModel::TState aState, int aStep);
-  /// Called for every mouse press in the window while an editor is open; a
-  /// press outside the editor keeps its text and goes on to what it pressed.
-  void EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress);
   /// Opens the editor on the row below the selected one, if there is one.
   void EditNextRow();
   bool ListViewportEvent(QListView* aList, QEvent* aEvent);

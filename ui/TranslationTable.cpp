@@ -23,7 +23,6 @@
 #include "CategoryFilter.h"
 #include "CategoryModel.h"
 #include "EditorKeys.h"
-#include "WindowPressWatch.h"
 
 namespace {
 
@@ -227,11 +226,6 @@ void TTranslationTable::EditShownRow(int aRow) {
       cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   mTable->scrollTo(cell);
   mTable->edit(cell);
-  if (QLineEdit* editor = OpenEditor())
-    new TWindowPressWatch(editor, [this, editor](const QMouseEvent& aPress) {
-      if (!editor->rect().contains(editor->mapFromGlobal(aPress.globalPosition()).toPoint()))
-        mDelegate->Keep(editor);
-    });
 }
 
 void TTranslationTable::EditNextShownRow() {
