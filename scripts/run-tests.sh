@@ -10,7 +10,7 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
-libgettextpo-dev gettext"
+libgettextpo-dev gettext libhunspell-dev libicu-dev"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)
