@@ -49,6 +49,8 @@ bool TCategoryFilter::filterAcceptsRow(int aSourceRow, const QModelIndex&) const
       return model->State(aSourceRow) == TState::Changed;
     case TStates::NotStoredAsTyped:
       return model->State(aSourceRow) == TState::NotStoredAsTyped;
+    case TStates::FailingChecks:
+      return model->FailsChecks(aSourceRow);
   }
   return true;
 }

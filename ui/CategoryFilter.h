@@ -12,7 +12,7 @@ class TCategoryFilter final : public QSortFilterProxyModel {
 
  public:
   /// Which rows pass by what is left to do with them.
-  enum class TStates { All, ToDo, Changed, NotStoredAsTyped };
+  enum class TStates { All, ToDo, Changed, NotStoredAsTyped, FailingChecks };
 
   explicit TCategoryFilter(QObject* aParent = nullptr);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "CategoryTooltip.h"
+#include "CheckMessages.h"
 #include "LibraryFormat.h"
 #include "LoaderSaver.h"
 #include "WorkProgress.h"
@@ -23,7 +24,11 @@ constexpr std::size_t kRowsPerLook = 4096;
 
 TCategoryModel::TCategoryModel(QObject* aParent)
     : QAbstractTableModel(aParent),
-      mWarning(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)) {}
+      mWarning(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning)),
+      mAdvice(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation)),
+      mChecks(std::make_unique<TTranslationChecks>(mTextsForChecks)) {}
+
+TCategoryModel::~TCategoryModel() = default;
 
 int TCategoryModel::rowCount(const QModelIndex& aParent) const {
   return aParent.isValid() ? 0 : static_cast<int>(mOld.size());
@@ -72,9 +77,12 @@ QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
       return aRole == StateRole ? QVariant(static_cast<int>(State(row))) : QVariant();
     case NoteColumn: {
       if (aRole != Qt::DisplayRole && aRole != Qt::ToolTipRole) return {};
-      // One line in a cell; the tooltip keeps the lines.
-      QString note = Storage(row).Note;
-      return aRole == Qt::ToolTipRole ? note : note.replace(u'\n', QStringLiteral("; "));
+      // One line in a cell; the tooltip keeps the lines. The checks failing
+      // come after how the text is stored.
+      QStringList lines;
+      if (const QString note = Storage(row).Note; !note.isEmpty()) lines << note;
+      lines << CheckSentences(row);
+      return lines.join(aRole == Qt::ToolTipRole ? QStringLiteral("\n") : QStringLiteral("; "));
     }
     default:
       break;
@@ -96,6 +104,10 @@ QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
       return mEngine ? mEngine->GetLibraryIndexItemCount(row) : 0;
     case ChangedRole:
       return mNew[row] != mOld[row];
+    case FailsChecksRole:
+      return FailsChecks(row);
+    case CheckSentencesRole:
+      return CheckSentences(row);
     case StorageNoteRole:
       return Storage(row).Note;
     case Qt::FontRole: {
@@ -105,13 +117,18 @@ QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
       return bold;
     }
     case Qt::DecorationRole:
-      if (isNew && !Storage(row).Note.isEmpty()) return mWarning;
+      // Text not stored as typed is a warning; a failing check is advice.
+      if (!isNew) return {};
+      if (!Storage(row).Note.isEmpty()) return mWarning;
+      if (FailsChecks(row)) return mAdvice;
       return {};
     case Qt::ToolTipRole: {
       if (!mEngine) return {};
       QString tip = CategoryTooltip(text, *mEngine, row);
       if (const QString note = isNew ? Storage(row).Note : QString(); !note.isEmpty())
         tip += u'\n' + note;
+      if (isNew)
+        for (const QString& sentence : CheckSentences(row)) tip += u'\n' + sentence;
       return TooltipMarkup(tip);
     }
     case Qt::AccessibleTextRole:
@@ -121,6 +138,7 @@ QVariant TCategoryModel::data(const QModelIndex& aIndex, int aRole) const {
       QStringList why;
       if (mNew[row] != mOld[row]) why << tr("Changed from \"%1\"").arg(mOld[row]);
       if (const QString note = Storage(row).Note; !note.isEmpty()) why << note;
+      why << CheckSentences(row);
       return why.join(u'\n');
     }
     default:
@@ -138,6 +156,7 @@ void TCategoryModel::Reset(const TVectorEngine* aEngine, TCodePage aPage) {
   mChangedRows.clear();
   mChanged = 0;
   mUnsaved = 0;
+  mChecks->Reset();
   endResetModel();
   emit countsChanged();
 }
@@ -183,6 +202,7 @@ void TCategoryModel::IndexChangedRows() {
     ++mChanged;
     mChangedRows[StoredBytes(row)].push_back(row);
   }
+  mChecks->Reset();
   if (!mOld.isEmpty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
   emit countsChanged();
 }
@@ -239,7 +259,7 @@ void TCategoryModel::SetNewTexts(const std::vector<std::pair<int, QString>>& aTe
       ++mChanged;
     }
     touch(RowsStoredAs(after));
-    touched.push_back(row);
+    touch(mChecks->NewTextChanged(row));
   }
   if (aProgress) aProgress->End();
   if (touched.empty()) return;
@@ -288,12 +308,16 @@ TRowStorage TCategoryModel::Storage(int aRow) const {
   TRowStorage storage;
   if (typed != mOld[aRow]) storage.Note = StorageNote(typed, stored, mCodePage);
   storage.AsTyped = storage.Note.isEmpty();
+  // Rows given one text on purpose become one category as they show; the
+  // checks tell of that. A row whose different text meets this one's bytes
+  // loses its text.
   const std::vector<int> same = RowsStoredAs(stored.Bytes);
-  const auto other = std::find_if(same.begin(), same.end(), [aRow](int r) { return r != aRow; });
+  const auto other = std::find_if(same.begin(), same.end(),
+                                  [&](int r) { return r != aRow && mNew[r] != typed; });
   if (other == same.end()) return storage;
   if (!storage.Note.isEmpty()) storage.Note += u'\n';
   storage.Note += MergeNote(stored, *other, mNew[*other], mCodePage);
-  if (mNew[*other] != typed) storage.AsTyped = false;
+  storage.AsTyped = false;
   return storage;
 }
 
@@ -308,9 +332,31 @@ TCategoryModel::TState TCategoryModel::State(int aRow) const {
 
 int TCategoryModel::NextRowIn(TState aState, int aFrom, int aStep,
                               const std::function<int(int)>& aRowShown, int aShown) const {
+  return NextRowWhere([this, aState](int aRow) { return State(aRow) == aState; }, aFrom, aStep,
+                      aRowShown, aShown);
+}
+
+int TCategoryModel::NextRowWhere(const std::function<bool(int)>& aWanted, int aFrom, int aStep,
+                                 const std::function<int(int)>& aRowShown, int aShown) {
   for (int shown = aFrom + aStep; shown >= 0 && shown < aShown; shown += aStep)
-    if (State(aRowShown(shown)) == aState) return shown;
+    if (aWanted(aRowShown(shown))) return shown;
   return -1;
+}
+
+QString TCategoryModel::NoFailingRowText(int aStep) {
+  return aStep > 0 ? tr("No row after this one fails a check.")
+                   : tr("No row before this one fails a check.");
+}
+
+void TCategoryModel::SetSpeller(const TSpeller* aSpeller) {
+  if (aSpeller == mChecks->Speller()) return;
+  mChecks->SetSpeller(aSpeller);
+  if (!mOld.isEmpty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+QStringList TCategoryModel::CheckSentences(int aRow) const {
+  if (!mChecks->Fails(aRow)) return {};
+  return ::CheckSentences(mChecks->Failures(aRow), mOld, mNew);
 }
 
 QString TCategoryModel::ShownText(const QString& aText) {

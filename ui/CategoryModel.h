@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -12,7 +13,9 @@
 
 #include "CodePage.h"
 #include "StorageMessages.h"
+#include "TranslationChecks.h"
 
+class TSpeller;
 class TVectorEngine;
 class TWorkProgress;
 struct TCategoryMap;
@@ -60,6 +63,10 @@ class TCategoryModel final : public QAbstractTableModel {
     StorageNoteRole,
     /// int: the row's TState.
     StateRole,
+    /// bool: the row fails one of the checks of a translation.
+    FailsChecksRole,
+    /// QStringList: a sentence for each check the row fails.
+    CheckSentencesRole,
   };
 
   /// The new texts of every row and those as loaded or last saved, as a
@@ -70,6 +77,7 @@ class TCategoryModel final : public QAbstractTableModel {
   };
 
   explicit TCategoryModel(QObject* aParent = nullptr);
+  ~TCategoryModel() override;
 
   int rowCount(const QModelIndex& aParent = {}) const override;
   int columnCount(const QModelIndex& aParent = {}) const override;
@@ -134,6 +142,23 @@ class TCategoryModel final : public QAbstractTableModel {
   /// Each row not stored as typed, with its storage, in row order.
   std::vector<std::pair<int, TRowStorage>> RowsNotStoredAsTyped() const;
 
+  /// Checks the spelling of new texts with aSpeller from now on (which must
+  /// outlive its use here); nullptr checks none.
+  void SetSpeller(const TSpeller* aSpeller);
+  const TSpeller* Speller() const { return mChecks->Speller(); }
+  /// Whether row aRow fails one of the checks of a translation: blanks, end
+  /// punctuation, case, digits, consistency with other rows, spelling.
+  bool FailsChecks(int aRow) const { return mChecks->Fails(aRow); }
+  /// The checks row aRow fails.
+  std::vector<TCheckFailure> CheckFailures(int aRow) const { return mChecks->Failures(aRow); }
+  /// What a view says when no row failing a check is left going by aStep.
+  static QString NoFailingRowText(int aStep);
+  /// Of aShown rows a view shows, row aRowShown(i) of the map at place i,
+  /// the first place after aFrom, going by aStep (1 or -1), whose row aWanted
+  /// takes; -1 when there is none.
+  static int NextRowWhere(const std::function<bool(int)>& aWanted, int aFrom, int aStep,
+                          const std::function<int(int)>& aRowShown, int aShown);
+
  signals:
   /// The counts of changed or unsaved rows have changed.
   void countsChanged();
@@ -146,6 +171,23 @@ class TCategoryModel final : public QAbstractTableModel {
   void TakeOldTexts();
   void IndexChangedRows();
   void EmitRowsChanged(const std::vector<int>& aRows);
+  /// The sentences of the checks row aRow fails.
+  QStringList CheckSentences(int aRow) const;
+
+  /// The rows' texts as the checks read them.
+  class TTextsForChecks final : public TRowTexts {
+   public:
+    explicit TTextsForChecks(const TCategoryModel& aModel) : mModel(aModel) {}
+    int RowCount() const override { return static_cast<int>(mModel.mOld.size()); }
+    std::u16string_view OldText(int aRow) const override { return View(mModel.mOld[aRow]); }
+    std::u16string_view NewText(int aRow) const override { return View(mModel.mNew[aRow]); }
+
+   private:
+    static std::u16string_view View(const QString& aText) {
+      return {reinterpret_cast<const char16_t*>(aText.utf16()), static_cast<std::size_t>(aText.size())};
+    }
+    const TCategoryModel& mModel;
+  };
 
   const TVectorEngine* mEngine = nullptr;
   TCodePage mCodePage = TCodePage::Western;
@@ -158,4 +200,7 @@ class TCategoryModel final : public QAbstractTableModel {
   int mChanged = 0;
   int mUnsaved = 0;
   QIcon mWarning;
+  QIcon mAdvice;
+  TTextsForChecks mTextsForChecks{*this};
+  std::unique_ptr<TTranslationChecks> mChecks;
 };

@@ -238,7 +238,8 @@ void TMainform::CreateControls() {
          // The map keys work here too, though on some platforms an edit
          // takes Ctrl+E for the end of the line; End does that.
          for (const QAction* action : {ExportMapAction, ImportMapAction, NextToDoAction,
-                                       PreviousToDoAction, NextNotStoredAction})
+                                       PreviousToDoAction, NextNotStoredAction, NextFailingAction,
+                                       PreviousFailingAction})
            if (aKey == action->shortcut()) return true;
          return false;
        }},
@@ -326,6 +327,12 @@ void TMainform::CreateActions() {
   NextNotStoredAction = make(QStringLiteral("NextNotStoredAction"), tr("Next not stored as typed"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
                              [this] { GoToRow(TState::NotStoredAsTyped, 1); });
+  // F8 as in the editors that go to the next warning.
+  NextFailingAction = make(QStringLiteral("NextFailingAction"), tr("Next failing a check"),
+                           QKeySequence(Qt::Key_F8), [this] { GoToFailingRow(1); });
+  PreviousFailingAction =
+      make(QStringLiteral("PreviousFailingAction"), tr("Previous failing a check"),
+           QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { GoToFailingRow(-1); });
   // Quitting is closing the window, unsaved edits asked about.
   make(QStringLiteral("QuitAction"), tr("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
        [this] { close(); });
@@ -351,7 +358,8 @@ void TMainform::UpdateActions() {
   ExportMapAction->setEnabled(library);
   ImportMapAction->setEnabled(library);
   TableAction->setEnabled(idle);
-  for (QAction* go : {NextToDoAction, PreviousToDoAction, NextNotStoredAction})
+  for (QAction* go : {NextToDoAction, PreviousToDoAction, NextNotStoredAction, NextFailingAction,
+                      PreviousFailingAction})
     go->setEnabled(library);
 }
 
@@ -527,7 +535,8 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->addSeparator();
   mListMenu->addActions({ExportMapAction, ImportMapAction});
   mListMenu->addSeparator();
-  mListMenu->addActions({NextToDoAction, PreviousToDoAction, NextNotStoredAction});
+  mListMenu->addActions({NextToDoAction, PreviousToDoAction, NextNotStoredAction,
+                         NextFailingAction, PreviousFailingAction});
   mListMenu->addSeparator();
   mListMenu->addAction(TableAction);
   mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
@@ -569,13 +578,24 @@ void TMainform::KeepText(int aRow, const QString& aText) {
 }
 
 void TMainform::GoToRow(TCategoryModel::TState aState, int aStep) {
+  const TCategoryModel& model = *mDocument->Model();
+  GoTo([&model, aState](int aRow) { return model.State(aRow) == aState; }, aStep,
+       TCategoryModel::NoRowText(aState, aStep));
+}
+
+void TMainform::GoToFailingRow(int aStep) {
+  const TCategoryModel& model = *mDocument->Model();
+  GoTo([&model](int aRow) { return model.FailsChecks(aRow); }, aStep,
+       TCategoryModel::NoFailingRowText(aStep));
+}
+
+void TMainform::GoTo(const std::function<bool(int)>& aWanted, int aStep, const QString& aNoRow) {
   if (IsBusy()) return;
   EditExit(OpenEditor());
-  const TCategoryModel& model = *mDocument->Model();
-  const int row = model.NextRowIn(
-      aState, CurrentRow(), aStep, [](int aRow) { return aRow; }, model.rowCount());
+  const int row = TCategoryModel::NextRowWhere(
+      aWanted, CurrentRow(), aStep, [](int aRow) { return aRow; }, mDocument->Model()->rowCount());
   if (row < 0) {
-    Label3->setText(TCategoryModel::NoRowText(aState, aStep));
+    Label3->setText(aNoRow);
     FitCentredLabel(Label3, 238, 431, 232);
     return;
   }

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "CategoryModel.h"
@@ -99,6 +100,11 @@ class TMainform final : public QWidget {
   /// Goes to the next row (aStep 1) or the previous one (-1) in aState and
   /// opens its editor; past the last one, says so in the status line.
   void GoToRow(TCategoryModel::TState aState, int aStep);
+  /// The same for the rows that fail a check.
+  void GoToFailingRow(int aStep);
+  /// Selects and edits the next row going by aStep that aWanted takes; when
+  /// there is none, the status says aNoRow.
+  void GoTo(const std::function<bool(int)>& aWanted, int aStep, const QString& aNoRow);
   /// Opens the editor on the row below the selected one, if there is one.
   void EditNextRow();
   bool ListViewportEvent(QListView* aList, QEvent* aEvent);
@@ -156,4 +162,6 @@ class TMainform final : public QWidget {
   QAction* NextToDoAction;
   QAction* PreviousToDoAction;
   QAction* NextNotStoredAction;
+  QAction* NextFailingAction;
+  QAction* PreviousFailingAction;
 };

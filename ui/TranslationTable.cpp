@@ -78,6 +78,7 @@ void TTranslationTable::CreateControls() {
   mStates->addItem(tr("To do"), int(TCategoryFilter::TStates::ToDo));
   mStates->addItem(tr("Changed"), int(TCategoryFilter::TStates::Changed));
   mStates->addItem(tr("Not stored as typed"), int(TCategoryFilter::TStates::NotStoredAsTyped));
+  mStates->addItem(tr("Checks failing"), int(TCategoryFilter::TStates::FailingChecks));
 
   mTable = new QTableView(this);
   mTable->setObjectName(QStringLiteral("Table"));
@@ -150,6 +151,8 @@ void TTranslationTable::CreateControls() {
          [this] { GoToRow(int(TState::ToDo), -1); });
   action(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K),
          [this] { GoToRow(int(TState::NotStoredAsTyped), 1); });
+  action(QKeySequence(Qt::Key_F8), [this] { GoToFailingRow(1); });
+  action(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { GoToFailingRow(-1); });
   // Copying the old text into the new, as translation editors copy the
   // source, and putting a row back as saved; on every row selected, as one
   // step.
@@ -256,14 +259,25 @@ void TTranslationTable::LeadLists() {
 }
 
 void TTranslationTable::GoToRow(int aState, int aStep) {
-  KeepOpenEditor();
   const auto state = static_cast<TCategoryModel::TState>(aState);
-  const int shown = mModel.NextRowIn(
-      state, mTable->currentIndex().row(), aStep,
+  GoTo([this, state](int aRow) { return mModel.State(aRow) == state; }, aStep,
+       TCategoryModel::NoRowText(state, aStep));
+}
+
+void TTranslationTable::GoToFailingRow(int aStep) {
+  GoTo([this](int aRow) { return mModel.FailsChecks(aRow); }, aStep,
+       TCategoryModel::NoFailingRowText(aStep));
+}
+
+void TTranslationTable::GoTo(const std::function<bool(int)>& aWanted, int aStep,
+                             const QString& aNoRow) {
+  KeepOpenEditor();
+  const int shown = TCategoryModel::NextRowWhere(
+      aWanted, mTable->currentIndex().row(), aStep,
       [this](int aShown) { return mFilter->mapToSource(mFilter->index(aShown, 0)).row(); },
       mFilter->rowCount());
   if (shown < 0) {
-    mCount->setText(TCategoryModel::NoRowText(state, aStep));
+    mCount->setText(aNoRow);
     return;
   }
   EditShownRow(shown);

@@ -65,6 +65,11 @@ class TTranslationTable final : public QWidget {
   /// Goes to the next row shown (aStep 1) or the previous one (-1) in
   /// aState and opens its editor; past the last one, says so.
   void GoToRow(int aState, int aStep);
+  /// The same for the rows that fail a check.
+  void GoToFailingRow(int aStep);
+  /// Goes to the next row shown going by aStep that aWanted takes and opens
+  /// its editor; when there is none, shows aNoRow.
+  void GoTo(const std::function<bool(int)>& aWanted, int aStep, const QString& aNoRow);
   /// The rows of the map selected in the table, in the order shown.
   std::vector<int> SelectedRows() const;
   /// Gives the selected rows their old texts as new ones, or with aSaved

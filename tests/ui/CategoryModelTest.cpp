@@ -31,11 +31,12 @@ std::vector<TRowStorage> storageOfEveryRow(const TCategoryModel& aModel, TCodePa
     if (aModel.NewText(row) != aModel.OldText(row))
       s.Note = StorageNote(aModel.NewText(row), bytes, aPage);
     s.AsTyped = s.Note.isEmpty();
+    // Rows given one text on purpose have no note: the checks tell of them.
     for (const int other : rowsOf[bytes.Bytes]) {
-      if (other == row) continue;
+      if (other == row || aModel.NewText(other) == aModel.NewText(row)) continue;
       if (!s.Note.isEmpty()) s.Note += u'\n';
       s.Note += MergeNote(bytes, other, aModel.NewText(other), aPage);
-      if (aModel.NewText(other) != aModel.NewText(row)) s.AsTyped = false;
+      s.AsTyped = false;
       break;
     }
   }

@@ -60,15 +60,18 @@ class CategoryTooltipTest : public QObject {
     TMainformFixture fixture;
     QVERIFY(fixture.LoadRows(3));
     QListView* list = Controls(*fixture.Form).lb_NewCats;
-    // Markup in a text shows as typed, and the note on how the row is stored
-    // follows.
+    // Markup in a text shows as typed; the note on how the row is stored
+    // follows, then the checks it fails.
     fixture.Form->ChooseCodePage(TCodePage::Western);
     SetRowText(list, 1, QStringLiteral("<b>\u0141\u00f3d\u017a</b>"));
     QVERIFY(Hover(list, RowCentre(list, 1)));
     QCOMPARE(QToolTip::text(),
              TooltipMarkup(CategoryTooltip(RowText(list, 1), *VectorEngine, 1) +
                            QStringLiteral("\nStored as \"<b>?\u00f3d?</b>\": Western European "
-                                          "(Windows-1252) has no \u0141, \u017a")));
+                                          "(Windows-1252) has no \u0141, \u017a\n"
+                                          "The new text begins with a small letter, the old "
+                                          "text with a capital.\nThe new text lacks the "
+                                          "digits 1 of the old text.")));
     // The blank below the rows has none.
     QVERIFY(!Hover(list, QPoint(4, list->viewport()->height() - 4)));
   }
