@@ -19,6 +19,7 @@
 /// keeps it, a menu or another window taking the keyboard for a while does
 /// not. Each editor is kept or abandoned exactly once.
 class QMouseEvent;
+class TSpeller;
 
 class TCategoryEditorDelegate final : public TFixedRowDelegate {
   Q_OBJECT
@@ -31,6 +32,8 @@ class TCategoryEditorDelegate final : public TFixedRowDelegate {
     std::function<void(int aRow, const QString& aText)> Keep;
     /// Called after Ctrl+Enter has kept the text.
     std::function<void()> EditNext;
+    /// The speller the editor marks misspelled words with; nullptr for none.
+    std::function<const TSpeller*()> Speller;
     /// Keys of the window that work in the editor too.
     std::function<bool(const QKeySequence& aKey)> WindowKey;
   };

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QLocale>
 #include <QUndoStack>
 #include <exception>
 #include <optional>
@@ -41,6 +42,7 @@
 #include "ProgressUnit.h"
 #include "RowEditCommand.h"
 #include "SaveChecks.h"
+#include "SpellingChoice.h"
 #include "SaveMessages.h"
 #include "TranslationTable.h"
 #include "WindowFont.h"
@@ -158,9 +160,18 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
                               CloseIfRequested();
                               return !closing && mDocument->Engine() != nullptr;
                             },
-                            [this] { ShowLibrary(); }})) {
+                            [this] { ShowLibrary(); }})),
+      mSpelling(new TSpellingChoice(QLocale::system().name(), this)) {
   CreateControls();
   CreateActions();
+  mDocument->Model()->SetSpeller(mSpelling->Speller());
+  connect(mSpelling, &TSpellingChoice::spellerChanged, this, [this](const TSpeller* aSpeller) {
+    mDocument->Model()->SetSpeller(aSpeller);
+  });
+  connect(mSpelling, &TSpellingChoice::chooseFailed, this, [this](const QString& aName) {
+    Label3->setText(tr("The dictionary %1 cannot be read.").arg(aName));
+    FitCentredLabel(Label3, 238, 431, 232);
+  });
   connect(mDocument, &TLibraryDocument::modifiedChanged, this, &QWidget::setWindowModified);
   connect(mDocument, &TLibraryDocument::fileChanged, this, [this] { UpdateStatus(); });
   connect(mDocument->Model(), &TCategoryModel::countsChanged, this, [this] { UpdateStatus(); });
@@ -175,6 +186,8 @@ TMainform::~TMainform() {
   for (QObject* sender :
        std::initializer_list<QObject*>{mDocument, mDocument->Model(), mDocument->UndoStack()})
     sender->disconnect(this);
+  // The speller goes with the window's children, maybe before the rows.
+  mDocument->Model()->SetSpeller(nullptr);
 }
 
 void TMainform::SetProgressform(TProgressform* aForm) {
@@ -234,6 +247,7 @@ void TMainform::CreateControls() {
       kRowHeight,
       {[this] { return mDocument->CodePage(); },
        [this](int aRow, const QString& aText) { KeepText(aRow, aText); }, [this] { EditNextRow(); },
+       [this] { return mSpelling->Speller(); },
        [this](const QKeySequence& aKey) {
          // The map keys work here too, though on some platforms an edit
          // takes Ctrl+E for the end of the line; End does that.
@@ -538,6 +552,7 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->addActions({NextToDoAction, PreviousToDoAction, NextNotStoredAction,
                          NextFailingAction, PreviousFailingAction});
   mListMenu->addSeparator();
+  mListMenu->addMenu(mSpelling->CreateMenu(mListMenu));
   mListMenu->addAction(TableAction);
   mListMenu->popup(aList->viewport()->mapToGlobal(aAt));
 }
@@ -616,7 +631,9 @@ void TMainform::ShowTranslationTable() {
               for (const auto& [row, text] : aTexts)
                 changes.push_back({row, model.NewText(row), text});
               mDocument->UndoStack()->push(new TRowEditCommand(aStep, model, std::move(changes)));
-            }},
+            },
+            [this] { return mSpelling->Speller(); },
+            [this](QWidget* aParent) { return mSpelling->CreateMenu(aParent); }},
         nullptr);
   mTable->show();
   mTable->raise();

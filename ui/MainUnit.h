@@ -23,6 +23,7 @@ class TCategoryList;
 class TLoadFlow;
 class TMapCommands;
 class TProgressform;
+class TSpellingChoice;
 class TTranslationTable;
 
 /// The main window: loads a library into the old- and new-category lists,
@@ -132,6 +133,8 @@ class TMainform final : public QWidget {
   TMapCommands* mMaps;
   TSaveChecks mSaveChecks;
   std::unique_ptr<TLoadFlow> mLoadFlow;
+  /// The dictionary new texts are spelled in.
+  TSpellingChoice* mSpelling;
   TProgressform* mProgressform = nullptr;
   TCategoryEditorDelegate* mEditorDelegate = nullptr;
   /// A window of its own, so that its keys and the main window's never meet.

@@ -102,8 +102,7 @@ void TTranslationTable::CreateControls() {
        [this](int aRow, const QString& aText) {
          mHooks.Keep(mFilter->mapToSource(mFilter->index(aRow, 0)).row(), aText);
        },
-       [this] { EditNextShownRow(); },
-       {}},
+       [this] { EditNextShownRow(); }, mHooks.Speller, {}},
       mTable);
   mTable->setItemDelegateForColumn(TCategoryModel::NewColumn, mDelegate);
   connect(mTable, &QAbstractItemView::doubleClicked, this,
@@ -306,5 +305,7 @@ void TTranslationTable::ShowRowMenu(const QPoint& aAt) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addActions({mCopyOld, mRevert});
+  menu->addSeparator();
+  if (mHooks.SpellingMenu) menu->addMenu(mHooks.SpellingMenu(menu));
   menu->popup(mTable->viewport()->mapToGlobal(aAt));
 }

@@ -8,6 +8,9 @@
 
 #include "CodePage.h"
 
+class QMenu;
+class TSpeller;
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -38,6 +41,10 @@ class TTranslationTable final : public QWidget {
     /// Gives rows of the map texts at once, as one step named aStep.
     std::function<void(const QString& aStep, const std::vector<std::pair<int, QString>>& aTexts)>
         KeepAll;
+    /// The speller the editor marks misspelled words with; nullptr for none.
+    std::function<const TSpeller*()> Speller;
+    /// A new Spelling menu, to show in the rows' menu.
+    std::function<QMenu*(QWidget* aParent)> SpellingMenu;
   };
 
   /// Shows aModel's rows, selecting along with aListsSelection, the lists'

@@ -55,6 +55,9 @@ class CategoryFilterTest : public QObject {
         << "" << false << false << S::Changed << QStringList{"Trees", "Signs"} << true;
     QTest::newRow("not stored as typed")
         << "" << false << false << S::NotStoredAsTyped << QStringList{"trees in winter"} << true;
+    // A row left as it was fails with the changed row given its text.
+    QTest::newRow("checks failing") << "" << false << false << S::FailingChecks
+                                    << QStringList{"trees in winter", "Cars", "Signs"} << true;
     QTest::newRow("search and state together")
         << "row" << false << false << S::ToDo << QStringList{"Row 10", "Row 2"} << true;
   }
