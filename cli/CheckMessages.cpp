@@ -22,7 +22,8 @@ std::string quoted(std::u16string_view aText) {
 
 std::string joined(const std::vector<std::u16string>& aWords) {
   std::string out;
-  for (const std::u16string& word : aWords) out.append(out.empty() ? "" : ", ").append(escapeField(word));
+  for (const std::u16string& word : aWords)
+    out.append(out.empty() ? "" : ", ").append(escapeField(word));
   return out;
 }
 

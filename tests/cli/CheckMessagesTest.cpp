@@ -37,8 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "trees? -> \"Drzewa!\": ends in \"!\", the old text in \"?\"\n"
                      "trees? -> \"Drzewa!\": begins with a capital, the old text with a small "
                      "letter\n"},
-        TWordingCase{"ControlCharactersEscaped", u"A\\\tB\x01", u"A\\\tB\x01:",
-                     "A\\\\\\tB\\x01 -> \"A\\\\\\tB\\x01:\": ends in \":\", the old text in none\n"}),
+        TWordingCase{
+            "ControlCharactersEscaped", u"A\\\tB\x01", u"A\\\tB\x01:",
+            "A\\\\\\tB\\x01 -> \"A\\\\\\tB\\x01:\": ends in \":\", the old text in none\n"}),
     [](const auto& info) { return info.param.Name; });
 
 }  // namespace

@@ -119,7 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"StrictTwice", {"translate", "a", "b", "--strict", "--strict"}},
                     TBadCase{"CheckTwoFiles", {"check", "a", "b"}},
                     TBadCase{"LanguageOnTranslate", {"translate", "a", "b", "--language", "pl"}},
-                    TBadCase{"LanguageTwice", {"check", "a", "--language", "pl", "--language", "de"}},
+                    TBadCase{"LanguageTwice",
+                             {"check", "a", "--language", "pl", "--language", "de"}},
                     TBadCase{"StrictOnCheck", {"check", "a", "--strict"}}),
     [](const auto& info) { return info.param.Name; });
 
