@@ -26,8 +26,11 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
   std::vector<std::string> files;
   for (std::size_t i = 1; i < aArgs.size(); ++i) {
     const std::string& arg = aArgs[i];
-    if (arg == "--map" && word == "translate" && !line.MapFile && i + 1 < aArgs.size()) {
+    if (arg == "--map" && (word == "translate" || word == "check") && !line.MapFile &&
+        i + 1 < aArgs.size()) {
       line.MapFile = aArgs[++i];
+    } else if (arg == "--language" && word == "check" && !line.Language && i + 1 < aArgs.size()) {
+      line.Language = aArgs[++i];
     } else if (arg == "--format" && word == "map" && !line.Format && i + 1 < aArgs.size()) {
       line.Format = mapFormatNamed(aArgs[++i]);
       if (!line.Format) return std::nullopt;
@@ -46,11 +49,12 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
     line.Out = files[1];
     return line;
   }
-  if (word == "categories" || word == "items" || word == "map") {
+  if (word == "categories" || word == "items" || word == "map" || word == "check") {
     if (files.size() != 1) return std::nullopt;
     line.Command = word == "categories" ? TCommandLine::TCommand::Categories
                    : word == "items"    ? TCommandLine::TCommand::Items
-                                        : TCommandLine::TCommand::Map;
+                   : word == "map"      ? TCommandLine::TCommand::Map
+                                        : TCommandLine::TCommand::Check;
     line.In = files[0];
     return line;
   }
@@ -69,6 +73,7 @@ const char* usageText() {
          "       zbl items FILE\n"
          "       zbl map FILE [MAPFILE] [--format po|tsv]\n"
          "       zbl translate IN OUT [--map MAPFILE] [--strict]\n"
+         "       zbl check FILE [--map MAPFILE] [--language LANG]\n"
          "       zbl --help | --version\n"
          "Every command also takes --encoding NAME, the library's code page\n"
          "(windows-1250, cp1250 or 1250; the locale's when not given).\n";

@@ -2,10 +2,12 @@
 #include "Commands.h"
 
 #include <exception>
+#include <memory>
 #include <new>
 #include <string_view>
 #include <unordered_map>
 
+#include "CheckMessages.h"
 #include "CommandLine.h"
 #include "FieldEscape.h"
 #include "FileLayer.h"
@@ -15,8 +17,10 @@
 #include "MapFile.h"
 #include "MapIo.h"
 #include "MapMessages.h"
+#include "Speller.h"
 #include "TerminalProgress.h"
 #include "TextCodec.h"
+#include "TranslationChecks.h"
 
 namespace {
 
@@ -204,6 +208,21 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
   return out;
 }
 
+/// The warnings of the map lines that name no category of the library.
+void reportUnmatched(std::ostream& aErr, const TCommandLine& aLine,
+                     const std::vector<TMapLine>& aUnmatched) {
+  for (const TMapLine& line : aUnmatched)
+    report(aErr, mapLocation(*aLine.MapFile, line.Line),
+           "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
+}
+
+void reportFuzzy(std::ostream& aErr, const TCommandLine& aLine, std::size_t aFuzzy) {
+  if (aFuzzy > 0)
+    report(aErr, *aLine.MapFile,
+           "warning: " + std::to_string(aFuzzy) +
+               (aFuzzy == 1 ? " fuzzy entry was" : " fuzzy entries were") + " not applied");
+}
+
 /// A damaged library is listed as far as it was read, and still fails.
 int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
   TVectorEngine engine;
@@ -290,16 +309,78 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   }
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
-  for (const TMapLine& line : unmatched)
-    report(aErr, mapLocation(*aLine.MapFile, line.Line),
-           "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
+  reportUnmatched(aErr, aLine, unmatched);
   for (const TAlteration& alteration : alterations)
     report(aErr, mapLocation(*aLine.MapFile, alteration.Line), "warning: " + alteration.Text);
-  if (fuzzy > 0)
-    report(aErr, *aLine.MapFile,
-           "warning: " + std::to_string(fuzzy) +
-               (fuzzy == 1 ? " fuzzy entry was" : " fuzzy entries were") + " not applied");
+  reportFuzzy(aErr, aLine, fuzzy);
   return kExitSuccess;
+}
+
+/// The speller of the dictionary aLanguage names, into aSpeller; false,
+/// after a line on aErr, when there is no such dictionary or it cannot be
+/// opened.
+bool openSpeller(const std::string& aLanguage, std::unique_ptr<TSpeller>& aSpeller,
+                 std::ostream& aErr) {
+  const std::vector<std::string> folders = DictionaryFolders();
+  const std::vector<TDictionary> installed = FindDictionaries(folders);
+  const std::optional<TDictionary> dictionary = DictionaryFor(installed, aLanguage);
+  if (!dictionary) {
+    aErr << "zbl: "
+         << escapeControlCharacters(describeMissingDictionary(aLanguage, installed, folders))
+         << '\n'
+         << std::flush;
+    return false;
+  }
+  aSpeller = TSpeller::Open(*dictionary);
+  if (!aSpeller)
+    report(aErr, dictionary->AffixPath,
+           "cannot open the dictionary " + dictionary->Name +
+               ": its files cannot be read, or their encoding is unknown");
+  return aSpeller != nullptr;
+}
+
+/// Checks the categories through the map, or on their own without one, and
+/// lists one line per failing check; fails when any check does. The map is
+/// read as translate reads it, so its faults and warnings are the same.
+int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
+  std::unique_ptr<TSpeller> speller;
+  if (aLine.Language && !openSpeller(*aLine.Language, speller, aErr)) return kExitUsage;
+  TVectorEngine engine;
+  engine.SetCodePage(aPage);
+  const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
+  // The checks of part of a library would pass what they never saw.
+  if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
+
+  TCategoryMap map = TCategoryMap::Identity(engine);
+  if (aLine.MapFile) {
+    const TMapRead read = readMap(*aLine.MapFile);
+    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
+    const std::vector<TMapLine> unmatched = applyMap(read.Lines, map);
+    if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
+      return fail(aErr, *aLine.MapFile,
+                  describeForeignMap(read.Lines.size(), aLine.In, "nothing checked"));
+    reportUnmatched(aErr, aLine, unmatched);
+    reportFuzzy(aErr, aLine, read.FuzzySkipped);
+  }
+
+  const bool ownText = !aLine.MapFile;
+  const TVectorRowTexts rows(std::move(map.OldCats), std::move(map.NewCats));
+  std::optional<TTranslationChecks> checks;
+  if (!ownText) checks.emplace(rows, speller.get());
+  int failing = 0;
+  for (int row = 0; row < rows.RowCount(); ++row) {
+    const std::vector<TCheckFailure> failures =
+        ownText ? CheckOwnText(rows.OldText(row), speller.get()) : checks->Failures(row);
+    if (!failures.empty()) ++failing;
+    for (const TCheckFailure& failure : failures)
+      aOut << describeCheckLine(rows, row, failure, ownText) << '\n';
+  }
+  aOut << describeCheckCount(rows.RowCount(), failing) << '\n';
+  aOut.flush();
+  if (!aOut) return fail(aErr, "standard output", "cannot write");
+  if (loaded.TrailingBytes > 0)
+    report(aErr, aLine.In, "warning: " + describeTrailingBytes(loaded.TrailingBytes));
+  return failing > 0 ? kExitFailure : kExitSuccess;
 }
 
 }  // namespace
@@ -333,6 +414,7 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
   try {
     if (line->Command == TCommandLine::TCommand::Translate)
       return runTranslate(*line, *page, aErr, aErrIsTerminal);
+    if (line->Command == TCommandLine::TCommand::Check) return runCheck(*line, *page, aOut, aErr);
     return runListing(*line, *page, aOut, aErr);
   } catch (const std::bad_alloc&) {
     // Nothing above is expected to throw but memory running out; name the

@@ -27,9 +27,10 @@ std::string describeMapError(const TMapError& aError) {
   return {};
 }
 
-std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary) {
+std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary,
+                               std::string_view aOutcome) {
   return (aEntries == 1
               ? std::string("its entry is not a category of ")
               : "none of its " + std::to_string(aEntries) + " entries is a category of ") +
-         std::string(aLibrary) + "; is it the map of another library? nothing written";
+         std::string(aLibrary) + "; is it the map of another library? " + std::string(aOutcome);
 }

@@ -17,5 +17,7 @@ inline constexpr std::string_view kNotEnoughMemory = "not enough memory";
 std::string describeMapError(const TMapError& aError);
 
 /// Why a map none of whose aEntries entries names a category of aLibrary is
-/// refused: it is almost surely the wrong file.
-std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary);
+/// refused: it is almost surely the wrong file. aOutcome ends the reason:
+/// what the command did not do.
+std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary,
+                               std::string_view aOutcome = "nothing written");

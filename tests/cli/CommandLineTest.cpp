@@ -15,6 +15,7 @@ struct TGoodCase {
   std::string Out;
   std::optional<std::string> MapFile;
   std::optional<TMapFormat> Format = std::nullopt;
+  std::optional<std::string> Language = std::nullopt;
 };
 
 void PrintTo(const TGoodCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
@@ -30,6 +31,7 @@ TEST_P(CommandLineTest, Accepts) {
   EXPECT_EQ(line->Out, c.Out);
   EXPECT_EQ(line->MapFile, c.MapFile);
   EXPECT_EQ(line->Format, c.Format);
+  EXPECT_EQ(line->Language, c.Language);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,6 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "a",
                   "b",
                   "m"},
+        TGoodCase{"CheckOwnTexts", {"check", "a"}, TCommand::Check, "a", "", {}},
+        TGoodCase{"CheckMapAndLanguageAnywhere",
+                  {"check", "--language", "pl_PL", "a", "--map", "m"},
+                  TCommand::Check,
+                  "a",
+                  "",
+                  "m",
+                  std::nullopt,
+                  "pl_PL"},
         TGoodCase{"Help", {"--help"}, TCommand::Help, "", "", {}},
         TGoodCase{"ShortHelp", {"-h"}, TCommand::Help, "", "", {}},
         TGoodCase{"Version", {"--version"}, TCommand::Version, "", "", {}},
@@ -105,7 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"EncodingTwice", {"items", "a", "--encoding", "1", "--encoding", "2"}},
                     TBadCase{"EncodingWithHelp", {"--encoding", "1250", "--help"}},
                     TBadCase{"StrictOnListing", {"items", "a", "--strict"}},
-                    TBadCase{"StrictTwice", {"translate", "a", "b", "--strict", "--strict"}}),
+                    TBadCase{"StrictTwice", {"translate", "a", "b", "--strict", "--strict"}},
+                    TBadCase{"CheckTwoFiles", {"check", "a", "b"}},
+                    TBadCase{"LanguageOnTranslate", {"translate", "a", "b", "--language", "pl"}},
+                    TBadCase{"LanguageTwice",
+                             {"check", "a", "--language", "pl", "--language", "de"}},
+                    TBadCase{"StrictOnCheck", {"check", "a", "--strict"}}),
     [](const auto& info) { return info.param.Name; });
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "ChildProcess.h"
 #include "SampleItems.h"
 #include "TempDir.h"
+#include "TestDictionary.h"
 
 namespace {
 
@@ -364,8 +365,12 @@ TEST_P(ZblUnreadableTest, EveryCommandFailsNamingTheFile) {
   if (std::string(GetParam().Name) == "Directory") file = mDir.Path();
   if (std::string(GetParam().Name) == "FileWithTrailingSlash") file += "/";
   const std::string out = Path("out.zbl");
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"categories", file}, {"items", file}, {"map", file}, {"translate", file, out}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"categories", file},
+                                             {"items", file},
+                                             {"map", file},
+                                             {"translate", file, out},
+                                             {"check", file}}) {
     const TChildResult run = runZbl(args);
     ExpectFailure(run, file);
     EXPECT_NE(run.Err.find(GetParam().Reason), std::string::npos) << run.Err;
@@ -423,6 +428,7 @@ TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
       {{}, 2, "", usage},
       {{"list", "x"}, 2, "", usage},
       {{"translate", "x"}, 2, "", usage},
+      {{"check", "x", "--language"}, 2, "", usage},
       {{"--help"}, 0, usage, ""},
       {{"-h"}, 0, usage, ""},
       {{"--version"}, 0, "zbl " ZBL_VERSION "\n", ""},
@@ -551,6 +557,133 @@ TEST_F(ZblProgramTest, TranslateWarnsOfTextsNotStoredAsGivenAndStrictRefuses) {
                          w + ":3: warning: \"" + std::string(101, 'y') + "\" will be stored as \"" +
                          std::string(100, 'y') + "\": its encoding is longer than 100 bytes\n");
   EXPECT_EQ(runZbl({"categories", out}).Out, "2\t?x\n1\t" + std::string(100, 'y') + "\n1\tGood\n");
+}
+
+/// zbl check spells with the tests' own dictionaries, never the machine's.
+class ZblCheckTest : public ZblProgramTest {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directory(Dictionaries());
+    WriteTestDictionary(Dictionaries(), "pl_PL");
+    WriteTestDictionary(Dictionaries(), "de_DE");
+    setenv("DICPATH", Dictionaries().c_str(), 1);
+  }
+  void TearDown() override { unsetenv("DICPATH"); }
+  std::string Dictionaries() const { return Path("dictionaries"); }
+
+  /// One item for each category, given in the library's code page.
+  std::string WriteCategories(const std::vector<std::string>& aCategories) const {
+    TSampleLibrary library;
+    for (const std::string& category : aCategories)
+      library.Items.push_back(sampleItem("n", category, 1));
+    return WriteLibrary("in.zbl", library);
+  }
+};
+
+struct TCheckPageCase {
+  const char* Name;
+  std::string Encoding;
+  /// A category with letters of the code page: its bytes there, and in UTF-8.
+  std::string Bytes;
+  std::string Category;
+  /// A misspelling of it.
+  std::string Misspelled;
+};
+
+void PrintTo(const TCheckPageCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class ZblCheckPageTest : public ZblCheckTest, public testing::WithParamInterface<TCheckPageCase> {};
+
+// One fault of each kind planted in a map, each found once and nothing else.
+TEST_P(ZblCheckPageTest, ListsExactlyTheFaultsOfTheMap) {
+  const TCheckPageCase& c = GetParam();
+  const std::string in =
+      WriteCategories({c.Bytes, "Trees", "trees", "Shrubs", "Forest:", "Maps 2-10", "Green",
+                       "Green wood", "Bush", "Scrub", "Tree trunks", "Roads"});
+  const std::string map =
+      WriteMap(c.Category + "\t" + c.Misspelled +
+               "\nTrees\tDrzewa\ntrees\tlasy\nShrubs\tkrzewy\nForest:\tLas\n"
+               "Maps 2-10\tMapa\nGreen\tZielony \nGreen wood\tZielony  las\n"
+               "Bush\tKrzew\nScrub\tKrzew\nTree trunks\tDzrewa lass\nGhost\tX\n");
+  const TChildResult run =
+      runZbl({"check", in, "--map", map, "--encoding", c.Encoding, "--language", "pl"});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Out,
+            c.Category + " -> \"" + c.Misspelled + "\": misspelled: " + c.Misspelled + "\n" +
+                "Trees -> \"Drzewa\": translated as \"Drzewa\", but \"trees\" as \"lasy\"\n"
+                "trees -> \"lasy\": translated as \"lasy\", but \"Trees\" as \"Drzewa\"\n"
+                "Shrubs -> \"krzewy\": begins with a small letter, the old text with a capital\n"
+                "Forest: -> \"Las\": ends in no punctuation, the old text in \":\"\n"
+                "Maps 2-10 -> \"Mapa\": lacks the digits 2, 10 of the old text\n"
+                "Green -> \"Zielony \": 1 blank at the end, the old text has none\n"
+                "Green wood -> \"Zielony  las\": doubled blanks, the old text has none\n"
+                "Bush -> \"Krzew\": the same new text as \"Scrub\"\n"
+                "Scrub -> \"Krzew\": the same new text as \"Bush\"\n"
+                "Tree trunks -> \"Dzrewa lass\": misspelled: Dzrewa, lass\n"
+                "12 categories checked, 11 failing\n");
+  EXPECT_EQ(run.Err, "zbl: " + map + ":12: warning: \"Ghost\" is not a category of " + in + "\n");
+}
+
+// Łódź and its misspelling Łodź; Bäume and Baüme.
+INSTANTIATE_TEST_SUITE_P(CodePages, ZblCheckPageTest,
+                         testing::Values(TCheckPageCase{"Windows1250", "1250", "\xA3\xF3\x64\x9F",
+                                                        "\xC5\x81\xC3\xB3\x64\xC5\xBA",
+                                                        "\xC5\x81od\xC5\xBA"},
+                                         TCheckPageCase{"Windows1252", "1252", "B\xE4ume",
+                                                        "B\xC3\xA4ume", "Ba\xC3\xBCme"}),
+                         [](const auto& info) { return info.param.Name; });
+
+TEST_F(ZblCheckTest, CleanCatalogueOnlyCounts) {
+  const std::string in = WriteCategories({"Trees", "trees", "Forest:", "Green wood", "Roads"});
+  writeBytesToFile(Path("m.po"), asBytes("msgid \"Trees\"\nmsgstr \"Lasy\"\n\nmsgid \"trees\"\n"
+                                         "msgstr \"lasy\"\n\nmsgid \"Forest:\"\nmsgstr \"Las:\"\n\n"
+                                         "msgid \"Green wood\"\nmsgstr \"Zielony las\"\n"));
+  const TChildResult run = runZbl({"check", in, "--map", Path("m.po"), "--language", "pl_PL"});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Out, "5 categories checked, 0 failing\n");
+  EXPECT_EQ(run.Err, "");
+}
+
+TEST_F(ZblCheckTest, WithoutAMapChecksTheCategoriesThemselves) {
+  const std::string in = WriteCategories({" Drzewa", "Las ", "zielony  las", "Dzrewa", "mapa"});
+  const TChildResult run = runZbl({"check", in, "--language", "pl-PL"});
+  EXPECT_EQ(run.ExitCode, 1);
+  EXPECT_EQ(run.Out,
+            " Drzewa: 1 blank at the start\nLas : 1 blank at the end\n"
+            "zielony  las: doubled blanks\nDzrewa: misspelled: Dzrewa\n"
+            "5 categories checked, 4 failing\n");
+  // Nothing is spelled without --language, though DICPATH holds pl_PL.
+  EXPECT_EQ(runZbl({"check", in}).Out,
+            " Drzewa: 1 blank at the start\nLas : 1 blank at the end\n"
+            "zielony  las: doubled blanks\n5 categories checked, 3 failing\n");
+}
+
+TEST_F(ZblCheckTest, ALanguageWithoutAUsableDictionaryIsWrongUsage) {
+  const std::string in = WriteCategories({"Trees"});
+  std::filesystem::create_directory(Path("none"));
+  std::filesystem::create_directory(Path("broken"));
+  WriteTestDictionary(Path("broken"), "xx_XX", "NO-SUCH-ENCODING");
+  const struct {
+    std::string Folder;
+    std::string Language;
+    std::string Err;
+  } cases[] = {
+      {Dictionaries(), "fr", "zbl: no dictionary for 'fr'; installed: de_DE, pl_PL\n"},
+      {Path("none"), "pl",
+       "zbl: no dictionary for 'pl'; none is installed in " + Path("none") +
+           " (Debian's hunspell-* packages install them; DICPATH names other folders)\n"},
+      {Path("broken"), "xx",
+       "zbl: " + Path("broken/xx_XX.aff") +
+           ": cannot open the dictionary xx_XX: its files cannot be read, or their encoding is "
+           "unknown\n"},
+  };
+  for (const auto& c : cases) {
+    setenv("DICPATH", c.Folder.c_str(), 1);
+    const TChildResult run = runZbl({"check", in, "--language", c.Language});
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, c.Err);
+  }
 }
 
 }  // namespace
