@@ -74,7 +74,7 @@ bool isSmall(std::u16string_view aLetter) {
   return u_isULowercase(c);
 }
 
-std::string describeFailure(const TRowTexts& aRows, int aRow, const TCheckFailure& aFailure,
+std::string describeFailure(const TRowTexts& aRows, const TCheckFailure& aFailure,
                             bool aOwnText) {
   switch (aFailure.Kind) {
     case TCheckKind::LeadingBlanks:
@@ -91,8 +91,8 @@ std::string describeFailure(const TRowTexts& aRows, int aRow, const TCheckFailur
     case TCheckKind::Digits:
       return "lacks the digits " + joined(aFailure.Words) + " of the old text";
     case TCheckKind::TranslatedOtherwise:
-      return "translated as " + quoted(aRows.NewText(aRow)) + ", but " +
-             quoted(aRows.OldText(aFailure.OtherRow)) + " as " +
+      // The line shows this row's new text already.
+      return quoted(aRows.OldText(aFailure.OtherRow)) + " is translated as " +
              quoted(aRows.NewText(aFailure.OtherRow));
     case TCheckKind::SharedTranslation:
       return "the same new text as " + quoted(aRows.OldText(aFailure.OtherRow));
@@ -108,7 +108,7 @@ std::string describeCheckLine(const TRowTexts& aRows, int aRow, const TCheckFail
                               bool aOwnText) {
   std::string line = escapeField(aRows.OldText(aRow));
   if (!aOwnText) line.append(" -> ").append(quoted(aRows.NewText(aRow)));
-  line.append(": ").append(describeFailure(aRows, aRow, aFailure, aOwnText));
+  line.append(": ").append(describeFailure(aRows, aFailure, aOwnText));
   return escapeControlCharacters(line);
 }
 

@@ -610,8 +610,8 @@ TEST_P(ZblCheckPageTest, ListsExactlyTheFaultsOfTheMap) {
   EXPECT_EQ(run.ExitCode, 1);
   EXPECT_EQ(run.Out,
             c.Category + " -> \"" + c.Misspelled + "\": misspelled: " + c.Misspelled + "\n" +
-                "Trees -> \"Drzewa\": translated as \"Drzewa\", but \"trees\" as \"lasy\"\n"
-                "trees -> \"lasy\": translated as \"lasy\", but \"Trees\" as \"Drzewa\"\n"
+                "Trees -> \"Drzewa\": \"trees\" is translated as \"lasy\"\n"
+                "trees -> \"lasy\": \"Trees\" is translated as \"Drzewa\"\n"
                 "Shrubs -> \"krzewy\": begins with a small letter, the old text with a capital\n"
                 "Forest: -> \"Las\": ends in no punctuation, the old text in \":\"\n"
                 "Maps 2-10 -> \"Mapa\": lacks the digits 2, 10 of the old text\n"

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "BenchLibrary.h"
+#include "CheckBench.h"
 #include "FileLayer.h"
 #include "LoaderSaver.h"
 #include "Timing.h"
@@ -261,6 +262,7 @@ int main(int argc, char* argv[]) {
   for (long long n : sizes) rows.push_back(measure(dir, n, runs, keep));
   std::vector<TCategoryRow> categoryRows;
   for (long long n : categorySizes) categoryRows.push_back(measureCategories(dir, n, runs, keep));
+  const TCheckRow checkRow = measureChecks(100000, runs);
   std::vector<TImportRow> importRows;
 #ifdef ZBL_BENCH_WINDOWS
   importRows.push_back(measureImport(dir, kImportCategories, runs, keep));
@@ -339,6 +341,11 @@ int main(int argc, char* argv[]) {
       if (r.Items == 1000000) printGoal("load of " + size + " into both lists", 1.0, r.WindowLoad);
     }
   }
+  std::printf("\nThe checks of a translation, spelling aside:\n\n"
+              "| checks | goal | measured | measured/goal | met |\n|---|---:|---:|---:|---|\n");
+  const std::string checked = std::to_string(checkRow.Rows) + " rows";
+  printGoal("all checks of " + checked, 0.3, checkRow.AllChecks);
+  printGoal("one edit checked again at " + checked, 0.005, checkRow.Recheck);
 #ifdef ZBL_BENCH_WINDOWS
   const double program = medianProcess(runs, {ZBL_STARTUP_PROBE}).Seconds;
   const double empty = medianProcess(runs, {ZBL_EMPTY_PROBE}).Seconds;
