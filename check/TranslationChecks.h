@@ -19,19 +19,23 @@ class TRowTexts {
   virtual int RowCount() const = 0;
   virtual std::u16string_view OldText(int aRow) const = 0;
   virtual std::u16string_view NewText(int aRow) const = 0;
+  /// The rows whose old text is exactly aText, in any order.
+  virtual std::vector<int> RowsWithOldText(std::u16string_view aText) const = 0;
 };
 
 /// The checks of every row of a map: each row's own (CheckTranslation) and
-/// the consistency of the rows with each other. The rows are grouped by the
-/// consistency key of their old texts and of their new texts, and the groups
-/// are kept up to date a row at a time, so that a change costs time in
-/// proportion to the groups it leaves and joins, not to the rows.
+/// the consistency of the rows with each other.
 ///
 /// A changed row (new text other than the old) fails TranslatedOtherwise
-/// when a changed row of its old text's group has a new text of another
-/// key. Any row fails SharedTranslation when a row of its new text's group
-/// has an old text of another key: a row left as it was can meet a changed
-/// one there. Empty texts are in no group.
+/// when another changed row's old text has the same consistency key and its
+/// new text another. It fails SharedTranslation when another changed row's
+/// new text has the same key and its old text another, or when a row left
+/// as it was has the new text as its own (the two become one category), the
+/// old texts' keys differing; that row fails it too.
+///
+/// Only changed rows are indexed, by their keys, and the index is kept up to
+/// date a row at a time: a change costs time in proportion to the rows that
+/// share its keys, and a map with no row changed costs one look at each row.
 class TTranslationChecks {
  public:
   /// Checks the rows of aTexts, which must outlive the checks, and spells
@@ -53,28 +57,36 @@ class TTranslationChecks {
   bool Fails(int aRow) const;
 
  private:
-  using TKeyId = int32_t;
-  static constexpr TKeyId kNoKey = -1;
+  /// The consistency keys of a changed row's texts.
+  struct TKeys {
+    std::u16string Old;
+    std::u16string New;
+    /// The new text as typed, as the row joined its groups.
+    std::u16string Text;
+  };
+  using TGroups = std::unordered_map<std::u16string, std::vector<int>>;
 
-  TKeyId KeyId(std::u16string_view aText);
   bool Changed(int aRow) const;
   void Join(int aRow);
   void Leave(int aRow);
-  /// A row of aGroup, other than aRow, whose key (by aKeyOf) is not aKey;
+  /// The rows whose checks meet aRow's through the groups it is in.
+  void Touch(int aRow, std::vector<int>& aTouched) const;
+  /// The key of aRow's old text: kept for a changed row, made otherwise.
+  std::u16string OldKey(int aRow) const;
+  /// The first row of aGroup, aRow aside, whose key by aKeyOf is not aKey;
   /// -1 when there is none.
-  int OtherRow(const std::vector<int>& aGroup, int aRow, TKeyId aKey,
-               const std::vector<TKeyId>& aKeyOf) const;
+  int OtherRow(const std::vector<int>& aGroup, int aRow, const std::u16string& aKey,
+               std::u16string TKeys::*aKeyOf) const;
+  int SharedWith(int aRow) const;
 
   const TRowTexts& mTexts;
   const TSpeller* mSpeller;
-  /// Every key met, once each, by its number.
-  std::unordered_map<std::u16string, TKeyId> mKeyIds;
-  std::vector<TKeyId> mOldKey;
-  std::vector<TKeyId> mNewKey;
-  /// By old key: the changed rows of that key.
-  std::vector<std::vector<int>> mChangedByOld;
-  /// By new key: the rows of that key.
-  std::vector<std::vector<int>> mByNew;
+  std::unordered_map<int, TKeys> mKeys;
+  /// Changed rows by the keys of their old texts, and of their new texts.
+  TGroups mByOld;
+  TGroups mByNew;
+  /// Changed rows by their new texts as typed.
+  TGroups mByNewText;
   /// Per row: -1 not yet asked, otherwise whether it fails.
   mutable std::vector<int8_t> mFails;
 };
@@ -88,8 +100,11 @@ class TVectorRowTexts final : public TRowTexts {
   std::u16string_view OldText(int aRow) const override { return mOld[aRow]; }
   std::u16string_view NewText(int aRow) const override { return mNew[aRow]; }
   std::u16string& NewTextToChange(int aRow) { return mNew[aRow]; }
+  std::vector<int> RowsWithOldText(std::u16string_view aText) const override;
 
  private:
   std::vector<std::u16string> mOld;
   std::vector<std::u16string> mNew;
+  /// The rows by their old texts, made when first asked.
+  mutable std::unordered_map<std::u16string, std::vector<int>> mRowsByOld;
 };

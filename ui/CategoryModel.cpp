@@ -354,6 +354,17 @@ void TCategoryModel::SetSpeller(const TSpeller* aSpeller) {
   if (!mOld.isEmpty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
+std::vector<int> TCategoryModel::TTextsForChecks::RowsWithOldText(std::u16string_view aText) const {
+  // The engine finds a category by its bytes; the row whose text those
+  // bytes read as is the one.
+  if (!mModel.mEngine) return {};
+  const std::optional<std::size_t> entry = mModel.mEngine->FindCategoryBytes(
+      encodeAnsi(aText, mModel.mCodePage, kRemarksCapacity).Bytes);
+  if (!entry || static_cast<qsizetype>(*entry) >= mModel.mOld.size()) return {};
+  const int row = static_cast<int>(*entry);
+  return OldText(row) == aText ? std::vector<int>{row} : std::vector<int>();
+}
+
 QStringList TCategoryModel::CheckSentences(int aRow) const {
   if (!mChecks->Fails(aRow)) return {};
   return ::CheckSentences(mChecks->Failures(aRow), mOld, mNew);

@@ -181,6 +181,7 @@ class TCategoryModel final : public QAbstractTableModel {
     int RowCount() const override { return static_cast<int>(mModel.mOld.size()); }
     std::u16string_view OldText(int aRow) const override { return View(mModel.mOld[aRow]); }
     std::u16string_view NewText(int aRow) const override { return View(mModel.mNew[aRow]); }
+    std::vector<int> RowsWithOldText(std::u16string_view aText) const override;
 
    private:
     static std::u16string_view View(const QString& aText) {
