@@ -15,6 +15,8 @@ namespace {
 
 // One code point of a UTF-16 text, read at aAt, which moves past it.
 UChar32 next(std::u16string_view aText, std::size_t& aAt) {
+  // Most labels are ASCII, or at least outside the surrogates.
+  if (!U16_IS_SURROGATE(aText[aAt])) return aText[aAt++];
   UChar32 c;
   const auto length = static_cast<int32_t>(aText.size());
   auto at = static_cast<int32_t>(aAt);
@@ -32,15 +34,30 @@ UChar32 previous(std::u16string_view aText, std::size_t& aEnd) {
   return c;
 }
 
-bool isBlank(UChar32 aChar) { return u_isUWhiteSpace(aChar); }
+// ASCII is answered here; ICU answers the rest.
+bool isBlank(UChar32 aChar) {
+  if (aChar < 0x80) return aChar == ' ' || (aChar >= '\t' && aChar <= '\r');
+  return u_isUWhiteSpace(aChar);
+}
+
+bool isAsciiLetter(UChar32 aChar) { return (aChar | 0x20) >= 'a' && (aChar | 0x20) <= 'z'; }
 
 bool isWordLetter(UChar32 aChar) {
+  if (aChar < 0x80) return isAsciiLetter(aChar);
   if (u_isalpha(aChar)) return true;
   const int8_t type = u_charType(aChar);
   return type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK;
 }
 
-bool isDigit(UChar32 aChar) { return u_charType(aChar) == U_DECIMAL_DIGIT_NUMBER; }
+bool isDigit(UChar32 aChar) {
+  if (aChar < 0x80) return aChar >= '0' && aChar <= '9';
+  return u_charType(aChar) == U_DECIMAL_DIGIT_NUMBER;
+}
+
+UChar32 foldCase(UChar32 aChar) {
+  if (aChar < 0x80) return aChar >= 'A' && aChar <= 'Z' ? aChar + 0x20 : aChar;
+  return u_foldCase(aChar, U_FOLD_CASE_DEFAULT);
+}
 
 bool isWordChar(UChar32 aChar) { return isWordLetter(aChar) || isDigit(aChar); }
 
@@ -151,7 +168,7 @@ std::vector<std::u16string> digitRuns(std::u16string_view aText) {
 }
 
 void appendFolded(std::u16string& aKey, UChar32 aChar) {
-  const UChar32 c = u_foldCase(aChar, U_FOLD_CASE_DEFAULT);
+  const UChar32 c = foldCase(aChar);
   if (U_IS_BMP(c)) {
     aKey += static_cast<char16_t>(c);
   } else {
@@ -271,7 +288,11 @@ std::vector<TWordSpan> MisspelledWords(std::u16string_view aOld, std::u16string_
   return wrong;
 }
 
-std::u16string ConsistencyKey(std::u16string_view aText) {
+namespace {
+
+// Hands each UTF-16 unit of aText's consistency key to aUnit.
+template <typename TUnit>
+void forEachKeyUnit(std::u16string_view aText, TUnit aUnit) {
   // End marks, with the blanks between and after them, go; inner runs of
   // blanks count as one.
   std::size_t end = aText.size();
@@ -282,8 +303,6 @@ std::u16string ConsistencyKey(std::u16string_view aText) {
     end = before;
   }
   const std::u16string_view text = aText.substr(0, end);
-  std::u16string key;
-  key.reserve(text.size());
   bool blank = false;
   for (std::size_t at = leadingBlanks(text); at < text.size();) {
     const UChar32 c = next(text, at);
@@ -291,9 +310,34 @@ std::u16string ConsistencyKey(std::u16string_view aText) {
       blank = true;
       continue;
     }
-    if (blank) key += u' ';
+    if (blank) aUnit(u' ');
     blank = false;
-    appendFolded(key, c);
+    const UChar32 f = foldCase(c);
+    if (U_IS_BMP(f)) {
+      aUnit(static_cast<char16_t>(f));
+    } else {
+      aUnit(static_cast<char16_t>(U16_LEAD(f)));
+      aUnit(static_cast<char16_t>(U16_TRAIL(f)));
+    }
   }
+}
+
+}  // namespace
+
+std::u16string ConsistencyKey(std::u16string_view aText) {
+  std::u16string key;
+  key.reserve(aText.size());
+  forEachKeyUnit(aText, [&key](char16_t aUnit) { key += aUnit; });
   return key;
+}
+
+std::uint64_t ConsistencyHash(std::u16string_view aText) {
+  // FNV-1a over the key's units; an empty key is 0.
+  std::uint64_t hash = 14695981039346656037ull;
+  bool any = false;
+  forEachKeyUnit(aText, [&](char16_t aUnit) {
+    any = true;
+    hash = (hash ^ aUnit) * 1099511628211ull;
+  });
+  return any ? (hash == 0 ? 1 : hash) : 0;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,3 +80,6 @@ std::vector<TWordSpan> MisspelledWords(std::u16string_view aOld, std::u16string_
 /// aText with letter case, blanks and end punctuation set aside: two texts
 /// with the same key say the same thing for the consistency checks.
 std::u16string ConsistencyKey(std::u16string_view aText);
+/// A hash of ConsistencyKey(aText), made without it: 0 for an empty key and
+/// only for one.
+std::uint64_t ConsistencyHash(std::u16string_view aText);

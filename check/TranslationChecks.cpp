@@ -5,9 +5,9 @@
 
 namespace {
 
-using TGroups = std::unordered_map<std::u16string, std::vector<int>>;
+using TGroups = std::unordered_map<std::uint64_t, std::vector<int>>;
 
-void drop(TGroups& aGroups, const std::u16string& aKey, int aRow) {
+void drop(TGroups& aGroups, std::uint64_t aKey, int aRow) {
   const auto group = aGroups.find(aKey);
   if (group == aGroups.end()) return;
   std::vector<int>& rows = group->second;
@@ -18,11 +18,20 @@ void drop(TGroups& aGroups, const std::u16string& aKey, int aRow) {
   if (rows.empty()) aGroups.erase(group);
 }
 
-const std::vector<int>& rowsOf(const TGroups& aGroups, const std::u16string& aKey) {
+const std::vector<int>& rowsOf(const TGroups& aGroups, std::uint64_t aKey) {
   static const std::vector<int> none;
   const auto group = aGroups.find(aKey);
   return group == aGroups.end() ? none : group->second;
 }
+
+// The smallest of the rows aTake is given, so that a row's message does not
+// depend on the order rows joined their groups in; -1 for none.
+struct TFirstRow {
+  int Row = -1;
+  void Take(int aRow) {
+    if (Row < 0 || aRow < Row) Row = aRow;
+  }
+};
 
 }  // namespace
 
@@ -32,13 +41,12 @@ TTranslationChecks::TTranslationChecks(const TRowTexts& aTexts, const TSpeller* 
 }
 
 void TTranslationChecks::Reset() {
-  mKeys.clear();
   mByOld.clear();
   mByNew.clear();
-  mByNewText.clear();
-  const int rows = mTexts.RowCount();
-  mFails.assign(static_cast<std::size_t>(rows), -1);
-  for (int row = 0; row < rows; ++row)
+  const auto rows = static_cast<std::size_t>(mTexts.RowCount());
+  mKeys.assign(rows, TKeys());
+  mFails.assign(rows, -1);
+  for (int row = 0; row < static_cast<int>(rows); ++row)
     if (Changed(row)) Join(row);
 }
 
@@ -48,38 +56,35 @@ bool TTranslationChecks::Changed(int aRow) const {
 
 void TTranslationChecks::Join(int aRow) {
   TKeys& keys = mKeys[aRow];
-  keys.Old = ConsistencyKey(mTexts.OldText(aRow));
-  keys.New = ConsistencyKey(mTexts.NewText(aRow));
-  keys.Text = mTexts.NewText(aRow);
+  keys.Changed = true;
+  keys.Old = ConsistencyHash(mTexts.OldText(aRow));
+  keys.New = ConsistencyHash(mTexts.NewText(aRow));
   // A text of blanks and marks only, or none, says nothing to compare.
-  if (keys.Old.empty() || keys.New.empty()) return;
+  if (keys.Old == 0 || keys.New == 0) return;
   mByOld[keys.Old].push_back(aRow);
   mByNew[keys.New].push_back(aRow);
-  mByNewText[keys.Text].push_back(aRow);
+  keys.Met = mTexts.RowsWithOldText(mTexts.NewText(aRow));
 }
 
 void TTranslationChecks::Leave(int aRow) {
-  const auto keys = mKeys.find(aRow);
-  if (keys == mKeys.end()) return;
-  drop(mByOld, keys->second.Old, aRow);
-  drop(mByNew, keys->second.New, aRow);
-  drop(mByNewText, keys->second.Text, aRow);
-  mKeys.erase(keys);
+  TKeys& keys = mKeys[aRow];
+  if (keys.Old != 0 && keys.New != 0) {
+    drop(mByOld, keys.Old, aRow);
+    drop(mByNew, keys.New, aRow);
+  }
+  keys = TKeys();
 }
 
 void TTranslationChecks::Touch(int aRow, std::vector<int>& aTouched) const {
-  const auto keys = mKeys.find(aRow);
-  if (keys == mKeys.end()) return;
-  for (const std::vector<int>* group : {&rowsOf(mByOld, keys->second.Old),
-                                        &rowsOf(mByNew, keys->second.New)})
+  const TKeys& keys = mKeys[aRow];
+  if (!keys.Changed) return;
+  for (const std::vector<int>* group : {&rowsOf(mByOld, keys.Old), &rowsOf(mByNew, keys.New)})
     aTouched.insert(aTouched.end(), group->begin(), group->end());
-  // The rows left as they were whose category this row's text is.
-  const std::vector<int> alike = mTexts.RowsWithOldText(keys->second.Text);
-  aTouched.insert(aTouched.end(), alike.begin(), alike.end());
+  aTouched.insert(aTouched.end(), keys.Met.begin(), keys.Met.end());
 }
 
 std::vector<int> TTranslationChecks::NewTextChanged(int aRow) {
-  // The groups the row leaves, and those it joins, may change their verdict.
+  // The rows the row met before and meets now may change their verdict.
   std::vector<int> touched{aRow};
   Touch(aRow, touched);
   Leave(aRow);
@@ -87,7 +92,7 @@ std::vector<int> TTranslationChecks::NewTextChanged(int aRow) {
   Touch(aRow, touched);
   // The changed rows given this row's category as their text meet it while
   // it is left as it was, and no longer once it is changed, or the reverse.
-  const std::vector<int>& meeting = rowsOf(mByNewText, std::u16string(mTexts.OldText(aRow)));
+  const std::vector<int>& meeting = rowsOf(mByNew, ConsistencyHash(mTexts.OldText(aRow)));
   touched.insert(touched.end(), meeting.begin(), meeting.end());
   for (const int row : touched) mFails[row] = -1;
   return touched;
@@ -98,59 +103,54 @@ void TTranslationChecks::SetSpeller(const TSpeller* aSpeller) {
   std::fill(mFails.begin(), mFails.end(), int8_t{-1});
 }
 
-std::u16string TTranslationChecks::OldKey(int aRow) const {
-  const auto keys = mKeys.find(aRow);
-  return keys == mKeys.end() ? ConsistencyKey(mTexts.OldText(aRow)) : keys->second.Old;
-}
-
-int TTranslationChecks::OtherRow(const std::vector<int>& aGroup, int aRow,
-                                 const std::u16string& aKey,
-                                 std::u16string TKeys::*aKeyOf) const {
-  int other = -1;
-  // The first such row, so that a row's message does not depend on the
-  // order rows joined their group in.
-  for (const int row : aGroup)
-    if (row != aRow && (other < 0 || row < other) && mKeys.at(row).*aKeyOf != aKey) other = row;
-  return other;
+int TTranslationChecks::TranslatedOtherwise(int aRow) const {
+  const TKeys& keys = mKeys[aRow];
+  const std::vector<int>& group = rowsOf(mByOld, keys.Old);
+  if (keys.Old == 0 || keys.New == 0 || group.size() < 2) return -1;
+  const std::u16string oldKey = ConsistencyKey(mTexts.OldText(aRow));
+  TFirstRow other;
+  for (const int row : group)
+    if (mKeys[row].New != keys.New && ConsistencyKey(mTexts.OldText(row)) == oldKey)
+      other.Take(row);
+  return other.Row;
 }
 
 int TTranslationChecks::SharedWith(int aRow) const {
-  const std::u16string oldKey = OldKey(aRow);
-  if (oldKey.empty()) return -1;
-  int other = -1;
-  const auto take = [&other](int aCandidate) {
-    if (other < 0 || aCandidate < other) other = aCandidate;
-  };
-  if (const auto keys = mKeys.find(aRow); keys != mKeys.end()) {
-    if (keys->second.New.empty()) return -1;
-    // Changed rows with a new text like this one's, and rows left as they
-    // were whose category is this row's text.
-    if (const int row = OtherRow(rowsOf(mByNew, keys->second.New), aRow, oldKey, &TKeys::Old);
-        row >= 0)
-      take(row);
-    for (const int row : mTexts.RowsWithOldText(keys->second.Text))
-      if (row != aRow && !Changed(row) && ConsistencyKey(mTexts.OldText(row)) != oldKey) take(row);
-    return other;
+  const TKeys& keys = mKeys[aRow];
+  TFirstRow other;
+  if (keys.Changed) {
+    if (keys.Old == 0 || keys.New == 0) return -1;
+    // Changed rows with a new text like this one's, of other old texts.
+    const std::vector<int>& group = rowsOf(mByNew, keys.New);
+    if (group.size() > 1) {
+      const std::u16string newKey = ConsistencyKey(mTexts.NewText(aRow));
+      for (const int row : group)
+        if (mKeys[row].Old != keys.Old && ConsistencyKey(mTexts.NewText(row)) == newKey)
+          other.Take(row);
+    }
+    // Rows left as they were whose category is this row's text.
+    for (const int row : keys.Met)
+      if (row != aRow && !mKeys[row].Changed &&
+          ConsistencyHash(mTexts.OldText(row)) != keys.Old)
+        other.Take(row);
+    return other.Row;
   }
-  // A row left as it was: the changed rows given its category as their text.
-  if (mByNewText.empty()) return -1;
-  for (const int row : rowsOf(mByNewText, std::u16string(mTexts.OldText(aRow))))
-    if (mKeys.at(row).Old != oldKey) take(row);
-  return other;
+  // A row left as it was: the changed rows given its category as their
+  // text, of other old texts.
+  if (mByNew.empty()) return -1;
+  const std::uint64_t own = ConsistencyHash(mTexts.OldText(aRow));
+  for (const int row : rowsOf(mByNew, own))
+    if (mKeys[row].Old != own && mTexts.NewText(row) == mTexts.OldText(aRow)) other.Take(row);
+  return other.Row;
 }
 
 std::vector<TCheckFailure> TTranslationChecks::Failures(int aRow) const {
   std::vector<TCheckFailure> failures;
-  const auto keys = mKeys.find(aRow);
   // A row left as it was fails only where a changed row meets it.
-  if (keys != mKeys.end()) {
+  if (mKeys[aRow].Changed) {
     failures = CheckTranslation(mTexts.OldText(aRow), mTexts.NewText(aRow), mSpeller);
-    if (!keys->second.Old.empty() && !keys->second.New.empty()) {
-      if (const int other =
-              OtherRow(rowsOf(mByOld, keys->second.Old), aRow, keys->second.New, &TKeys::New);
-          other >= 0)
-        failures.push_back({TCheckKind::TranslatedOtherwise, {}, {}, {}, other});
-    }
+    if (const int other = TranslatedOtherwise(aRow); other >= 0)
+      failures.push_back({TCheckKind::TranslatedOtherwise, {}, {}, {}, other});
   }
   if (const int other = SharedWith(aRow); other >= 0)
     failures.push_back({TCheckKind::SharedTranslation, {}, {}, {}, other});
@@ -166,6 +166,6 @@ bool TTranslationChecks::Fails(int aRow) const {
 std::vector<int> TVectorRowTexts::RowsWithOldText(std::u16string_view aText) const {
   if (mRowsByOld.empty())
     for (int row = 0; row < RowCount(); ++row) mRowsByOld[mOld[row]].push_back(row);
-  const auto rows = mRowsByOld.find(std::u16string(aText));
+  const auto rows = mRowsByOld.find(aText);
   return rows == mRowsByOld.end() ? std::vector<int>() : rows->second;
 }

@@ -57,36 +57,32 @@ class TTranslationChecks {
   bool Fails(int aRow) const;
 
  private:
-  /// The consistency keys of a changed row's texts.
+  /// What is kept of a changed row: the hashes of its keys (a group holds
+  /// the rows of one hash; a row found there is compared by its texts before
+  /// it is named), and the rows whose old text its new text is.
   struct TKeys {
-    std::u16string Old;
-    std::u16string New;
-    /// The new text as typed, as the row joined its groups.
-    std::u16string Text;
+    bool Changed = false;
+    std::uint64_t Old = 0;
+    std::uint64_t New = 0;
+    std::vector<int> Met;
   };
-  using TGroups = std::unordered_map<std::u16string, std::vector<int>>;
+  using TGroups = std::unordered_map<std::uint64_t, std::vector<int>>;
 
   bool Changed(int aRow) const;
   void Join(int aRow);
   void Leave(int aRow);
-  /// The rows whose checks meet aRow's through the groups it is in.
+  /// Adds the rows whose checks meet aRow's through what is kept of it.
   void Touch(int aRow, std::vector<int>& aTouched) const;
-  /// The key of aRow's old text: kept for a changed row, made otherwise.
-  std::u16string OldKey(int aRow) const;
-  /// The first row of aGroup, aRow aside, whose key by aKeyOf is not aKey;
-  /// -1 when there is none.
-  int OtherRow(const std::vector<int>& aGroup, int aRow, const std::u16string& aKey,
-               std::u16string TKeys::*aKeyOf) const;
+  int TranslatedOtherwise(int aRow) const;
   int SharedWith(int aRow) const;
 
   const TRowTexts& mTexts;
   const TSpeller* mSpeller;
-  std::unordered_map<int, TKeys> mKeys;
-  /// Changed rows by the keys of their old texts, and of their new texts.
+  std::vector<TKeys> mKeys;
+  /// Changed rows by the hashes of their old texts' keys, and of their new
+  /// texts' keys.
   TGroups mByOld;
   TGroups mByNew;
-  /// Changed rows by their new texts as typed.
-  TGroups mByNewText;
   /// Per row: -1 not yet asked, otherwise whether it fails.
   mutable std::vector<int8_t> mFails;
 };
@@ -106,5 +102,5 @@ class TVectorRowTexts final : public TRowTexts {
   std::vector<std::u16string> mOld;
   std::vector<std::u16string> mNew;
   /// The rows by their old texts, made when first asked.
-  mutable std::unordered_map<std::u16string, std::vector<int>> mRowsByOld;
+  mutable std::unordered_map<std::u16string_view, std::vector<int>> mRowsByOld;
 };
