@@ -8,6 +8,8 @@
 #include <QListView>
 #include <QMouseEvent>
 
+#include "CategoryModel.h"
+#include "SpellingLineEdit.h"
 #include "StorageGauge.h"
 #include "WindowPressWatch.h"
 
@@ -43,7 +45,8 @@ QWidget* TCategoryEditorDelegate::createEditor(QWidget*, const QStyleOptionViewI
   if (view == nullptr) return nullptr;
   // The window holds the editor, so that it floats over the list rather
   // than being cut to its row.
-  auto* editor = new QLineEdit(view->window());
+  auto* editor = new TSpellingLineEdit(view->window());
+  editor->SetSpeller(mHooks.Speller ? mHooks.Speller() : nullptr);
   editor->setObjectName(QStringLiteral("CategoryEditor"));
   editor->setAccessibleName(tr("New category"));
   QFont editorFont = view->window()->font();
@@ -65,6 +68,9 @@ QWidget* TCategoryEditorDelegate::createEditor(QWidget*, const QStyleOptionViewI
 }
 
 void TCategoryEditorDelegate::setEditorData(QWidget* aEditor, const QModelIndex& aIndex) const {
+  // The words of the category translated are never misspelled.
+  if (auto* spelling = qobject_cast<TSpellingLineEdit*>(aEditor))
+    spelling->SetOldText(aIndex.siblingAtColumn(TCategoryModel::OldColumn).data(Qt::EditRole).toString());
   if (auto* editor = qobject_cast<QLineEdit*>(aEditor))
     editor->setText(aIndex.data(Qt::EditRole).toString());
 }

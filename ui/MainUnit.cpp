@@ -43,6 +43,7 @@
 #include "RowEditCommand.h"
 #include "SaveChecks.h"
 #include "SpellingChoice.h"
+#include "SpellingLineEdit.h"
 #include "SaveMessages.h"
 #include "TranslationTable.h"
 #include "WindowFont.h"
@@ -167,6 +168,9 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
   mDocument->Model()->SetSpeller(mSpelling->Speller());
   connect(mSpelling, &TSpellingChoice::spellerChanged, this, [this](const TSpeller* aSpeller) {
     mDocument->Model()->SetSpeller(aSpeller);
+    // An editor open spells with the dictionary chosen from now on.
+    for (QLineEdit* editor : {OpenEditor(), mTable ? mTable->OpenEditor() : nullptr})
+      if (auto* spelling = qobject_cast<TSpellingLineEdit*>(editor)) spelling->SetSpeller(aSpeller);
   });
   connect(mSpelling, &TSpellingChoice::chooseFailed, this, [this](const QString& aName) {
     Label3->setText(tr("The dictionary %1 cannot be read.").arg(aName));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QListView>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -6,6 +7,7 @@
 #include "CategoryModel.h"
 #include "MainUnit.h"
 #include "SpellingChoice.h"
+#include "SpellingLineEdit.h"
 #include "TestDictionary.h"
 #include "TestLibraries.h"
 
@@ -60,6 +62,16 @@ class SpellingTest : public QObject {
     polish->trigger();
     QCOMPARE(NewRowData(*fixture.Form, 1, TCategoryModel::CheckSentencesRole).toStringList(),
              QStringList{"Misspelled: Dzrewa."});
+    // The editor spells with it too, and offers the dictionary's word.
+    QListView* list = Controls(*fixture.Form).lb_NewCats;
+    SetCurrentRow(list, 1);
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = qobject_cast<TSpellingLineEdit*>(fixture.Form->OpenEditor());
+    QVERIFY(editor);
+    editor->setCursorPosition(1);
+    std::unique_ptr<QMenu> offered(editor->CreateSpellingMenu(
+        editor->inputMethodQuery(Qt::ImCursorRectangle).toRect().center()));
+    QCOMPARE(offered->actions().value(0)->text(), QStringLiteral("Drzewa"));
     QVERIFY(choice->Choose(QString()));
     QVERIFY(!NewRowData(*fixture.Form, 1, TCategoryModel::FailsChecksRole).toBool());
   }
