@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 
 #include "Artwork.h"
@@ -9,15 +10,19 @@
 #include "StartArguments.h"
 
 int main(int argc, char* argv[]) {
+  // A save past a file-size limit fails with EFBIG and says so, as every
+  // other failed write does, rather than killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Help and the version need no display, so they come before the
   // application, which may refuse to start without one.
   switch (ParseStartArguments(argc, argv).Kind) {
+    // What was asked for is the output: one that cannot be written fails.
     case TStartArguments::TKind::Help:
       std::fputs(StartUsageText(), stdout);
-      return 0;
+      return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     case TStartArguments::TKind::Version:
       std::puts("zbl-translator " ZBL_VERSION);
-      return 0;
+      return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     default:
       break;
   }

@@ -392,13 +392,14 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
     aErr << usageText() << std::flush;
     return kExitUsage;
   }
-  if (line->Command == TCommandLine::TCommand::Help) {
-    aOut << usageText() << std::flush;
-    return kExitSuccess;
-  }
-  if (line->Command == TCommandLine::TCommand::Version) {
-    aOut << "zbl " ZBL_VERSION "\n" << std::flush;
-    return kExitSuccess;
+  // What was asked for is the output: one that cannot be written fails.
+  if (line->Command == TCommandLine::TCommand::Help ||
+      line->Command == TCommandLine::TCommand::Version) {
+    if (line->Command == TCommandLine::TCommand::Help)
+      aOut << usageText() << std::flush;
+    else
+      aOut << "zbl " ZBL_VERSION "\n" << std::flush;
+    return aOut ? kExitSuccess : fail(aErr, "standard output", "cannot write");
   }
   const std::optional<TCodePage> page =
       line->Encoding ? codePageByName(*line->Encoding) : codePageOfEnvironment();

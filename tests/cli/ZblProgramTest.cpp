@@ -443,6 +443,34 @@ TEST_F(ZblProgramTest, UsageHelpAndVersionGoWhereToolsPutThem) {
   }
 }
 
+// Output that cannot be written fails with a message, and a file-size limit
+// is a failed write like any other, not a signal that kills the program.
+TEST_F(ZblProgramTest, WritesTheSystemRefusesFailWithAMessage) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string out = Path("out.zbl");
+  ASSERT_TRUE(std::filesystem::copy_file(in, out));
+  const std::string zbl = ZBL_PROGRAM;
+  const struct {
+    const char* Name;
+    std::string Shell;
+    std::string Err;
+  } cases[] = {
+      {"help to a full device", "exec " + zbl + " --help > /dev/full",
+       "zbl: standard output: cannot write\n"},
+      {"version to a full device", "exec " + zbl + " --version > /dev/full",
+       "zbl: standard output: cannot write\n"},
+      {"a save past the file-size limit", "ulimit -f 0; exec " + zbl + " translate " + in + " " + out,
+       "zbl: " + out + ": cannot save: File too large\n"},
+  };
+  for (const auto& c : cases) {
+    const TChildResult run = runProgram("/bin/sh", {"-c", c.Shell});
+    EXPECT_EQ(run.Signal, 0) << c.Name;
+    EXPECT_EQ(run.ExitCode, 1) << c.Name;
+    EXPECT_EQ(run.Err, c.Err) << c.Name;
+  }
+  EXPECT_EQ(readFileBytes(out), readFileBytes(in));
+}
+
 TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {
   const std::string sample = ZBL_EXAMPLES_DIR "/sample.zbl";
   const TChildResult categories = runZbl({"categories", sample});

@@ -69,6 +69,11 @@ class StartTest : public QObject {
     const TChildResult program = runProgram(ZBL_APP_PROGRAM, {option.toStdString()});
     QCOMPARE(program.ExitCode, 0);
     QVERIFY2(QByteArray::fromStdString(program.Out).startsWith(starts), program.Out.c_str());
+    // An answer that cannot be written is no success.
+    const TChildResult full = runProgram(
+        "/bin/sh", {"-c", std::string("exec ") + ZBL_APP_PROGRAM + " " + option.toStdString() +
+                              " > /dev/full"});
+    QCOMPARE(full.ExitCode, 1);
   }
 
   void ProgramRefusesOtherArguments() {
