@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Commands.h"
 
+#include <sys/stat.h>
+
 #include <exception>
 #include <memory>
 #include <new>
@@ -223,8 +225,37 @@ void reportFuzzy(std::ostream& aErr, const TCommandLine& aLine, std::size_t aFuz
                (aFuzzy == 1 ? " fuzzy entry was" : " fuzzy entries were") + " not applied");
 }
 
+/// Whether aFile, a regular file, does not start as a library does, after a
+/// line on aErr: told from its first bytes, before the rest is read. Other
+/// files (a pipe, a device) are read once, as they come.
+bool notALibraryAtItsStart(const std::string& aFile, std::ostream& aErr) {
+  struct stat info {};
+  if (::stat(aFile.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  const TLoadResult examined = TVectorEngine::ExamineLibraryFile(aFile);
+  if (examined.Kind == TLoadResult::TKind::Loaded) return false;
+  fail(aErr, aFile, describeLoad(examined));
+  return true;
+}
+
+/// Whether a map written to aTarget would replace a library: aLibrary
+/// itself, under any name, or any file that starts as one.
+bool wouldReplaceALibrary(const std::string& aTarget, const std::string& aLibrary) {
+  struct stat target {};
+  struct stat library {};
+  if (::stat(aTarget.c_str(), &target) != 0) return false;
+  if (::stat(aLibrary.c_str(), &library) == 0 && target.st_dev == library.st_dev &&
+      target.st_ino == library.st_ino)
+    return true;
+  return S_ISREG(target.st_mode) &&
+         TVectorEngine::ExamineLibraryFile(aTarget).Kind == TLoadResult::TKind::Loaded;
+}
+
 /// A damaged library is listed as far as it was read, and still fails.
 int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
+  if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
+  if (aLine.Command == TCommandLine::TCommand::Map && !aLine.Out.empty() &&
+      wouldReplaceALibrary(aLine.Out, aLine.In))
+    return fail(aErr, aLine.Out, "cannot save: it is a library; a map is never written over one");
   TVectorEngine engine;
   engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
@@ -257,6 +288,14 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
 
 int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
                  bool aErrIsTerminal) {
+  // The cheap checks first: the library's first bytes and the map, then
+  // the whole library.
+  if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
+  TMapRead read;
+  if (aLine.MapFile) {
+    read = readMap(*aLine.MapFile);
+    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
+  }
   TVectorEngine engine;
   engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
@@ -272,8 +311,6 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   std::vector<TAlteration> alterations;
   std::size_t fuzzy = 0;
   if (aLine.MapFile) {
-    TMapRead read = readMap(*aLine.MapFile);
-    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
     std::vector<std::size_t> entries;
     map = namedRows(engine, read.Lines, entries);
     unmatched = applyMap(read.Lines, map);
@@ -345,6 +382,12 @@ bool openSpeller(const std::string& aLanguage, std::unique_ptr<TSpeller>& aSpell
 int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
   std::unique_ptr<TSpeller> speller;
   if (aLine.Language && !openSpeller(*aLine.Language, speller, aErr)) return kExitUsage;
+  if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
+  TMapRead read;
+  if (aLine.MapFile) {
+    read = readMap(*aLine.MapFile);
+    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
+  }
   TVectorEngine engine;
   engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
@@ -353,8 +396,6 @@ int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std
 
   TCategoryMap map = TCategoryMap::Identity(engine);
   if (aLine.MapFile) {
-    const TMapRead read = readMap(*aLine.MapFile);
-    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
     const std::vector<TMapLine> unmatched = applyMap(read.Lines, map);
     if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
       return fail(aErr, *aLine.MapFile,

@@ -14,6 +14,7 @@
 #include "Dialogs.h"
 #include "LibraryDocument.h"
 #include "LoadMessages.h"
+#include "LoaderSaver.h"
 #include "MapApply.h"
 #include "MapIo.h"
 #include "MapTransfer.h"
@@ -61,6 +62,11 @@ void TMapCommands::ExportMap() {
     changed.push_back(row < map.OldCats.size() && map.NewCats[row] != map.OldCats[row]);
   const std::string name = QFile::encodeName(*file).toStdString();
   const bool existed = QFileInfo::exists(*file);
+  // A map is never written over a library, the one loaded or another.
+  if (existed && TVectorEngine::ExamineLibraryFile(name).Kind == TLoadResult::TKind::Loaded) {
+    mDialogs.Critical(mWindow, mTitle, MapOverLibraryText(*file));
+    return;
+  }
   try {
     writeMap(name, {map, changed, categoryContents(*engine)}, mapFormatOf(name));
   } catch (...) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <new>
 
 #include "FileLayer.h"
@@ -80,6 +81,12 @@ QString failureText(const std::exception_ptr& aFailure, const QString& aFile, co
 QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile,
                         bool aFileExisted) {
   return failureText(aFailure, aFile, SaveMessages::tr("library"), aFileExisted);
+}
+
+QString MapOverLibraryText(const QString& aFile) {
+  return SaveMessages::tr("The map was not saved: \"%1\" is a library, and a map is never written "
+                          "over one.")
+      .arg(EscapeControlCharacters(QFileInfo(aFile).fileName()));
 }
 
 QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile,

@@ -14,6 +14,9 @@ QString SaveFailureText(const std::exception_ptr& aFailure, const QString& aFile
 
 /// The same for a category map written to aFile; a failure of the gettext
 /// library is given in its own words.
+/// Why a map is not written to aFile: it is a library.
+QString MapOverLibraryText(const QString& aFile);
+
 QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aFile,
                            bool aFileExisted);
 

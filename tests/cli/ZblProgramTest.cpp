@@ -3,9 +3,12 @@
 // directory.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <sstream>
 
@@ -469,6 +472,51 @@ TEST_F(ZblProgramTest, WritesTheSystemRefusesFailWithAMessage) {
     EXPECT_EQ(run.Err, c.Err) << c.Name;
   }
   EXPECT_EQ(readFileBytes(out), readFileBytes(in));
+}
+
+// The cheap checks come first: a file that is no library is told from its
+// first bytes and a broken map before the library is read, so neither holds
+// a gigabyte of memory; a map is never written over a library.
+TEST_F(ZblProgramTest, CheapChecksComeFirstAndAMapNeverReplacesALibrary) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string other = WriteLibrary("other.zbl", mixedLibrary());
+  const std::string huge = Path("huge.zbl");
+  const std::string noLibrary = Path("zeros.bin");
+  // A gigabyte that starts as a library does, and one of zeros; both sparse.
+  std::filesystem::copy_file(in, huge);
+  std::filesystem::resize_file(huge, 1ull << 30);
+  std::ofstream(noLibrary).close();
+  std::filesystem::resize_file(noLibrary, 1ull << 30);
+  std::ofstream(Path("broken.tsv")) << "abcde";
+  std::filesystem::create_symlink(in, Path("link.zbl"));
+  const TBytes before = readFileBytes(in);
+  const struct {
+    const char* Name;
+    std::vector<std::string> Args;
+    std::string Err;
+  } cases[] = {
+      {"a gigabyte that is no library", {"categories", noLibrary},
+       "zbl: " + noLibrary + ": not a library (too short, or wrong signature or version)\n"},
+      {"a broken map with a gigabyte library",
+       {"translate", huge, Path("out.zbl"), "--map", Path("broken.tsv")},
+       "zbl: " + Path("broken.tsv") + ":1: expected old text, one tab, new text; found 0 tabs\n"},
+      {"a map over its own library", {"map", in, in},
+       "zbl: " + in + ": cannot save: it is a library; a map is never written over one\n"},
+      {"a map over a link to its library", {"map", in, Path("link.zbl")},
+       "zbl: " + Path("link.zbl") + ": cannot save: it is a library; a map is never written over one\n"},
+      {"a map over another library", {"map", in, other},
+       "zbl: " + other + ": cannot save: it is a library; a map is never written over one\n"},
+  };
+  for (const auto& c : cases) {
+    TChildLimits limits;
+    limits.AddressSpaceHeadroom = 50u << 20;
+    const TChildResult run = runProgram(ZBL_PROGRAM, c.Args, limits);
+    EXPECT_EQ(run.ExitCode, 1) << c.Name;
+    EXPECT_EQ(run.Err, c.Err) << c.Name;
+  }
+  EXPECT_EQ(readFileBytes(in), before);
+  EXPECT_EQ(readFileBytes(other), before);
+  EXPECT_FALSE(std::filesystem::exists(Path("out.zbl")));
 }
 
 TEST_F(ZblProgramTest, ShippedSampleShowsWhatItPromises) {

@@ -10,6 +10,7 @@
 #include "LoaderSaver.h"
 #include "MapApply.h"
 #include "MapIo.h"
+#include "SaveMessages.h"
 #include "TestLibraries.h"
 
 namespace {
@@ -78,6 +79,17 @@ class MapTransferTest : public QObject {
     mFixture->Dialogs->Answers.push_back(QDir(mFixture->Dir.path()).filePath("no/a.tsv"));
     Action(*mFixture->Form, "ExportMapAction")->trigger();
     QCOMPARE(mFixture->Dialogs->Messages.at(0).Kind, QStringLiteral("critical"));
+  }
+
+  // Not even over the library loaded, whatever the name the dialog gives.
+  void ExportNeverReplacesALibrary() {
+    LoadCarsTreesBoats();
+    const QString library = mFixture->Form->Document().File();
+    const QByteArray before = ReadFile(library);
+    mFixture->Dialogs->Answers.push_back(library);
+    Action(*mFixture->Form, "ExportMapAction")->trigger();
+    QCOMPARE(mFixture->Dialogs->Messages.at(0).Text, MapOverLibraryText(library));
+    QCOMPARE(ReadFile(library), before);
   }
 
   void ImportAppliesExactMatches_data() {
