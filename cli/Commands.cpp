@@ -28,7 +28,7 @@ namespace {
 
 /// Writes "zbl: FILE: TEXT" as one line, whatever the name holds.
 void report(std::ostream& aErr, std::string_view aFile, std::string_view aText) {
-  aErr << "zbl: " << escapeControlCharacters(aFile) << ": " << escapeControlCharacters(aText)
+  aErr << "zbl: " << escapeName(aFile) << ": " << escapeControlCharacters(aText)
        << '\n'
        << std::flush;
 }
@@ -131,6 +131,21 @@ std::string quoted(std::string_view aText) {
   return out;
 }
 
+// A text a message quotes is cut after this many characters.
+constexpr std::size_t kQuotedCharacters = 200;
+
+/// A text of a map or a library as a message quotes it: escaped as a field
+/// and in double quotes; a longer one is cut, with an ellipsis and how long
+/// it was, so that a long text cannot make a long line.
+std::string quotedText(std::u16string_view aText) {
+  if (aText.size() <= kQuotedCharacters) return quoted(escapeField(aText));
+  // Cut between characters, never inside a surrogate pair.
+  std::size_t cut = kQuotedCharacters;
+  if (cut > 0 && (aText[cut - 1] & 0xFC00) == 0xD800) --cut;
+  std::string out = quoted(escapeField(aText.substr(0, cut)) + "\u2026");
+  return out.append(" (").append(std::to_string(aText.size())).append(" characters)");
+}
+
 /// The map rows a translation needs: one for each category a map line
 /// names, in order of the lines, with its catalogue entry in aEntries; every
 /// other category keeps its bytes, so a library of many categories does not
@@ -191,9 +206,8 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     const std::optional<std::size_t> other = otherStoring(aEntryOf[it->second], text.Bytes);
     // Most lines are stored as given; only a warning needs the words.
     if (text.Exact() && !other) continue;
-    const std::string storedText = escapeField(decodeAnsi(text.Bytes, codePage));
-    const std::string storedAs =
-        quoted(escapeField(line.New)) + " will be stored as " + quoted(storedText);
+    const std::string storedText = quotedText(decodeAnsi(text.Bytes, codePage));
+    const std::string storedAs = quotedText(line.New) + " will be stored as " + storedText;
     if (!text.Lost.empty())
       out.push_back(
           {line.Line, storedAs + ": " + page + " has no " + quotedLostCharacters(line.New, text)});
@@ -203,9 +217,9 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     if (other)
       out.push_back(
           {line.Line,
-           quoted(escapeField(line.Old)) + " and " +
-               quoted(escapeField(aEngine.GetLibraryIndexItem(static_cast<int>(*other)))) +
-               " will both be stored as " + quoted(storedText) + " and become one category"});
+           quotedText(line.Old) + " and " +
+               quotedText(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
+               " will both be stored as " + storedText + " and become one category"});
   }
   return out;
 }
@@ -215,7 +229,7 @@ void reportUnmatched(std::ostream& aErr, const TCommandLine& aLine,
                      const std::vector<TMapLine>& aUnmatched) {
   for (const TMapLine& line : aUnmatched)
     report(aErr, mapLocation(*aLine.MapFile, line.Line),
-           "warning: \"" + escapeField(line.Old) + "\" is not a category of " + aLine.In);
+           "warning: " + quotedText(line.Old) + " is not a category of " + escapeName(aLine.In));
 }
 
 void reportFuzzy(std::ostream& aErr, const TCommandLine& aLine, std::size_t aFuzzy) {

@@ -92,19 +92,41 @@ std::string utf16ToUtf8(std::u16string_view aText) {
   return out;
 }
 
-std::string escapeControlCharacters(std::string_view aText) {
+namespace {
+
+// The length of the valid UTF-8 sequence that starts aText, or 0.
+std::size_t validSequence(std::string_view aText) {
+  const auto lead = static_cast<unsigned char>(aText[0]);
+  const std::size_t length = lead < 0x80 ? 1 : lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4 : 0;
+  if (length == 0 || length > aText.size()) return 0;
+  return length == 1 || utf8ToUtf16(aText.substr(0, length)) ? length : 0;
+}
+
+std::string escaped(std::string_view aText, bool aBackslash) {
   static constexpr char kHex[] = "0123456789abcdef";
   std::string out;
   out.reserve(aText.size());
-  for (const char c : aText) {
+  for (std::size_t at = 0; at < aText.size();) {
+    const char c = aText[at];
     const auto byte = static_cast<unsigned char>(c);
+    if (const std::size_t length = byte >= 0x80 ? validSequence(aText.substr(at)) : 1;
+        length > 1) {
+      out.append(aText.substr(at, length));
+      at += length;
+      continue;
+    }
+    ++at;
     if (c == '\t') {
       out += "\\t";
     } else if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";
-    } else if (byte < 0x20 || byte == 0x7f) {
+    } else if (c == '\\' && aBackslash) {
+      out += "\\\\";
+    } else if (byte < 0x20 || byte >= 0x7f) {
+      // A control character, or a byte of no valid sequence.
       out += "\\x";
       out += kHex[byte >> 4];
       out += kHex[byte & 0xf];
@@ -114,3 +136,9 @@ std::string escapeControlCharacters(std::string_view aText) {
   }
   return out;
 }
+
+}  // namespace
+
+std::string escapeControlCharacters(std::string_view aText) { return escaped(aText, false); }
+
+std::string escapeName(std::string_view aName) { return escaped(aName, true); }

@@ -26,6 +26,13 @@ std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes);
 std::string utf16ToUtf8(std::u16string_view aText);
 
 /// The text with every control character written as an escape (\t, \n, \r,
-/// or \x and two hex digits), so that a file name or a reason cannot break
-/// a one-line message; everything else, the backslash included, stands.
+/// or \x and two hex digits), and every byte that is not part of valid
+/// UTF-8 as \x and two hex digits, so that a reason cannot break a one-line
+/// message and the message stays UTF-8; everything else, the backslash
+/// included, stands (a reason may hold fields escaped already).
 std::string escapeControlCharacters(std::string_view aText);
+
+/// A file name as a message shows it: escaped as escapeControlCharacters
+/// does, and a backslash as two, so that a name holding a backslash and an
+/// n reads otherwise than one holding a newline.
+std::string escapeName(std::string_view aName);

@@ -400,11 +400,34 @@ INSTANTIATE_TEST_SUITE_P(
                     TUnreadableCase{"LongSignature", libraryBytes(1, 7), "not a library"}),
     [](const auto& info) { return info.param.Name; });
 
-TEST_F(ZblProgramTest, FileNameWithControlCharactersStaysOnOneLine) {
-  const TChildResult run = runZbl({"categories", Path("two\nlines\x01.zbl")});
-  EXPECT_EQ(run.ExitCode, 1);
-  EXPECT_EQ(run.Err,
-            "zbl: " + Path("two\\nlines\\x01.zbl") + ": cannot open: No such file or directory\n");
+// A message is one line of UTF-8 whatever a name holds, and names that
+// differ read differently.
+TEST_F(ZblProgramTest, FileNamesAreEscapedInMessages) {
+  const struct {
+    const char* Name;
+    std::string File;
+    std::string Shown;
+  } cases[] = {
+      {"control characters", "two\nlines\x01.zbl", "two\\nlines\\x01.zbl"},
+      {"a backslash and an n", "two\\nlines.zbl", "two\\\\nlines.zbl"},
+      {"a byte of no UTF-8", "caf\xE9.zbl", "caf\\xe9.zbl"},
+  };
+  for (const auto& c : cases) {
+    const TChildResult run = runZbl({"categories", Path(c.File)});
+    EXPECT_EQ(run.ExitCode, 1) << c.Name;
+    EXPECT_EQ(run.Err, "zbl: " + Path(c.Shown) + ": cannot open: No such file or directory\n")
+        << c.Name;
+  }
+}
+
+TEST_F(ZblProgramTest, ALongTextIsCutInAWarning) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  const std::string map = Path("map.tsv");
+  std::ofstream(map) << "Trees\tWald\n" << std::string(10000, 'x') << "\ty\n";
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", map});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + map + ":2: warning: \"" + std::string(200, 'x') +
+                         "\u2026\" (10000 characters) is not a category of " + in + "\n");
 }
 
 TEST_F(ZblProgramTest, MissingMapFailsNamingTheMap) {

@@ -79,17 +79,29 @@ INSTANTIATE_TEST_SUITE_P(Table, InvalidUtf8Test,
                                          std::string("\xE2\x82"),          // cut off
                                          std::string("\xFF"), std::string("\xC3\x28")));
 
-TEST(EscapeControlCharactersTest, OnlyControlCharactersAreEscaped) {
+TEST(EscapeControlCharactersTest, ControlCharactersAndInvalidBytesAreEscaped) {
   const struct {
+    const char* Name;
     std::string Text;
     std::string Escaped;
+    std::string Named;  // as escapeName writes it
   } rows[] = {
-      {"dir/a.zbl", "dir/a.zbl"},
-      {"two\nlines\r\tend", "two\\nlines\\r\\tend"},
-      {std::string("\0\x01\x1f\x7f", 4), "\\x00\\x01\\x1f\\x7f"},
-      {"back\\slash B\xC3\xA4ume \xFF", "back\\slash B\xC3\xA4ume \xFF"},
+      {"plain", "dir/a.zbl", "dir/a.zbl", "dir/a.zbl"},
+      {"controls", "two\nlines\r\tend", "two\\nlines\\r\\tend", "two\\nlines\\r\\tend"},
+      {"bytes", std::string("\0\x01\x1f\x7f", 4), "\\x00\\x01\\x1f\\x7f", "\\x00\\x01\\x1f\\x7f"},
+      {"valid UTF-8 stands", "B\xC3\xA4ume \xF0\x9F\x8C\xB3", "B\xC3\xA4ume \xF0\x9F\x8C\xB3",
+       "B\xC3\xA4ume \xF0\x9F\x8C\xB3"},
+      {"a byte of no sequence", "a\xFF", "a\\xff", "a\\xff"},
+      {"overlong and surrogate", "\xC0\xAF\xED\xA0\x80", "\\xc0\\xaf\\xed\\xa0\\x80",
+       "\\xc0\\xaf\\xed\\xa0\\x80"},
+      {"cut-off sequence", "\xE2\x82", "\\xe2\\x82", "\\xe2\\x82"},
+      // A name's backslash is doubled, so that it reads otherwise than an escape.
+      {"backslash and n", "a\\nb", "a\\nb", "a\\\\nb"},
   };
-  for (const auto& row : rows) EXPECT_EQ(escapeControlCharacters(row.Text), row.Escaped);
+  for (const auto& row : rows) {
+    EXPECT_EQ(escapeControlCharacters(row.Text), row.Escaped) << row.Name;
+    EXPECT_EQ(escapeName(row.Text), row.Named) << row.Name;
+  }
 }
 
 }  // namespace
