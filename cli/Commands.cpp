@@ -61,6 +61,17 @@ std::string describeDamage(const TLoadResult& aResult) {
   return {};
 }
 
+/// Why a save failed, in the system's manner of words.
+std::string describeFileError(const TFileError& aError) {
+  switch (aError.Problem()) {
+    case TFileProblem::ProcessDescriptor:
+      return "Is a descriptor of a process, not a file";
+    case TFileProblem::System:
+      break;
+  }
+  return aError.Reason();
+}
+
 std::string describeLoad(const TLoadResult& aResult) {
   switch (aResult.Kind) {
     case TLoadResult::TKind::Loaded:
@@ -287,7 +298,7 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
       try {
         listMap(engine, aLine, aOut);
       } catch (const TFileError& e) {
-        return fail(aErr, aLine.Out, "cannot save: " + e.Reason());
+        return fail(aErr, aLine.Out, "cannot save: " + describeFileError(e));
       }
       break;
   }
@@ -350,7 +361,7 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
     engine.SaveLibraryToFile(aLine.Out, map, &progress);
   } catch (const TFileError& e) {
     progress.EndLine();
-    std::string reason = "cannot save: " + e.Reason();
+    std::string reason = "cannot save: " + describeFileError(e);
     if (!e.LeftBehind().empty())
       reason += "; the temporary file '" + e.LeftBehind() + "' could not be removed";
     return fail(aErr, aLine.Out, reason);

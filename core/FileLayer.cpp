@@ -3,8 +3,10 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,6 +25,7 @@ constexpr std::size_t kWriteBlockSize = std::size_t{1} << 20;
 constexpr int kMaxLinksFollowed = 40;
 
 constexpr const char* kNotARegularFile = "Not a regular file";
+constexpr const char* kProcessDescriptor = "Is a descriptor of a process, not a file";
 
 const char* operationWords(TFileOperation aOperation) {
   switch (aOperation) {
@@ -64,14 +67,39 @@ std::string directoryOf(const std::string& aPath) {
   return aPath.substr(0, slash);
 }
 
+std::string nameOf(const std::string& aPath) {
+  const std::size_t slash = aPath.rfind('/');
+  return slash == std::string::npos ? aPath : aPath.substr(slash + 1);
+}
+
+/// Whether the link at aPath is one of those /proc shows for a process.
+///
+/// /dev/stdout, /dev/stdin, /dev/stderr and /dev/fd/N are links into
+/// /proc/self/fd, and every link there (or under /proc/PID/fd, or any other
+/// of /proc's links: cwd, root, exe, map_files) stands for something a
+/// process holds open, not for a name: its text is a path only while the
+/// descriptor's file keeps that name, and following it would replace that
+/// file (a log that stdout is appended to) with the save. Asking the file
+/// system the directory lives on, rather than matching the path's text,
+/// also catches /proc reached through other links or spelt another way
+/// (//dev/./stdout, a link to /proc/self/fd), and leaves every ordinary
+/// link, file and directory as it was.
+bool isProcessLink(const std::string& aPath) {
+  struct statfs info {};
+  return ::statfs(directoryOf(aPath).c_str(), &info) == 0 &&
+         static_cast<unsigned long>(info.f_type) == PROC_SUPER_MAGIC;
+}
+
 /// The name a save replaces: aFile with every symbolic link followed, the
 /// last one even when it dangles, so that the link stays and the file it
-/// names gets the new bytes.
+/// names gets the new bytes. A link of a process's descriptor is refused.
 std::string followLinks(const std::string& aFile) {
   std::string path = aFile;
   for (int followed = 0;; ++followed) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    if (isProcessLink(path))
+      throw TFileError(TFileOperation::Create, aFile, TFileProblem::ProcessDescriptor);
     if (followed == kMaxLinksFollowed) throwSystemError(TFileOperation::Create, aFile, ELOOP);
     std::string target(static_cast<std::size_t>(info.st_size) + 1, '\0');
     ssize_t length = 0;
@@ -95,14 +123,14 @@ std::string randomSuffix() {
   return suffix;
 }
 
-/// Tries short names in aDirectory until aMake(name) succeeds or fails for
-/// another reason than the name being taken. Short, so that a target whose
-/// name is as long as the system allows can still be replaced. Returns the
-/// name, or an empty one with errno set.
+/// Tries short names until aMake(name) succeeds or fails for another reason
+/// than the name being taken. Short, so that a target whose name is as long
+/// as the system allows can still be replaced. Returns the name, or an empty
+/// one with errno set.
 template <typename TMake>
-std::string claimTemporaryName(const std::string& aDirectory, TMake aMake) {
+std::string claimTemporaryName(TMake aMake) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string name = aDirectory + "/.zbl-" + randomSuffix();
+    std::string name = ".zbl-" + randomSuffix();
     if (aMake(name)) return name;
     if (errno != EEXIST) return {};
   }
@@ -112,12 +140,42 @@ std::string claimTemporaryName(const std::string& aDirectory, TMake aMake) {
 // An unnamed file leaves nothing behind if the process dies; it is named
 // only at commit, through /proc. Without /proc, or on a file system that
 // cannot make one, the temporary file gets a name from the start.
-int openUnnamed(const char* aDirectory) {
+int openUnnamed(int aDirectory) {
   if (::access("/proc/self/fd", X_OK) != 0) {
     errno = EOPNOTSUPP;
     return -1;
   }
-  return ::open(aDirectory, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  return ::openat(aDirectory, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+int renameIn(int aDirectory, const char* aFrom, const char* aTo) {
+  return ::renameat(aDirectory, aFrom, aDirectory, aTo);
+}
+
+int unlinkIn(int aDirectory, const char* aName) { return ::unlinkat(aDirectory, aName, 0); }
+
+/// Opens the directory a save writes in. Read access is needed only to sync
+/// it; a directory that can be written but not read is still used.
+int openDirectory(const std::string& aDirectory) {
+  const int descriptor = ::open(aDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor >= 0 || errno != EACCES) return descriptor;
+  return ::open(aDirectory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+/// Gives the new file the whole mode of the replaced one, as cp -p does: the
+/// set-user-ID and set-group-ID bits only while the new file has the old
+/// one's owner and group (else they would lend one user's rights to
+/// another's file), and without the special bits when the system refuses
+/// them. Returns false with errno set when even the permission bits fail.
+bool keepMode(int aDescriptor, const struct stat& aReplaced) {
+  mode_t mode = aReplaced.st_mode & 07777;
+  struct stat made {};
+  if (::fstat(aDescriptor, &made) != 0) return false;
+  if (made.st_uid != aReplaced.st_uid) mode &= ~mode_t{S_ISUID};
+  if (made.st_gid != aReplaced.st_gid) mode &= ~mode_t{S_ISGID};
+  // The kernel itself clears set-group-ID for a group the saver is not in.
+  if (::fchmod(aDescriptor, mode) == 0) return true;
+  return (mode & 07000) != 0 && ::fchmod(aDescriptor, mode & 0777) == 0;
 }
 
 }  // namespace
@@ -133,8 +191,14 @@ TFileError::TFileError(TFileOperation aOperation, std::string aFile, std::string
       mReason(std::move(aReason)),
       mLeftBehind(std::move(aLeftBehind)) {}
 
+TFileError::TFileError(TFileOperation aOperation, std::string aFile, TFileProblem aProblem)
+    : TFileError(aOperation, std::move(aFile),
+                 aProblem == TFileProblem::ProcessDescriptor ? kProcessDescriptor : "") {
+  mProblem = aProblem;
+}
+
 TFileSystemCalls& fileSystemCalls() {
-  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, ::rename, ::unlink};
+  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, renameIn, unlinkIn};
   return calls;
 }
 
@@ -226,28 +290,38 @@ void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
 TAtomicFileWriter::TAtomicFileWriter(const std::string& aFile) : mFile(aFile) {
   if (aFile.empty()) throwSystemError(TFileOperation::Create, aFile, ENOENT);
   mBlock.reserve(kWriteBlockSize);
-  // The system follows every link here, /dev/stdout's included, and refuses
-  // a loop. Replacing a FIFO or a device by a regular file would break
-  // whatever uses it, and writing into one would not be atomic.
-  struct stat existing {};
-  const bool replacing = ::stat(aFile.c_str(), &existing) == 0;
-  if (!replacing && errno != ENOENT) throwSystemError(TFileOperation::Create, aFile, errno);
-  if (replacing) requireRegularFile(existing, TFileOperation::Create, aFile);
   mTarget = followLinks(aFile);
-  const std::string directory = directoryOf(mTarget);
+  mName = nameOf(mTarget);
+  mDirectory = openDirectory(directoryOf(mTarget));
+  if (mDirectory < 0) throwSystemError(TFileOperation::Create, aFile, errno);
+  // From here on everything is done in the directory opened, never again
+  // through its path: the file checked is the one replaced, and the new
+  // file lands beside it even if the path is given to another directory.
+  // Replacing a FIFO or a device by a regular file would break whatever
+  // uses it, and writing into one would not be atomic.
+  struct stat existing {};
+  const bool replacing =
+      !mName.empty() && ::fstatat(mDirectory, mName.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+  if (mName.empty()) Fail(TFileOperation::Create, EISDIR);  // "folder/"
+  if (!replacing && errno != ENOENT) Fail(TFileOperation::Create, errno);
+  if (replacing && S_ISDIR(existing.st_mode)) Fail(TFileOperation::Create, EISDIR);
+  if (replacing && !S_ISREG(existing.st_mode)) {
+    Discard();
+    throw TFileError(TFileOperation::Create, aFile, kNotARegularFile);
+  }
 
-  mDescriptor = fileSystemCalls().OpenUnnamed(directory.c_str());
+  mDescriptor = fileSystemCalls().OpenUnnamed(mDirectory);
   if (mDescriptor < 0) {
-    mTemporary = claimTemporaryName(directory, [this](const std::string& aName) {
-      mDescriptor = ::open(aName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    mTemporary = claimTemporaryName([this](const std::string& aName) {
+      mDescriptor =
+          ::openat(mDirectory, aName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       return mDescriptor >= 0;
     });
-    if (mDescriptor < 0) throwSystemError(TFileOperation::Create, aFile, errno);
+    if (mDescriptor < 0) Fail(TFileOperation::Create, errno);
   }
   // A new file gets the mode the umask allows; a replaced one keeps its own
-  // bits exactly, a read-only one included.
-  if (replacing && ::fchmod(mDescriptor, existing.st_mode & 0777) != 0)
-    Fail(TFileOperation::Create, errno);
+  // bits, a read-only one included.
+  if (replacing && !keepMode(mDescriptor, existing)) Fail(TFileOperation::Create, errno);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() { Discard(); }
@@ -256,9 +330,11 @@ std::string TAtomicFileWriter::Discard() noexcept {
   closeDescriptor(mDescriptor);
   mDescriptor = -1;
   std::string left;
-  if (!mTemporary.empty() && fileSystemCalls().Unlink(mTemporary.c_str()) != 0)
-    left = std::move(mTemporary);
+  if (!mTemporary.empty() && fileSystemCalls().Unlink(mDirectory, mTemporary.c_str()) != 0)
+    left = directoryOf(mTarget) + "/" + mTemporary;
   mTemporary.clear();
+  closeDescriptor(mDirectory);
+  mDirectory = -1;
   return left;
 }
 
@@ -342,8 +418,9 @@ void TAtomicFileWriter::Commit() {
   if (fileSystemCalls().Sync(mDescriptor) != 0) Fail(TFileOperation::Write, errno);
   if (mTemporary.empty()) {
     const std::string unnamed = "/proc/self/fd/" + std::to_string(mDescriptor);
-    mTemporary = claimTemporaryName(directoryOf(mTarget), [&unnamed](const std::string& aName) {
-      return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, aName.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    mTemporary = claimTemporaryName([this, &unnamed](const std::string& aName) {
+      return ::linkat(AT_FDCWD, unnamed.c_str(), mDirectory, aName.c_str(), AT_SYMLINK_FOLLOW) ==
+             0;
     });
     if (mTemporary.empty()) Fail(TFileOperation::Write, errno);
   }
@@ -351,16 +428,15 @@ void TAtomicFileWriter::Commit() {
   mDescriptor = -1;
   // Linux closes the descriptor even when close reports EINTR.
   if (::close(descriptor) != 0 && errno != EINTR) Fail(TFileOperation::Write, errno);
-  if (fileSystemCalls().Rename(mTemporary.c_str(), mTarget.c_str()) != 0)
+  if (fileSystemCalls().Rename(mDirectory, mTemporary.c_str(), mName.c_str()) != 0)
     Fail(TFileOperation::Replace, errno);
   mTemporary.clear();
 
   // Make the rename itself survive a power cut. The new file is complete
   // and in place by now, so a failure here is not reported as a failed save
-  // that left the old file.
-  const int directory = ::open(directoryOf(mTarget).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (directory >= 0) {
-    ::fsync(directory);
-    ::close(directory);
-  }
+  // that left the old file; a directory that could not be opened for
+  // reading cannot be synced.
+  ::fsync(mDirectory);
+  closeDescriptor(mDirectory);
+  mDirectory = -1;
 }

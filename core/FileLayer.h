@@ -20,6 +20,13 @@ enum class TFileOperation {
   Replace,  ///< putting the written file in the target's place
 };
 
+/// Why the file layer refused a file of its own accord, where the system
+/// gives no reason.
+enum class TFileProblem {
+  System,             ///< the system's reason, in Reason()
+  ProcessDescriptor,  ///< a descriptor of a process (/dev/stdout, /proc/self/fd/N)
+};
+
 /// A failure of the file system: what was being done, to which file, and the
 /// system's reason. Each front end words it; what() is a plain English line
 /// for logs ("cannot write 'FILE': REASON").
@@ -27,8 +34,13 @@ class TFileError : public std::runtime_error {
  public:
   TFileError(TFileOperation aOperation, std::string aFile, std::string aReason,
              std::string aLeftBehind = {});
+  /// A refusal of the file layer's own; Reason() is then a plain English
+  /// line in the system's manner, for logs.
+  TFileError(TFileOperation aOperation, std::string aFile, TFileProblem aProblem);
 
   TFileOperation Operation() const { return mOperation; }
+  /// What the front ends word when it is not TFileProblem::System.
+  TFileProblem Problem() const { return mProblem; }
   /// The file's name as the caller gave it.
   const std::string& File() const { return mFile; }
   /// The system's reason, as strerror words it.
@@ -39,6 +51,7 @@ class TFileError : public std::runtime_error {
 
  private:
   TFileOperation mOperation;
+  TFileProblem mProblem = TFileProblem::System;
   std::string mFile;
   std::string mReason;
   std::string mLeftBehind;
@@ -85,10 +98,15 @@ class TMemorySink final : public TByteSink {
 /// target, in large blocks, and only Commit() puts it in the target's place,
 /// once every write and the sync to the disk have succeeded. A symbolic link
 /// is followed to the file it names; a target that exists but is not a
-/// regular file (a directory, a FIFO, a device) is refused before anything
-/// is written. A replaced file's permission bits are kept. A writer
-/// destroyed without a successful Commit() removes the temporary file and
-/// leaves the target exactly as it was. Throws TFileError.
+/// regular file (a directory, a FIFO, a device), and one reached through a
+/// descriptor of a process (/dev/stdout, /dev/fd/N, /proc/PID/fd/N), are
+/// refused before anything is written. The target's directory is opened
+/// once, here, and everything after is done in it, so the new file lands in
+/// the directory that was checked even if another takes its path meanwhile.
+/// A replaced file's mode bits (setuid, setgid and sticky included) are kept
+/// as far as the system lets its new owner set them. A writer destroyed
+/// without a successful Commit() removes the temporary file and leaves the
+/// target exactly as it was. Throws TFileError.
 class TAtomicFileWriter final : public TByteSink {
  public:
   explicit TAtomicFileWriter(const std::string& aFile);
@@ -115,7 +133,13 @@ class TAtomicFileWriter final : public TByteSink {
   std::string mFile;
   /// The name that is replaced: mFile with its symbolic links followed.
   std::string mTarget;
-  /// The temporary file's name once it has one; empty while it is unnamed.
+  /// The directory of mTarget, opened in the constructor; every name below
+  /// is relative to it.
+  int mDirectory = -1;
+  /// The last part of mTarget's name, replaced in mDirectory.
+  std::string mName;
+  /// The temporary file's name in mDirectory once it has one; empty while
+  /// it is unnamed.
   std::string mTemporary;
   int mDescriptor = -1;
   std::vector<std::uint8_t> mBlock;
@@ -124,14 +148,17 @@ class TAtomicFileWriter final : public TByteSink {
 /// The system calls through which the file layer writes and puts a file in
 /// place. Tests replace one to make it fail as a full or failing disk does;
 /// everything else uses the system's own.
+/// aDirectory is always the descriptor of the target's directory that the
+/// writer opened; names are relative to it.
 struct TFileSystemCalls {
   /// Opens a file without a name in aDirectory for writing, or fails with
   /// errno set; the writer then makes a named temporary file instead.
-  int (*OpenUnnamed)(const char* aDirectory);
+  int (*OpenUnnamed)(int aDirectory);
   ssize_t (*Write)(int aDescriptor, const void* aData, std::size_t aSize);
   int (*Sync)(int aDescriptor);
-  int (*Rename)(const char* aFrom, const char* aTo);
-  int (*Unlink)(const char* aName);
+  /// Renames aFrom to aTo, both in aDirectory.
+  int (*Rename)(int aDirectory, const char* aFrom, const char* aTo);
+  int (*Unlink)(int aDirectory, const char* aName);
 };
 
 /// The calls in use, which a test may change and must put back.

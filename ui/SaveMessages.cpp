@@ -37,10 +37,20 @@ QString failedStep(TFileOperation aOperation) {
 }
 
 QString fileErrorText(const TFileError& aError, const QString& aWhat, const QString& aOutcome) {
+  const QString file =
+      fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File())));
+  switch (aError.Problem()) {
+    case TFileProblem::ProcessDescriptor:
+      return SaveMessages::tr("The %1 could not be saved to \"%2\": it is a descriptor of a "
+                              "process, not a file.")
+                 .arg(aWhat, file) +
+             aOutcome;
+    case TFileProblem::System:
+      break;
+  }
   QString text =
       SaveMessages::tr("The %1 could not be saved to \"%2\": %3 (%4).")
-          .arg(aWhat, fileInMessage(QFile::decodeName(QByteArray::fromStdString(aError.File()))),
-               failedStep(aError.Operation()),
+          .arg(aWhat, file, failedStep(aError.Operation()),
                EscapeControlCharacters(QString::fromStdString(aError.Reason())));
   if (!aError.LeftBehind().empty())
     text +=

@@ -2,12 +2,14 @@
 // Saves that fail, through SaveLibraryToFile and through zbl translate: each
 // reports the file and the reason, and leaves every file as it was, with no
 // temporary file beside it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
@@ -262,17 +264,17 @@ ssize_t injectedWrite(int aDescriptor, const void* aData, std::size_t aSize) {
 
 int injectedSync(int aDescriptor) { return failsNow(TCall::Sync) ? -1 : fsync(aDescriptor); }
 
-int injectedRename(const char* aFrom, const char* aTo) {
-  return failsNow(TCall::Rename) ? -1 : rename(aFrom, aTo);
+int injectedRename(int aDirectory, const char* aFrom, const char* aTo) {
+  return failsNow(TCall::Rename) ? -1 : renameat(aDirectory, aFrom, aDirectory, aTo);
 }
 
-int failingUnlink(const char* aName) {
-  if (!gInjected.Case.RemovalFails) return unlink(aName);
+int failingUnlink(int aDirectory, const char* aName) {
+  if (!gInjected.Case.RemovalFails) return unlinkat(aDirectory, aName, 0);
   errno = EPERM;
   return -1;
 }
 
-int noUnnamedFiles(const char*) {
+int noUnnamedFiles(int) {
   errno = EOPNOTSUPP;
   return -1;
 }

@@ -67,6 +67,12 @@ class MessagesTest : public QObject {
     QTest::newRow("create")
         << std::make_exception_ptr(TFileError(TFileOperation::Create, "/d/b.zbl", "Is a directory"))
         << QStringList{"\"/d/b.zbl\"", "created", "Is a directory", "Nothing was written"} << false;
+    QTest::newRow("descriptor of a process")
+        << std::make_exception_ptr(
+               TFileError(TFileOperation::Create, "/dev/stdout", TFileProblem::ProcessDescriptor))
+        << QStringList{"\"/dev/stdout\"", "descriptor of a process, not a file",
+                       "Nothing was written"}
+        << false;
     QTest::newRow("replace leaving the temporary file")
         << std::make_exception_ptr(
                TFileError(TFileOperation::Replace, "/d/b.zbl", "Permission denied", "/d/.zbl-x\ty"))
