@@ -146,5 +146,6 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
     notCategories << QString::fromStdU16String(line.Old);
   mDialogs.Information(
       mWindow, mTitle,
-      MapImportedText(aFile, changed, notCategories, page, applied.Read.FuzzySkipped));
+      MapImportedText(aFile, changed, notCategories, page, applied.Read.FuzzySkipped,
+                      applied.Read.Skipped));
 }
