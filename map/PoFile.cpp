@@ -286,7 +286,7 @@ namespace {
 const char* unwritableInCatalogue(std::u16string_view aText) {
   for (const char16_t c : aText) {
     if (c == u'\0') return "a NUL (0x00)";
-    if (c == u'\x04') return "an EOT (0x04), which a catalogue reads as the end of a context";
+    if (c == u'\x04') return "an EOT (0x04, the separator of a context)";
   }
   return nullptr;
 }

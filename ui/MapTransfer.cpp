@@ -94,15 +94,15 @@ QString MapImportedText(const QString& aFile, int aChanged, const QStringList& a
   if (!aSkipped.empty()) {
     QStringList named;
     for (const TMapSkip& skip : aSkipped) {
-      const QString entry =
-          QLatin1Char('"') + EscapeControlCharacters(QString::fromStdU16String(skip.Old)) +
-          QLatin1Char('"');
+      const QString entry = QLatin1Char('"') +
+                            EscapeControlCharacters(QString::fromStdU16String(skip.Old)) +
+                            QLatin1Char('"');
       named << (skip.Reason == TMapSkip::TReason::Plural
                     ? MapTransfer::tr("line %1, the plural entry %2 (a category has no plural "
                                       "forms)")
                     : MapTransfer::tr("line %1, the entry %2 (it holds a NUL escape, which ends "
                                       "a text in a catalogue)"))
-                     .arg(QString::number(skip.Line), entry);
+                   .arg(QString::number(skip.Line), entry);
     }
     text += MapTransfer::tr(" Not applied: %1.").arg(named.join(QStringLiteral("; ")));
   }

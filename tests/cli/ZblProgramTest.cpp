@@ -330,10 +330,8 @@ TEST_P(ZblUnwritableTest, CatalogueIsRefusedAndTheTargetLeftAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Categories, ZblUnwritableTest,
     testing::Values(TUnwritableCase{"NulByTheName", "a\0b"s, "x.po", {}, "a\\x00b"},
-                    TUnwritableCase{"EotByTheFormat", "\x04", "x.map", {"--format", "po"},
-                                    "\\x04"},
-                    TUnwritableCase{"NulToStandardOutput", "\0"s, "", {"--format", "po"},
-                                    "\\x00"}),
+                    TUnwritableCase{"EotByTheFormat", "\x04", "x.map", {"--format", "po"}, "\\x04"},
+                    TUnwritableCase{"NulToStandardOutput", "\0"s, "", {"--format", "po"}, "\\x00"}),
     [](const auto& info) { return info.param.Name; });
 
 // Entries that cannot be applied are named with their lines; the rest apply.

@@ -5,8 +5,8 @@
 
 #include "FieldEscape.h"
 #include "LoaderSaver.h"
-#include "TextCodec.h"
 #include "PoFile.h"
+#include "TextCodec.h"
 
 namespace {
 
@@ -149,7 +149,9 @@ TEST_P(CatalogueCaseTest, RefusedWarnedOfOrReadBack) {
         formatPoFile({map, {true}, {}});
         ADD_FAILURE() << "written";
       } catch (const TCatalogueRefusal& e) {
-        EXPECT_NE(std::string(e.what()).find('"' + escapeControlCharacters(escapeField(c.Old)) + '"'), std::string::npos)
+        EXPECT_NE(
+            std::string(e.what()).find('"' + escapeControlCharacters(escapeField(c.Old)) + '"'),
+            std::string::npos)
             << e.what();
       }
       return;
@@ -187,21 +189,43 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         TCatalogueCase{"NulInACategory", u"a\0b"s, u"x", {}, true},
         TCatalogueCase{"SingleNulCategory", u"\0"s, u"x", {}, true},
-        TCatalogueCase{"EotInACategory", u"a\x04" u"b", u"x", {}, true},
+        TCatalogueCase{"EotInACategory",
+                       u"a\x04"
+                       u"b",
+                       u"x",
+                       {},
+                       true},
         TCatalogueCase{"NulInANewText", u"Baum", u"Ba\0um"s, {}, true},
         TCatalogueCase{"OtherControlCharactersReadBack", u"a\x01\x05\a\x1b\x7f", u"\b\f\v", {}},
         TCatalogueCase{"BackslashZeroReadsBackAsText", u"\\0 \\x00", u"\\000", {}},
-        TCatalogueCase{"PluralEntry", u"p", {},
+        TCatalogueCase{"PluralEntry",
+                       u"p",
+                       {},
                        "msgid \"p\"\nmsgid_plural \"ps\"\nmsgstr[0] \"q\"\nmsgstr[1] \"qs\"\n",
-                       false, TMapSkip::TReason::Plural, 4},
-        TCatalogueCase{"NulEscapeInMsgstr", u"Baum", {},
+                       false,
+                       TMapSkip::TReason::Plural,
+                       4},
+        TCatalogueCase{"NulEscapeInMsgstr",
+                       u"Baum",
+                       {},
                        "#~ msgid \"o\"\n#~ msgstr \"x\"\n\nmsgid \"Baum\"\nmsgstr \"Ba\\0um\"\n",
-                       false, TMapSkip::TReason::NulEscape, 7},
-        TCatalogueCase{"HexNulEscapeEmptiesMsgstr", u"Baum", {},
-                       "msgctxt \"k\"\nmsgid \"Baum\"\nmsgstr \"\\x00\"\n", false,
-                       TMapSkip::TReason::NulEscape, 5},
-        TCatalogueCase{"NulEscapeInMsgid", u"a", {}, "msgid \"a\\000b\"\nmsgstr \"x\"\n", false,
-                       TMapSkip::TReason::NulEscape, 4},
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       7},
+        TCatalogueCase{"HexNulEscapeEmptiesMsgstr",
+                       u"Baum",
+                       {},
+                       "msgctxt \"k\"\nmsgid \"Baum\"\nmsgstr \"\\x00\"\n",
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       5},
+        TCatalogueCase{"NulEscapeInMsgid",
+                       u"a",
+                       {},
+                       "msgid \"a\\000b\"\nmsgstr \"x\"\n",
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       4},
         TCatalogueCase{"EscapedBackslashBeforeZeroApplies", u"w\\0", u"ok",
                        "msgid \"w\\\\0\"\nmsgstr \"ok\"\n"}),
     [](const auto& info) { return info.param.Name; });

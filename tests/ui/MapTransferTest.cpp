@@ -85,7 +85,9 @@ class MapTransferTest : public QObject {
   void ExportToACatalogueRefusesAnEot() {
     mFixture->Form->ChooseCodePage(TCodePage::Western);
     mFixture->Load(WriteLibrary(mFixture->Dir.path(), "cars.zbl",
-                                LibraryWithCategories({"Cars", "Tr\x04" "ees"})));
+                                LibraryWithCategories({"Cars",
+                                                       "Tr\x04"
+                                                       "ees"})));
     const QString file = QDir(mFixture->Dir.path()).filePath("a.po");
     QFile before(file);
     QVERIFY(before.open(QIODevice::WriteOnly) && before.write("previous") == 8);
