@@ -19,6 +19,7 @@
 #include "MapFile.h"
 #include "MapIo.h"
 #include "MapMessages.h"
+#include "PoFile.h"
 #include "Speller.h"
 #include "TerminalProgress.h"
 #include "TextCodec.h"
@@ -243,7 +244,12 @@ void reportUnmatched(std::ostream& aErr, const TCommandLine& aLine,
            "warning: " + quotedText(line.Old) + " is not a category of " + escapeName(aLine.In));
 }
 
-void reportFuzzy(std::ostream& aErr, const TCommandLine& aLine, std::size_t aFuzzy) {
+/// The warnings of the entries not applied: fuzzy ones counted, and each
+/// plural entry or one with a NUL escape named with its line.
+void reportFuzzy(std::ostream& aErr, const TCommandLine& aLine, std::size_t aFuzzy,
+                 const std::vector<TMapSkip>& aSkipped) {
+  for (const TMapSkip& skip : aSkipped)
+    report(aErr, mapLocation(*aLine.MapFile, skip.Line), "warning: " + describeMapSkip(skip));
   if (aFuzzy > 0)
     report(aErr, *aLine.MapFile,
            "warning: " + std::to_string(aFuzzy) +
@@ -299,6 +305,9 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
         listMap(engine, aLine, aOut);
       } catch (const TFileError& e) {
         return fail(aErr, aLine.Out, "cannot save: " + describeFileError(e));
+      } catch (const TCatalogueRefusal& e) {
+        return fail(aErr, aLine.Out.empty() ? "standard output" : aLine.Out,
+                    std::string(e.what()) + "; nothing written");
       }
       break;
   }
@@ -335,6 +344,7 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   std::vector<TMapLine> unmatched;
   std::vector<TAlteration> alterations;
   std::size_t fuzzy = 0;
+  std::vector<TMapSkip> skipped;
   if (aLine.MapFile) {
     std::vector<std::size_t> entries;
     map = namedRows(engine, read.Lines, entries);
@@ -344,6 +354,7 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
       return fail(aErr, *aLine.MapFile, describeForeignMap(read.Lines.size(), aLine.In));
     alterations = describeAlterations(engine, map, entries, read.Lines);
     fuzzy = read.FuzzySkipped;
+    skipped = std::move(read.Skipped);
   }
   // The window's own check: an empty category the map leaves as it is.
   bool leftEmpty = engine.FindCategoryBytes({}).has_value();
@@ -374,7 +385,7 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   reportUnmatched(aErr, aLine, unmatched);
   for (const TAlteration& alteration : alterations)
     report(aErr, mapLocation(*aLine.MapFile, alteration.Line), "warning: " + alteration.Text);
-  reportFuzzy(aErr, aLine, fuzzy);
+  reportFuzzy(aErr, aLine, fuzzy, skipped);
   return kExitSuccess;
 }
 
@@ -426,7 +437,7 @@ int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std
       return fail(aErr, *aLine.MapFile,
                   describeForeignMap(read.Lines.size(), aLine.In, "nothing checked"));
     reportUnmatched(aErr, aLine, unmatched);
-    reportFuzzy(aErr, aLine, read.FuzzySkipped);
+    reportFuzzy(aErr, aLine, read.FuzzySkipped, read.Skipped);
   }
 
   const bool ownText = !aLine.MapFile;

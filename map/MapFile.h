@@ -57,11 +57,30 @@ inline TMapError mapErrorAt(TMapError::TKind aKind, int aLine) {
   return error;
 }
 
+/// An entry of a catalogue that is read but not applied, for the front end
+/// to warn of.
+struct TMapSkip {
+  enum class TReason {
+    /// The entry has plural forms (msgid_plural); a category has none.
+    Plural,
+    /// A string of the entry holds a NUL escape ("\0", "\x00"), where the
+    /// gettext library ends the string.
+    NulEscape,
+  };
+  TReason Reason = TReason::Plural;
+  /// 1-based line of the entry's msgid; 0 when it is not known.
+  int Line = 0;
+  /// The msgid as the gettext library gives it (cut at a NUL).
+  std::u16string Old;
+};
+
 /// Either every entry of the map, in file order, or the first that is wrong.
 struct TMapParse {
   std::vector<TMapLine> Lines;
   /// Entries a translator marked as needing review, which are not applied.
   std::size_t FuzzySkipped = 0;
+  /// Entries passed over that a translator may have filled in, in file order.
+  std::vector<TMapSkip> Skipped;
   std::optional<TMapError> Error;
 };
 

@@ -74,5 +74,6 @@ TMapRead readMap(const std::string& aFile) {
   }
   result.Lines = std::move(parsed.Lines);
   result.FuzzySkipped = parsed.FuzzySkipped;
+  result.Skipped = std::move(parsed.Skipped);
   return result;
 }

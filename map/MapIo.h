@@ -41,6 +41,7 @@ struct TMapRefusal {
 struct TMapRead {
   std::vector<TMapLine> Lines;
   std::size_t FuzzySkipped = 0;
+  std::vector<TMapSkip> Skipped;
   std::optional<TMapRefusal> Refusal;
 };
 

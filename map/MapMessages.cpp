@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MapMessages.h"
 
+#include "FieldEscape.h"
 #include "MapFile.h"
 
 std::string describeMapError(const TMapError& aError) {
@@ -25,6 +26,15 @@ std::string describeMapError(const TMapError& aError) {
       return aError.Reason;
   }
   return {};
+}
+
+std::string describeMapSkip(const TMapSkip& aSkip) {
+  const std::string old = "\"" + escapeField(aSkip.Old) + '"';
+  return aSkip.Reason == TMapSkip::TReason::Plural
+             ? "the plural entry " + old + " was not applied: a category has no plural forms"
+             : "the entry " + old +
+                   " was not applied: it holds a NUL escape, which ends a text in a catalogue "
+                   "(a tab-separated map can hold a NUL)";
 }
 
 std::string describeForeignMap(std::size_t aEntries, std::string_view aLibrary,

@@ -10,8 +10,10 @@
 #include <cstring>
 #include <optional>
 #include <stdexcept>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "FieldEscape.h"
 #include "LoaderSaver.h"
 #include "TextCodec.h"
 
@@ -106,14 +108,121 @@ bool collecting(TComplaints& aComplaints, TCall&& aCall) {
   return true;
 }
 
-bool readMessage(po_message_t aMessage, TMapParse& aResult) {
+/// Where each entry of a catalogue begins and whether one of its strings
+/// holds a NUL escape. The gettext library ends a string at a NUL escape
+/// ("\0", "\000", "\x00") without a complaint, and keeps no line of an
+/// entry, so both are found by scanning the bytes as its lexer does: an
+/// entry begins at a msgctxt, or at a msgid not after one, obsolete ("#~")
+/// entries included; the library gives the entries of each domain in this
+/// order. Comments are skipped; inside a string a backslash escapes what
+/// follows, so "\\0" is a backslash and a zero.
+struct TScannedEntry {
+  int Line = 0;
+  bool Nul = false;
+};
+
+bool startsWithKeyword(std::string_view aLine, std::string_view aKeyword) {
+  if (!aLine.starts_with(aKeyword)) return false;
+  aLine.remove_prefix(aKeyword.size());
+  return aLine.empty() || aLine.front() == ' ' || aLine.front() == '\t' || aLine.front() == '"';
+}
+
+bool holdsNulEscape(std::string_view aLine) {
+  const auto digitValue = [](char c, int aBase) {
+    const int v = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : 99;
+    return v < aBase ? v : -1;
+  };
+  bool inString = false;
+  for (std::size_t at = 0; at < aLine.size(); ++at) {
+    const char c = aLine[at];
+    if (!inString) {
+      if (c == '#') return false;
+      inString = c == '"';
+      continue;
+    }
+    if (c == '"') {
+      inString = false;
+    } else if (c == '\\' && at + 1 < aLine.size()) {
+      const bool hex = aLine[at + 1] == 'x';
+      const int base = hex ? 16 : 8;
+      std::size_t digit = at + (hex ? 2 : 1);
+      if (digitValue(aLine[at + 1], 8) < 0 && !hex) {
+        ++at;
+        continue;
+      }
+      int value = 0;
+      bool any = false;
+      for (int n = 0; digit < aLine.size() && (hex || n < 3); ++digit, ++n) {
+        const int v = digitValue(aLine[digit], base);
+        if (v < 0) break;
+        value = (value * base + v) & 0xff;
+        any = true;
+      }
+      if (any && value == 0) return true;
+      at = digit - 1;
+    }
+  }
+  return false;
+}
+
+/// The entries of each domain, by its name, in file order.
+std::unordered_map<std::string, std::vector<TScannedEntry>> scanEntries(std::string_view aBytes) {
+  std::unordered_map<std::string, std::vector<TScannedEntry>> out;
+  std::vector<TScannedEntry>* domain = &out["messages"];
+  bool afterContext = false;
+  int lineNumber = 0;
+  while (!aBytes.empty()) {
+    const std::size_t end = aBytes.find('\n');
+    std::string_view line = aBytes.substr(0, end);
+    aBytes.remove_prefix(end == std::string_view::npos ? aBytes.size() : end + 1);
+    ++lineNumber;
+    const auto skipBlanks = [&] {
+      while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    };
+    skipBlanks();
+    if (line.starts_with("#~")) {
+      line.remove_prefix(2);
+      skipBlanks();
+    } else if (line.starts_with('#')) {
+      continue;
+    }
+    if (startsWithKeyword(line, "domain")) {
+      const std::size_t open = line.find('"');
+      const std::size_t close = line.find('"', open + 1);
+      if (open != std::string_view::npos && close != std::string_view::npos)
+        domain = &out[std::string(line.substr(open + 1, close - open - 1))];
+      afterContext = false;
+      continue;
+    }
+    const bool context = startsWithKeyword(line, "msgctxt");
+    const bool id = startsWithKeyword(line, "msgid");
+    if ((context || id) && !(id && afterContext)) domain->push_back({lineNumber, false});
+    if (context || id) afterContext = context;
+    if (id && !domain->empty()) domain->back().Line = lineNumber;
+    if (!domain->empty() && holdsNulEscape(line)) domain->back().Nul = true;
+  }
+  return out;
+}
+
+bool readMessage(po_message_t aMessage, const TScannedEntry& aScanned, TMapParse& aResult) {
   const char* context = po_message_msgctxt(aMessage);
   const std::string_view id = po_message_msgid(aMessage);
   const std::string_view text = po_message_msgstr(aMessage);
-  const bool header = !context && id.empty();
-  if (header || po_message_is_obsolete(aMessage) || po_message_msgid_plural(aMessage) ||
-      text.empty())
+  const bool header = !context && id.empty() && !aScanned.Nul;
+  if (header || po_message_is_obsolete(aMessage)) return true;
+  // Checked before an empty msgstr: a NUL escape may have emptied it.
+  if (po_message_msgid_plural(aMessage) || aScanned.Nul) {
+    auto oldText = utf8ToUtf16(id);
+    if (!oldText) return false;
+    aResult.Skipped.push_back({po_message_msgid_plural(aMessage) ? TMapSkip::TReason::Plural
+                                                                 : TMapSkip::TReason::NulEscape,
+                               aScanned.Line, std::move(*oldText)});
     return true;
+  }
+  if (text.empty()) return true;
   if (po_message_is_fuzzy(aMessage)) {
     ++aResult.FuzzySkipped;
     return true;
@@ -145,10 +254,17 @@ TMapParse parsePoFile(std::string_view aBytes) {
     }
     return result;
   }
+  const auto scanned = scanEntries(aBytes);
   for (const char* const* domain = po_file_domains(file); *domain; ++domain) {
     po_message_iterator_t messages = po_message_iterator(file, *domain);
+    const auto found = scanned.find(*domain);
+    std::size_t index = 0;
     while (po_message_t message = po_next_message(messages))
-      if (!readMessage(message, result)) {
+      if (!readMessage(message,
+                       found != scanned.end() && index < found->second.size()
+                           ? found->second[index++]
+                           : TScannedEntry{},
+                       result)) {
         result.Lines.clear();
         result.Error = mapErrorAt(TMapError::TKind::Catalogue, 0);
         result.Error->Reason = "not valid UTF-8; save the catalogue with charset=UTF-8";
@@ -161,8 +277,40 @@ TMapParse parsePoFile(std::string_view aBytes) {
   return result;
 }
 
+namespace {
+
+/// What of aText a catalogue cannot hold: a NUL ends a string in the gettext
+/// library, and an EOT (0x04) is read as the end of a message's context.
+/// Every other character is written as itself or as an escape and reads
+/// back the same.
+const char* unwritableInCatalogue(std::u16string_view aText) {
+  for (const char16_t c : aText) {
+    if (c == u'\0') return "a NUL (0x00)";
+    if (c == u'\x04') return "an EOT (0x04, the separator of a context)";
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 std::string formatPoFile(const TMapExport& aExport) {
   const TCategoryMap& map = aExport.Map;
+  // Refused before the library is asked, which would write a catalogue that
+  // reads back as other texts, or not at all.
+  for (std::size_t row = 0; row < map.OldCats.size(); ++row) {
+    const bool changed = row < aExport.Changed.size() && aExport.Changed[row];
+    // Escaped here: a NUL would end the exception's words.
+    const auto named = [](std::u16string_view aText) {
+      return '"' + escapeControlCharacters(escapeField(aText)) + '"';
+    };
+    const char* what = unwritableInCatalogue(map.OldCats[row]);
+    std::string text = "the category " + named(map.OldCats[row]);
+    if (!what && changed && (what = unwritableInCatalogue(map.NewCats[row])))
+      text = "the new text " + named(map.NewCats[row]) + " of " + text;
+    if (what)
+      throw TCatalogueRefusal(text + " holds " + what +
+                              ", which a gettext catalogue cannot hold; a tab-separated map can");
+  }
   po_file_t file = po_file_create();
   po_message_iterator_t messages = po_message_iterator(file, nullptr);
   po_message_t header = po_message_create();

@@ -150,7 +150,7 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
   QStringList notCategories;
   for (const TMapLine& line : applied.NotCategories)
     notCategories << QString::fromStdU16String(line.Old);
-  mDialogs.Information(
-      mWindow, mTitle,
-      MapImportedText(aFile, changed, notCategories, page, applied.Read.FuzzySkipped));
+  mDialogs.Information(mWindow, mTitle,
+                       MapImportedText(aFile, changed, notCategories, page,
+                                       applied.Read.FuzzySkipped, applied.Read.Skipped));
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "LoadMessages.h"
+#include "MapFile.h"
 #include "MapIo.h"
 
 namespace {
@@ -58,7 +59,8 @@ QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString
 }
 
 QString MapImportedText(const QString& aFile, int aChanged, const QStringList& aNotCategories,
-                        std::optional<TCodePage> aPage, std::size_t aFuzzy) {
+                        std::optional<TCodePage> aPage, std::size_t aFuzzy,
+                        const std::vector<TMapSkip>& aSkipped) {
   QString text =
       aChanged == 0
           ? MapTransfer::tr("The map \"%1\" changed no category.").arg(nameInMessage(aFile))
@@ -89,5 +91,20 @@ QString MapImportedText(const QString& aFile, int aChanged, const QStringList& a
     text += MapTransfer::tr(" %1 marked fuzzy %2 not applied.")
                 .arg(counted(aFuzzy, MapTransfer::tr("entry"), MapTransfer::tr("entries")),
                      aFuzzy == 1 ? MapTransfer::tr("was") : MapTransfer::tr("were"));
+  if (!aSkipped.empty()) {
+    QStringList named;
+    for (const TMapSkip& skip : aSkipped) {
+      const QString entry = QLatin1Char('"') +
+                            EscapeControlCharacters(QString::fromStdU16String(skip.Old)) +
+                            QLatin1Char('"');
+      named << (skip.Reason == TMapSkip::TReason::Plural
+                    ? MapTransfer::tr("line %1, the plural entry %2 (a category has no plural "
+                                      "forms)")
+                    : MapTransfer::tr("line %1, the entry %2 (it holds a NUL escape, which ends "
+                                      "a text in a catalogue)"))
+                   .arg(QString::number(skip.Line), entry);
+    }
+    text += MapTransfer::tr(" Not applied: %1.").arg(named.join(QStringLiteral("; ")));
+  }
   return text;
 }

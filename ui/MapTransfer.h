@@ -5,10 +5,12 @@
 #include <QStringList>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "CodePage.h"
 
 struct TMapRefusal;
+struct TMapSkip;
 
 /// The file dialogs' filter for category maps.
 QString CategoryMapFilter();
@@ -24,7 +26,9 @@ QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString
 
 /// What an import of aFile did: the categories it changed, its entries that
 /// are no category of the library (aNotCategories, the first ten named), the
-/// code page in which most of them would be (aPage), and the fuzzy ones it
-/// left out.
+/// code page in which most of them would be (aPage), the fuzzy ones it
+/// left out, and the plural entries and those with a NUL escape it passed
+/// over, each named with its line (aSkipped).
 QString MapImportedText(const QString& aFile, int aChanged, const QStringList& aNotCategories,
-                        std::optional<TCodePage> aPage, std::size_t aFuzzy);
+                        std::optional<TCodePage> aPage, std::size_t aFuzzy,
+                        const std::vector<TMapSkip>& aSkipped);

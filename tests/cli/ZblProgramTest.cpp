@@ -19,6 +19,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using TBytes = std::vector<std::uint8_t>;
 
 TBytes asBytes(std::string_view aText) { return TBytes(aText.begin(), aText.end()); }
@@ -287,6 +288,74 @@ TEST_F(ZblProgramTest, FuzzyCatalogueEntriesAreNotAppliedAndCounted) {
   EXPECT_EQ(run.ExitCode, 0);
   EXPECT_EQ(run.Err, "zbl: " + Path("m.po") + ": warning: 1 fuzzy entry was not applied\n");
   EXPECT_EQ(runZbl({"categories", Path("out.zbl")}).Out.find("\tA\n"), std::string::npos);
+}
+
+/// A category that a catalogue cannot hold, and how the catalogue is asked
+/// for: an empty Target asks for it on standard output.
+struct TUnwritableCase {
+  const char* Name;
+  std::string Category;
+  std::string Target;
+  std::vector<std::string> Format;
+  std::string Escaped;
+};
+
+void PrintTo(const TUnwritableCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class ZblUnwritableTest : public ZblProgramTest,
+                          public testing::WithParamInterface<TUnwritableCase> {};
+
+TEST_P(ZblUnwritableTest, CatalogueIsRefusedAndTheTargetLeftAlone) {
+  const TUnwritableCase& c = GetParam();
+  TSampleLibrary library;
+  library.Items = {sampleItem("Oak", "Trees"), sampleItem("b", c.Category)};
+  const std::string in = WriteLibrary("in.zbl", library);
+  std::vector<std::string> args = {"map", in};
+  if (!c.Target.empty()) {
+    writeBytesToFile(Path(c.Target), asBytes("previous contents"));
+    args.push_back(Path(c.Target));
+  }
+  args.insert(args.end(), c.Format.begin(), c.Format.end());
+  const TChildResult run = runZbl(args);
+  ExpectFailure(run, c.Target.empty() ? "standard output" : Path(c.Target));
+  EXPECT_NE(run.Err.find("category \"" + c.Escaped + "\" holds"), std::string::npos) << run.Err;
+  EXPECT_EQ(run.Out, "");
+  if (!c.Target.empty()) {
+    EXPECT_EQ(readFileBytes(Path(c.Target)), asBytes("previous contents"));
+  }
+  // The tab-separated map keeps the category.
+  EXPECT_EQ(runZbl({"map", in, Path("kept.tsv")}).ExitCode, 0);
+  const TBytes kept = readFileBytes(Path("kept.tsv"));
+  const std::string row = c.Category + '\t' + c.Category + '\t';
+  EXPECT_NE(std::search(kept.begin(), kept.end(), row.begin(), row.end()), kept.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Categories, ZblUnwritableTest,
+    testing::Values(TUnwritableCase{"NulByTheName", "a\0b"s, "x.po", {}, "a\\x00b"},
+                    TUnwritableCase{"EotByTheFormat", "\x04", "x.map", {"--format", "po"}, "\\x04"},
+                    TUnwritableCase{"NulToStandardOutput", "\0"s, "", {"--format", "po"}, "\\x00"}),
+    [](const auto& info) { return info.param.Name; });
+
+// Entries that cannot be applied are named with their lines; the rest apply.
+TEST_F(ZblProgramTest, PluralAndNulEscapeEntriesAreWarnedOfWithTheirLines) {
+  const std::string in = WriteLibrary("in.zbl", mixedLibrary());
+  writeBytesToFile(Path("m.po"),
+                   asBytes("msgid \"Trees\"\nmsgid_plural \"Trees\"\nmsgstr[0] \"A\"\n\n"
+                           "msgid \"trees\"\nmsgstr \"B\\0C\"\n\nmsgid \"Line\\r\\nEnd\"\n"
+                           "msgstr \"D\"\n"));
+  const TChildResult run = runZbl({"translate", in, Path("out.zbl"), "--map", Path("m.po")});
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + Path("m.po") +
+                         ":1: warning: the plural entry \"Trees\" was not applied: a category has "
+                         "no plural forms\nzbl: " +
+                         Path("m.po") +
+                         ":5: warning: the entry \"trees\" was not applied: it holds a NUL "
+                         "escape, which ends a text in a catalogue (a tab-separated map can hold "
+                         "a NUL)\n");
+  const std::string categories = runZbl({"categories", Path("out.zbl")}).Out;
+  EXPECT_NE(categories.find("\tD\n"), std::string::npos) << categories;
+  EXPECT_EQ(categories.find("\tB\n"), std::string::npos) << categories;
 }
 
 TEST_F(ZblProgramTest, EmptyCategoryNeedsANewText) {

@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "FieldEscape.h"
 #include "LoaderSaver.h"
 #include "PoFile.h"
+#include "TextCodec.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 constexpr const char* kHeader =
     "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n";
@@ -115,5 +121,113 @@ TEST(PoFileWriteTest, CommentsSayWhatEachCategoryHolds) {
             std::string::npos)
       << written;
 }
+
+/// A text that a catalogue cannot carry, or an entry that cannot be applied
+/// as it stands. A write row maps Old to New and writes the catalogue; a read
+/// row (Body not empty) reads Body after the header, where line 4 is its
+/// first, and Old is the msgid of the entry passed over.
+struct TCatalogueCase {
+  const char* Name;
+  std::u16string Old;
+  std::u16string New;
+  std::string Body = {};
+  bool Refused = false;
+  std::optional<TMapSkip::TReason> Skip = {};
+  int SkipLine = 0;
+};
+
+void PrintTo(const TCatalogueCase& aCase, std::ostream* aOut) { *aOut << aCase.Name; }
+
+class CatalogueCaseTest : public testing::TestWithParam<TCatalogueCase> {};
+
+TEST_P(CatalogueCaseTest, RefusedWarnedOfOrReadBack) {
+  const TCatalogueCase& c = GetParam();
+  if (c.Body.empty()) {
+    const TCategoryMap map{{c.Old}, {c.New}};
+    if (c.Refused) {
+      try {
+        formatPoFile({map, {true}, {}});
+        ADD_FAILURE() << "written";
+      } catch (const TCatalogueRefusal& e) {
+        EXPECT_NE(
+            std::string(e.what()).find('"' + escapeControlCharacters(escapeField(c.Old)) + '"'),
+            std::string::npos)
+            << e.what();
+      }
+      return;
+    }
+    const TMapParse parsed = parsePoFile(formatPoFile({map, {true}, {}}));
+    ASSERT_FALSE(parsed.Error) << parsed.Error->Reason;
+    ASSERT_EQ(parsed.Lines.size(), 1U);
+    EXPECT_EQ(parsed.Lines[0].Old, c.Old);
+    EXPECT_EQ(parsed.Lines[0].New, c.New);
+    EXPECT_TRUE(parsed.Skipped.empty());
+    return;
+  }
+  // Each read row ends with an entry that applies, after the one passed over.
+  const TMapParse parsed = parsePoFile(kHeader + c.Body + "\nmsgid \"c\"\nmsgstr \"d\"\n");
+  ASSERT_FALSE(parsed.Error) << parsed.Error->Reason;
+  ASSERT_FALSE(parsed.Lines.empty());
+  EXPECT_EQ(parsed.Lines.back().Old, u"c");
+  EXPECT_EQ(parsed.Lines.back().New, u"d");
+  if (!c.Skip) {
+    EXPECT_TRUE(parsed.Skipped.empty());
+    ASSERT_EQ(parsed.Lines.size(), 2U);
+    EXPECT_EQ(parsed.Lines[0].Old, c.Old);
+    EXPECT_EQ(parsed.Lines[0].New, c.New);
+    return;
+  }
+  EXPECT_EQ(parsed.Lines.size(), 1U);
+  ASSERT_EQ(parsed.Skipped.size(), 1U);
+  EXPECT_EQ(parsed.Skipped[0].Reason, *c.Skip);
+  EXPECT_EQ(parsed.Skipped[0].Line, c.SkipLine);
+  EXPECT_EQ(parsed.Skipped[0].Old, c.Old);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogues, CatalogueCaseTest,
+    testing::Values(
+        TCatalogueCase{"NulInACategory", u"a\0b"s, u"x", {}, true},
+        TCatalogueCase{"SingleNulCategory", u"\0"s, u"x", {}, true},
+        TCatalogueCase{"EotInACategory",
+                       u"a\x04"
+                       u"b",
+                       u"x",
+                       {},
+                       true},
+        TCatalogueCase{"NulInANewText", u"Baum", u"Ba\0um"s, {}, true},
+        TCatalogueCase{"OtherControlCharactersReadBack", u"a\x01\x05\a\x1b\x7f", u"\b\f\v", {}},
+        TCatalogueCase{"BackslashZeroReadsBackAsText", u"\\0 \\x00", u"\\000", {}},
+        TCatalogueCase{"PluralEntry",
+                       u"p",
+                       {},
+                       "msgid \"p\"\nmsgid_plural \"ps\"\nmsgstr[0] \"q\"\nmsgstr[1] \"qs\"\n",
+                       false,
+                       TMapSkip::TReason::Plural,
+                       4},
+        TCatalogueCase{"NulEscapeInMsgstr",
+                       u"Baum",
+                       {},
+                       "#~ msgid \"o\"\n#~ msgstr \"x\"\n\nmsgid \"Baum\"\nmsgstr \"Ba\\0um\"\n",
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       7},
+        TCatalogueCase{"HexNulEscapeEmptiesMsgstr",
+                       u"Baum",
+                       {},
+                       "msgctxt \"k\"\nmsgid \"Baum\"\nmsgstr \"\\x00\"\n",
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       5},
+        TCatalogueCase{"NulEscapeInMsgid",
+                       u"a",
+                       {},
+                       "msgid \"a\\000b\"\nmsgstr \"x\"\n",
+                       false,
+                       TMapSkip::TReason::NulEscape,
+                       4},
+        TCatalogueCase{"EscapedBackslashBeforeZeroApplies", u"w\\0", u"ok",
+                       "msgid \"w\\\\0\"\nmsgstr \"ok\"\n"}),
+    [](const auto& info) { return info.param.Name; });
 
 }  // namespace

@@ -92,6 +92,28 @@ class MapTransferTest : public QObject {
     QCOMPARE(ReadFile(library), before);
   }
 
+  // A catalogue cannot hold an EOT; the export says which category holds
+  // one and leaves the file as it was.
+  void ExportToACatalogueRefusesAnEot() {
+    mFixture->Form->ChooseCodePage(TCodePage::Western);
+    mFixture->Load(WriteLibrary(mFixture->Dir.path(), "cars.zbl",
+                                LibraryWithCategories({"Cars",
+                                                       "Tr\x04"
+                                                       "ees"})));
+    const QString file = QDir(mFixture->Dir.path()).filePath("a.po");
+    QFile before(file);
+    QVERIFY(before.open(QIODevice::WriteOnly) && before.write("previous") == 8);
+    before.close();
+    mFixture->Dialogs->Answers.push_back(file);
+    Action(*mFixture->Form, "ExportMapAction")->trigger();
+    QCOMPARE(mFixture->Dialogs->Messages.at(0).Kind, QStringLiteral("critical"));
+    QVERIFY2(LastMessage().contains("the category \"Tr\\x04ees\" holds an EOT"),
+             qPrintable(LastMessage()));
+    QVERIFY2(LastMessage().endsWith("The file was left as it was."), qPrintable(LastMessage()));
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    QCOMPARE(before.readAll(), QByteArray("previous"));
+  }
+
   void ImportAppliesExactMatches_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("contents");
@@ -117,6 +139,15 @@ class MapTransferTest : public QObject {
                "\"B\xc3\xa4ume\"\n\nmsgid \"Boats\"\nmsgstr \"\"\n"
         << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
         << "The map \"m.po\" changed 1 category. 1 entry marked fuzzy was not applied.";
+    QTest::newRow("gettext, plural and NUL escape entries named with their lines")
+        << "m.po"
+        << kPoHeader +
+               "msgid \"Cars\"\nmsgstr \"Autos\"\n\nmsgid \"Trees\"\nmsgid_plural \"T\"\n"
+               "msgstr[0] \"B\"\n\nmsgid \"Boats\"\nmsgstr \"Bo\\0ote\"\n"
+        << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
+        << "The map \"m.po\" changed 1 category. Not applied: line 7, the plural entry \"Trees\" "
+           "(a category has no plural forms); line 11, the entry \"Boats\" (it holds a NUL "
+           "escape, which ends a text in a catalogue).";
     QTest::newRow("text not stored as given is marked")
         << "m.tsv" << QByteArray("Boats\tGda\xc5\x84sk\nTrees\tTrees\n")
         << QStringList{"Cars", "Trees", "Gda\u0144sk"} << QList<int>{2}
