@@ -281,12 +281,29 @@ bool wouldReplaceALibrary(const std::string& aTarget, const std::string& aLibrar
          TVectorEngine::ExamineLibraryFile(aTarget).Kind == TLoadResult::TKind::Loaded;
 }
 
+/// Whether aTarget cannot be saved to, after a line on aErr: the writer's
+/// own checks (a regular file or a new name, a folder that takes a new
+/// file, no descriptor of a process), made before any work. The writer made
+/// for the check leaves nothing behind.
+bool cannotSaveTo(const std::string& aTarget, std::ostream& aErr) {
+  try {
+    const TAtomicFileWriter probe(aTarget);
+    return false;
+  } catch (const TFileError& e) {
+    fail(aErr, aTarget, "cannot save: " + describeFileError(e));
+    return true;
+  }
+}
+
 /// A damaged library is listed as far as it was read, and still fails.
 int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
   if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
   if (aLine.Command == TCommandLine::TCommand::Map && !aLine.Out.empty() &&
       wouldReplaceALibrary(aLine.Out, aLine.In))
     return fail(aErr, aLine.Out, "cannot save: it is a library; a map is never written over one");
+  if (aLine.Command == TCommandLine::TCommand::Map && !aLine.Out.empty() &&
+      cannotSaveTo(aLine.Out, aErr))
+    return kExitFailure;
   TVectorEngine engine;
   engine.SetCodePage(aPage);
   const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
@@ -322,9 +339,9 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
 
 int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
                  bool aErrIsTerminal) {
-  // The cheap checks first: the library's first bytes and the map, then
-  // the whole library.
-  if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
+  // The cheap checks first: the library's first bytes, the target and the
+  // map, then the whole library.
+  if (notALibraryAtItsStart(aLine.In, aErr) || cannotSaveTo(aLine.Out, aErr)) return kExitFailure;
   TMapRead read;
   if (aLine.MapFile) {
     read = readMap(*aLine.MapFile);

@@ -567,8 +567,9 @@ TEST_F(ZblProgramTest, WritesTheSystemRefusesFailWithAMessage) {
 }
 
 // The cheap checks come first: a file that is no library is told from its
-// first bytes and a broken map before the library is read, so neither holds
-// a gigabyte of memory; a map is never written over a library.
+// first bytes, and a target that cannot be saved to or a broken map before
+// the library is read, so none holds a gigabyte of memory; a map is never
+// written over a library.
 TEST_F(ZblProgramTest, CheapChecksComeFirstAndAMapNeverReplacesALibrary) {
   const std::string in = WriteLibrary("in.zbl", mixedLibrary());
   const std::string other = WriteLibrary("other.zbl", mixedLibrary());
@@ -592,6 +593,8 @@ TEST_F(ZblProgramTest, CheapChecksComeFirstAndAMapNeverReplacesALibrary) {
       {"a broken map with a gigabyte library",
        {"translate", huge, Path("out.zbl"), "--map", Path("broken.tsv")},
        "zbl: " + Path("broken.tsv") + ":1: expected old text, one tab, new text; found 0 tabs\n"},
+      {"a gigabyte library translated into no folder", {"translate", huge, Path("no/out.zbl")},
+       "zbl: " + Path("no/out.zbl") + ": cannot save: No such file or directory\n"},
       {"a map over its own library", {"map", in, in},
        "zbl: " + in + ": cannot save: it is a library; a map is never written over one\n"},
       {"a map over a link to its library", {"map", in, Path("link.zbl")},
