@@ -14,17 +14,17 @@ int main(int argc, char* argv[]) {
   // other failed write does, rather than killing the program.
   std::signal(SIGXFSZ, SIG_IGN);
   // Help and the version need no display, so they come before the
-  // application, which may refuse to start without one.
-  switch (ParseStartArguments(argc, argv).Kind) {
-    // What was asked for is the output: one that cannot be written fails.
-    case TStartArguments::TKind::Help:
+  // application, which may refuse to start without one. What was asked for
+  // is the output: one that cannot be written fails, and says so.
+  if (const auto kind = ParseStartArguments(argc, argv).Kind;
+      kind == TStartArguments::TKind::Help || kind == TStartArguments::TKind::Version) {
+    if (kind == TStartArguments::TKind::Help)
       std::fputs(StartUsageText(), stdout);
-      return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-    case TStartArguments::TKind::Version:
+    else
       std::puts("zbl-translator " ZBL_VERSION);
-      return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-    default:
-      break;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+    std::fputs("zbl-translator: standard output: cannot write\n", stderr);
+    return 1;
   }
   // QApplication takes its own options (-platform, -style, ...) out of argv.
   QApplication application(argc, argv);

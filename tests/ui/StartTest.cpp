@@ -74,6 +74,7 @@ class StartTest : public QObject {
         "/bin/sh", {"-c", std::string("exec ") + ZBL_APP_PROGRAM + " " + option.toStdString() +
                               " > /dev/full"});
     QCOMPARE(full.ExitCode, 1);
+    QCOMPARE(full.Err, std::string("zbl-translator: standard output: cannot write\n"));
   }
 
   void ProgramRefusesOtherArguments() {
