@@ -4,8 +4,9 @@
 # built with AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded
 # run of the loader's fuzz target. Installs what is missing first: the build
 # tools and libraries, clang for the fuzzer, the Tahoma font the windows are
-# drawn in, the validators of the desktop files, and the gettext library and
-# tools that catalogue maps are read, written and checked with.
+# drawn in, the validators of the desktop files, the gettext library and
+# tools that catalogue maps are read, written and checked with, and Hunspell
+# and ICU, which the checks of a translation spell and read letters with.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
