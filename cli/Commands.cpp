@@ -337,20 +337,37 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
   return kExitSuccess;
 }
 
+/// Reads aLine's map, when it names one, into aRead and then the whole
+/// library into aEngine: the map first, as it is the cheaper to refuse. The
+/// load's result when both were read; nothing, after a line on aErr, when
+/// the map is refused or the library was not read whole.
+std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePage aPage,
+                                              TMapRead& aRead, TVectorEngine& aEngine,
+                                              std::ostream& aErr) {
+  if (aLine.MapFile) {
+    aRead = readMap(*aLine.MapFile);
+    if (aRead.Refusal) {
+      fail(aErr, aRead.Refusal->Where, aRead.Refusal->Reason);
+      return std::nullopt;
+    }
+  }
+  aEngine.SetCodePage(aPage);
+  TLoadResult loaded = aEngine.LoadLibraryFromFile(aLine.In);
+  if (loaded.Kind == TLoadResult::TKind::Loaded) return loaded;
+  fail(aErr, aLine.In, describeLoad(loaded));
+  return std::nullopt;
+}
+
 int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
                  bool aErrIsTerminal) {
   // The cheap checks first: the library's first bytes, the target and the
   // map, then the whole library.
   if (notALibraryAtItsStart(aLine.In, aErr) || cannotSaveTo(aLine.Out, aErr)) return kExitFailure;
   TMapRead read;
-  if (aLine.MapFile) {
-    read = readMap(*aLine.MapFile);
-    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
-  }
   TVectorEngine engine;
-  engine.SetCodePage(aPage);
-  const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
-  if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
+  const std::optional<TLoadResult> whole = readMapThenLibrary(aLine, aPage, read, engine, aErr);
+  if (!whole) return kExitFailure;
+  const TLoadResult& loaded = *whole;
   // A translation writes the items only; it refuses to lose bytes silently,
   // as it refuses a damaged library.
   if (loaded.TrailingBytes > 0)
@@ -436,16 +453,12 @@ int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std
   std::unique_ptr<TSpeller> speller;
   if (aLine.Language && !openSpeller(*aLine.Language, speller, aErr)) return kExitUsage;
   if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
-  TMapRead read;
-  if (aLine.MapFile) {
-    read = readMap(*aLine.MapFile);
-    if (read.Refusal) return fail(aErr, read.Refusal->Where, read.Refusal->Reason);
-  }
-  TVectorEngine engine;
-  engine.SetCodePage(aPage);
-  const TLoadResult loaded = engine.LoadLibraryFromFile(aLine.In);
   // The checks of part of a library would pass what they never saw.
-  if (loaded.Kind != TLoadResult::TKind::Loaded) return fail(aErr, aLine.In, describeLoad(loaded));
+  TMapRead read;
+  TVectorEngine engine;
+  const std::optional<TLoadResult> whole = readMapThenLibrary(aLine, aPage, read, engine, aErr);
+  if (!whole) return kExitFailure;
+  const TLoadResult& loaded = *whole;
 
   TCategoryMap map = TCategoryMap::Identity(engine);
   if (aLine.MapFile) {
