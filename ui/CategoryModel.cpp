@@ -330,12 +330,6 @@ TCategoryModel::TState TCategoryModel::State(int aRow) const {
   return Storage(aRow).AsTyped ? TState::ToDo : TState::NotStoredAsTyped;
 }
 
-int TCategoryModel::NextRowIn(TState aState, int aFrom, int aStep,
-                              const std::function<int(int)>& aRowShown, int aShown) const {
-  return NextRowWhere([this, aState](int aRow) { return State(aRow) == aState; }, aFrom, aStep,
-                      aRowShown, aShown);
-}
-
 int TCategoryModel::NextRowWhere(const std::function<bool(int)>& aWanted, int aFrom, int aStep,
                                  const std::function<int(int)>& aRowShown, int aShown) {
   for (int shown = aFrom + aStep; shown >= 0 && shown < aShown; shown += aStep)

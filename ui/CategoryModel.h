@@ -134,11 +134,6 @@ class TCategoryModel final : public QAbstractTableModel {
   static QString StateText(TState aState);
   /// What a view says when no row in aState is left going by aStep.
   static QString NoRowText(TState aState, int aStep);
-  /// Of aShown rows a view shows, row aRowShown(i) of the map at place i,
-  /// the first place after aFrom, going by aStep (1 or -1), whose row is in
-  /// aState; -1 when there is none.
-  int NextRowIn(TState aState, int aFrom, int aStep, const std::function<int(int)>& aRowShown,
-                int aShown) const;
   /// Each row not stored as typed, with its storage, in row order.
   std::vector<std::pair<int, TRowStorage>> RowsNotStoredAsTyped() const;
 
