@@ -3,13 +3,14 @@
 
 #include <hunspell/hunspell.hxx>
 #include <iconv.h>
-#include <unicode/ustring.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+
+#include "TextCodec.h"
 
 namespace {
 
@@ -29,28 +30,6 @@ std::optional<std::string> convert(const std::string& aIn, const char* aTo, cons
   iconv_close(cd);
   if (done == static_cast<std::size_t>(-1)) return std::nullopt;
   out.resize(out.size() - outLeft);
-  return out;
-}
-
-std::optional<std::string> utf8(std::u16string_view aText) {
-  std::string out(aText.size() * 3, '\0');
-  int32_t length = 0;
-  UErrorCode error = U_ZERO_ERROR;
-  u_strToUTF8(out.data(), static_cast<int32_t>(out.size()), &length, aText.data(),
-              static_cast<int32_t>(aText.size()), &error);
-  if (U_FAILURE(error)) return std::nullopt;
-  out.resize(static_cast<std::size_t>(length));
-  return out;
-}
-
-std::u16string utf16(const std::string& aText) {
-  std::u16string out(aText.size(), u'\0');
-  int32_t length = 0;
-  UErrorCode error = U_ZERO_ERROR;
-  u_strFromUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, aText.data(),
-                       static_cast<int32_t>(aText.size()), 0xFFFD, nullptr, &error);
-  if (U_FAILURE(error)) return {};
-  out.resize(static_cast<std::size_t>(length));
   return out;
 }
 
@@ -146,15 +125,17 @@ TSpeller::TSpeller(TDictionary aDictionary, std::unique_ptr<Hunspell> aHunspell,
 TSpeller::~TSpeller() = default;
 
 std::optional<std::string> TSpeller::Encode(std::u16string_view aWord) const {
-  std::optional<std::string> bytes = utf8(aWord);
-  if (!bytes || mEncoding.empty()) return bytes;
-  return convert(*bytes, mEncoding.c_str(), "UTF-8");
+  // A lone surrogate is written as U+FFFD, which no dictionary holds.
+  std::string bytes = utf16ToUtf8(aWord);
+  if (mEncoding.empty()) return bytes;
+  return convert(bytes, mEncoding.c_str(), "UTF-8");
 }
 
 std::u16string TSpeller::Decode(const std::string& aBytes) const {
-  if (mEncoding.empty()) return utf16(aBytes);
-  const std::optional<std::string> bytes = convert(aBytes, "UTF-8", mEncoding.c_str());
-  return bytes ? utf16(*bytes) : std::u16string();
+  const std::optional<std::string> bytes =
+      mEncoding.empty() ? std::optional<std::string>(aBytes)
+                        : convert(aBytes, "UTF-8", mEncoding.c_str());
+  return bytes ? utf8ToUtf16(*bytes).value_or(std::u16string()) : std::u16string();
 }
 
 bool TSpeller::IsCorrect(std::u16string_view aWord) const {
