@@ -40,7 +40,7 @@ TCategoryEditorDelegate::TCategoryEditorDelegate(int aRowHeight, THooks aHooks, 
     : TFixedRowDelegate(aRowHeight, aParent), mHooks(std::move(aHooks)) {}
 
 QWidget* TCategoryEditorDelegate::createEditor(QWidget*, const QStyleOptionViewItem& aOption,
-                                               const QModelIndex&) const {
+                                               const QModelIndex& aIndex) const {
   const auto* view = qobject_cast<const QAbstractItemView*>(aOption.widget);
   if (view == nullptr) return nullptr;
   // The window holds the editor, so that it floats over the list rather
@@ -64,6 +64,8 @@ QWidget* TCategoryEditorDelegate::createEditor(QWidget*, const QStyleOptionViewI
   new TWindowPressWatch(
       editor, [self, editor](const QMouseEvent& aPress) { self->EditMouseDown(editor, aPress); });
   mOpen = editor;
+  mCompanion = mHooks.Companion ? mHooks.Companion(editor, aIndex.row()) : nullptr;
+  if (mCompanion) connect(editor, &QObject::destroyed, mCompanion, &QObject::deleteLater);
   return editor;
 }
 
@@ -95,6 +97,7 @@ void TCategoryEditorDelegate::updateEditorGeometry(QWidget* aEditor,
 
 void TCategoryEditorDelegate::Keep(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpen) return;
+  if (mCompanion) mCompanion->hide();
   // The view asks setModelData, which keeps the text once.
   emit commitData(aEditor);
   emit closeEditor(aEditor, QAbstractItemDelegate::NoHint);
@@ -103,13 +106,17 @@ void TCategoryEditorDelegate::Keep(QLineEdit* aEditor) {
 void TCategoryEditorDelegate::EditMouseDown(QLineEdit* aEditor, const QMouseEvent& aPress) {
   // The press that ends the edit also does what it pressed: selects the row,
   // presses the button, opens the menu.
-  if (!aEditor->rect().contains(aEditor->mapFromGlobal(aPress.globalPosition()).toPoint()))
-    Keep(aEditor);
+  const auto inside = [&aPress](const QWidget* aWidget) {
+    return aWidget != nullptr && aWidget->isVisible() &&
+           aWidget->rect().contains(aWidget->mapFromGlobal(aPress.globalPosition()).toPoint());
+  };
+  if (!inside(aEditor) && !inside(mCompanion)) Keep(aEditor);
 }
 
 void TCategoryEditorDelegate::Abandon(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpen) return;
   mOpen = nullptr;
+  if (mCompanion) mCompanion->hide();
   emit closeEditor(aEditor, QAbstractItemDelegate::NoHint);
 }
 

@@ -36,6 +36,9 @@ class TCategoryEditorDelegate final : public TFixedRowDelegate {
     std::function<const TSpeller*()> Speller;
     /// Keys of the window that work in the editor too.
     std::function<bool(const QKeySequence& aKey)> WindowKey;
+    /// A widget shown with the editor of row aRow for as long as it is
+    /// open, or nullptr; a press in it does not end the edit.
+    std::function<QWidget*(QLineEdit* aEditor, int aRow)> Companion;
   };
 
   TCategoryEditorDelegate(int aRowHeight, THooks aHooks, QObject* aParent);
@@ -64,4 +67,5 @@ class TCategoryEditorDelegate final : public TFixedRowDelegate {
  private:
   THooks mHooks;
   mutable QPointer<QLineEdit> mOpen;
+  mutable QPointer<QWidget> mCompanion;
 };

@@ -163,11 +163,11 @@ void TCategoryModel::Reset(const TVectorEngine* aEngine, TCodePage aPage) {
 
 void TCategoryModel::TakeOldTexts() {
   mOld.clear();
-  if (!mEngine) return;
-  const int count = mEngine->GetLibraryIndexCount();
+  const int count = mEngine ? mEngine->GetLibraryIndexCount() : 0;
   mOld.reserve(count);
   for (int i = 0; i < count; ++i)
     mOld.push_back(QString::fromStdU16String(mEngine->GetLibraryIndexItem(i)));
+  emit oldTextsChanged();
 }
 
 TCategoryModel::TTexts TCategoryModel::ReadAgain(TCodePage aPage) {

@@ -157,6 +157,8 @@ class TCategoryModel final : public QAbstractTableModel {
  signals:
   /// The counts of changed or unsaved rows have changed.
   void countsChanged();
+  /// The old texts were read anew: a load, or a change of code page.
+  void oldTextsChanged();
 
  private:
   /// The bytes aRow's new text is stored as.

@@ -38,6 +38,7 @@
 #include "LoadMessages.h"
 #include "LocaleCodePage.h"
 #include "MapCommands.h"
+#include "MemoryCommands.h"
 #include "ProgressReporter.h"
 #include "ProgressUnit.h"
 #include "RowEditCommand.h"
@@ -45,6 +46,7 @@
 #include "SpellingChoice.h"
 #include "SpellingLineEdit.h"
 #include "SaveMessages.h"
+#include "SuggestionView.h"
 #include "TranslationTable.h"
 #include "WindowFont.h"
 
@@ -143,6 +145,7 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
                                mWorking = aWorking;
                                UpdateActions();
                              })),
+      mMemory(new TMemoryCommands(*mDocument, *mDialogs, this, messageTitle())),
       mSaveChecks(*mDialogs, this, messageTitle()),
       mLoadFlow(std::make_unique<TLoadFlow>(
           *mDocument, *mDialogs, this, messageTitle(),
@@ -255,12 +258,15 @@ void TMainform::CreateControls() {
        [this](const QKeySequence& aKey) {
          // The map keys work here too, though on some platforms an edit
          // takes Ctrl+E for the end of the line; End does that.
+         for (const QAction* action : UseSuggestionActions)
+           if (aKey == action->shortcut()) return true;
          for (const QAction* action : {ExportMapAction, ImportMapAction, NextToDoAction,
                                        PreviousToDoAction, NextNotStoredAction, NextFailingAction,
                                        PreviousFailingAction})
            if (aKey == action->shortcut()) return true;
          return false;
-       }},
+       },
+       [this](QLineEdit* aEditor, int aRow) { return ShowSuggestions(aEditor, aRow); }},
       lb_NewCats);
   lb_NewCats->setItemDelegate(mEditorDelegate);
   // Both lists show the rows of one model through one selection.
@@ -329,6 +335,22 @@ void TMainform::CreateActions() {
                            EditExit(OpenEditor());
                            mMaps->ImportMap();
                          });
+  AddMemoryAction = make(QStringLiteral("AddMemoryAction"), tr("Add translation memory\u2026"),
+                         QKeySequence(), [this] {
+                           EditExit(OpenEditor());
+                           mMemory->AddMemory();
+                         });
+  PretranslateAction = make(QStringLiteral("PretranslateAction"), tr("Pre-translate from memory"),
+                            QKeySequence(), [this] {
+                              EditExit(OpenEditor());
+                              mMemory->Pretranslate();
+                            });
+  // Ctrl+1 to Ctrl+3 take a suggestion, as in translation editors.
+  for (int index = 0; index < kSuggestionKeys; ++index)
+    UseSuggestionActions[index] =
+        make(QStringLiteral("UseSuggestion%1Action").arg(index + 1),
+             tr("Use suggestion %1").arg(index + 1), QKeySequence(Qt::CTRL | (Qt::Key_1 + index)),
+             [this, index] { UseSuggestion(index); });
   TableAction = make(QStringLiteral("TableAction"), tr("Translation table\u2026"),
                      QKeySequence(Qt::CTRL | Qt::Key_T), [this] {
                        EditExit(OpenEditor());
@@ -375,6 +397,8 @@ void TMainform::UpdateActions() {
   RedoAction->setEnabled(idle && mDocument->UndoStack()->canRedo());
   ExportMapAction->setEnabled(library);
   ImportMapAction->setEnabled(library);
+  AddMemoryAction->setEnabled(idle);
+  PretranslateAction->setEnabled(library);
   TableAction->setEnabled(idle);
   for (QAction* go : {NextToDoAction, PreviousToDoAction, NextNotStoredAction, NextFailingAction,
                       PreviousFailingAction})
@@ -553,6 +577,8 @@ void TMainform::ShowListMenu(QListView* aList, const QPoint& aAt) {
   mListMenu->addSeparator();
   mListMenu->addActions({ExportMapAction, ImportMapAction});
   mListMenu->addSeparator();
+  mListMenu->addActions({AddMemoryAction, PretranslateAction});
+  mListMenu->addSeparator();
   mListMenu->addActions({NextToDoAction, PreviousToDoAction, NextNotStoredAction,
                          NextFailingAction, PreviousFailingAction});
   mListMenu->addSeparator();
@@ -637,11 +663,45 @@ void TMainform::ShowTranslationTable() {
               mDocument->UndoStack()->push(new TRowEditCommand(aStep, model, std::move(changes)));
             },
             [this] { return mSpelling->Speller(); },
-            [this](QWidget* aParent) { return mSpelling->CreateMenu(aParent); }},
+            [this](QWidget* aParent) { return mSpelling->CreateMenu(aParent); },
+            [this](int aRow) { return mMemory->Suggestions(aRow); },
+            {AddMemoryAction, PretranslateAction}},
         nullptr);
   mTable->show();
   mTable->raise();
   mTable->activateWindow();
+}
+
+QWidget* TMainform::ShowSuggestions(QLineEdit* aEditor, int aRow) {
+  mSuggestions = nullptr;
+  std::vector<TShownSuggestion> suggestions = mMemory->Suggestions(aRow);
+  if (suggestions.empty()) return nullptr;
+  auto* view = new TSuggestionView(this);
+  const int height = view->HeightFor(static_cast<int>(suggestions.size()));
+  view->SetSuggestions(std::move(suggestions));
+  // As wide as both lists, under the editor, or over it at the lists' foot.
+  const QRect editor = aEditor->geometry();
+  const int left = lb_Cats->geometry().left();
+  int top = editor.bottom() + 1;
+  if (top + height > lb_NewCats->geometry().bottom()) top = editor.top() - height;
+  view->setGeometry(left, top, lb_NewCats->geometry().right() + 1 - left, height);
+  connect(view, &TSuggestionView::chosen, aEditor, [aEditor](const QString& aText) {
+    PutIntoEditor(aEditor, aText);
+  });
+  view->show();
+  view->raise();
+  mSuggestions = view;
+  return view;
+}
+
+void TMainform::UseSuggestion(int aIndex) {
+  if (IsBusy() || !mDocument->HasLibrary()) return;
+  if (mEditorDelegate->OpenEditor() == nullptr) lb_NewCatsDblClick();
+  QLineEdit* editor = mEditorDelegate->OpenEditor();
+  if (editor == nullptr || mSuggestions == nullptr) return;
+  const std::vector<TShownSuggestion>& shown = mSuggestions->Suggestions();
+  if (aIndex < static_cast<int>(shown.size()))
+    PutIntoEditor(editor, shown[static_cast<std::size_t>(aIndex)].New);
 }
 
 void TMainform::EditNextRow() {

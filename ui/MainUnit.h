@@ -22,8 +22,10 @@ class TCategoryEditorDelegate;
 class TCategoryList;
 class TLoadFlow;
 class TMapCommands;
+class TMemoryCommands;
 class TProgressform;
 class TSpellingChoice;
+class TSuggestionView;
 class TTranslationTable;
 
 /// The main window: loads a library into the old- and new-category lists,
@@ -108,6 +110,12 @@ class TMainform final : public QWidget {
   void GoTo(const std::function<bool(int)>& aWanted, int aStep, const QString& aNoRow);
   /// Opens the editor on the row below the selected one, if there is one.
   void EditNextRow();
+  /// The suggestions for row aRow, shown under (or over) aEditor while it is
+  /// open; nullptr when the memory has none.
+  QWidget* ShowSuggestions(QLineEdit* aEditor, int aRow);
+  /// Puts suggestion aIndex (from 0) of the row being edited into its
+  /// editor, opening the editor on the selected row first.
+  void UseSuggestion(int aIndex);
   bool ListViewportEvent(QListView* aList, QEvent* aEvent);
   void ShowListMenu(QListView* aList, const QPoint& aAt);
 
@@ -131,6 +139,9 @@ class TMainform final : public QWidget {
   std::unique_ptr<TDialogs> mDialogs;
   TLibraryDocument* mDocument;
   TMapCommands* mMaps;
+  TMemoryCommands* mMemory;
+  /// The suggestions shown with the editor open, if any.
+  QPointer<TSuggestionView> mSuggestions;
   TSaveChecks mSaveChecks;
   std::unique_ptr<TLoadFlow> mLoadFlow;
   /// The dictionary new texts are spelled in.
@@ -161,6 +172,11 @@ class TMainform final : public QWidget {
   QAction* RedoAction;
   QAction* ExportMapAction;
   QAction* ImportMapAction;
+  QAction* AddMemoryAction;
+  QAction* PretranslateAction;
+  static constexpr int kSuggestionKeys = 3;
+  /// Ctrl+1, Ctrl+2 and Ctrl+3.
+  QAction* UseSuggestionActions[kSuggestionKeys];
   QAction* TableAction;
   QAction* NextToDoAction;
   QAction* PreviousToDoAction;

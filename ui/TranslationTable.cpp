@@ -23,6 +23,7 @@
 #include "CategoryFilter.h"
 #include "CategoryModel.h"
 #include "EditorKeys.h"
+#include "SuggestionView.h"
 
 namespace {
 
@@ -44,8 +45,10 @@ TTranslationTable::TTranslationTable(TCategoryModel& aModel, QItemSelectionModel
   CreateControls();
   connect(&mListsSelection, &QItemSelectionModel::currentRowChanged, this,
           [this] { FollowLists(); });
-  connect(mTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-          [this] { LeadLists(); });
+  connect(mTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+    LeadLists();
+    UpdateSuggestions();
+  });
   for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
     connect(mFilter, signal, this, [this] { UpdateCount(); });
   connect(mFilter, &QAbstractItemModel::modelReset, this, [this] {
@@ -102,7 +105,7 @@ void TTranslationTable::CreateControls() {
        [this](int aRow, const QString& aText) {
          mHooks.Keep(mFilter->mapToSource(mFilter->index(aRow, 0)).row(), aText);
        },
-       [this] { EditNextShownRow(); }, mHooks.Speller, {}},
+       [this] { EditNextShownRow(); }, mHooks.Speller, {}, {}},
       mTable);
   mTable->setItemDelegateForColumn(TCategoryModel::NewColumn, mDelegate);
   connect(mTable, &QAbstractItemView::doubleClicked, this,
@@ -111,6 +114,15 @@ void TTranslationTable::CreateControls() {
 
   mCount = new QLabel(this);
   mCount->setObjectName(QStringLiteral("Count"));
+  // The memory's suggestions for the row selected, under the rows.
+  auto* suggestionsLabel = new QLabel(tr("Suggestions from the translation memory:"), this);
+  mSuggestions = new TSuggestionView(this);
+  suggestionsLabel->setBuddy(mSuggestions);
+  mSuggestions->setFixedHeight(mSuggestions->HeightFor(3));
+  connect(mSuggestions, &TSuggestionView::chosen, this, [this](const QString& aText) {
+    if (OpenEditor() == nullptr) EditShownRow(mTable->currentIndex().row());
+    if (QLineEdit* editor = OpenEditor()) PutIntoEditor(editor, aText);
+  });
 
   auto* search = new QHBoxLayout;
   search->addWidget(mSearch, 1);
@@ -120,6 +132,8 @@ void TTranslationTable::CreateControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(search);
   layout->addWidget(mTable, 1);
+  layout->addWidget(suggestionsLabel);
+  layout->addWidget(mSuggestions);
   layout->addWidget(mCount);
 
   connect(mSearch, &QLineEdit::textChanged, this, [this] { ApplySearch(); });
@@ -152,6 +166,8 @@ void TTranslationTable::CreateControls() {
          [this] { GoToRow(int(TState::NotStoredAsTyped), 1); });
   action(QKeySequence(Qt::Key_F8), [this] { GoToFailingRow(1); });
   action(QKeySequence(Qt::SHIFT | Qt::Key_F8), [this] { GoToFailingRow(-1); });
+  for (int index = 0; index < 3; ++index)
+    action(QKeySequence(Qt::CTRL | (Qt::Key_1 + index)), [this, index] { UseSuggestion(index); });
   // Copying the old text into the new, as translation editors copy the
   // source, and putting a row back as saved; on every row selected, as one
   // step.
@@ -194,6 +210,8 @@ void TTranslationTable::ApplySearch() {
 void TTranslationTable::showEvent(QShowEvent* aEvent) {
   QWidget::showEvent(aEvent);
   UpdateCount();
+  // Maps added to the memory while the table was closed suggest too.
+  UpdateSuggestions();
 }
 
 void TTranslationTable::UpdateCount() {
@@ -306,6 +324,23 @@ void TTranslationTable::ShowRowMenu(const QPoint& aAt) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addActions({mCopyOld, mRevert});
   menu->addSeparator();
+  for (QAction* entry : mHooks.MemoryActions) menu->addAction(entry);
+  if (!mHooks.MemoryActions.empty()) menu->addSeparator();
   if (mHooks.SpellingMenu) menu->addMenu(mHooks.SpellingMenu(menu));
   menu->popup(mTable->viewport()->mapToGlobal(aAt));
+}
+
+void TTranslationTable::UpdateSuggestions() {
+  const QModelIndex source = mFilter->mapToSource(mTable->currentIndex());
+  mSuggestions->SetSuggestions(source.isValid() && mHooks.Suggestions
+                                   ? mHooks.Suggestions(source.row())
+                                   : std::vector<TShownSuggestion>{});
+}
+
+void TTranslationTable::UseSuggestion(int aIndex) {
+  const std::vector<TShownSuggestion>& shown = mSuggestions->Suggestions();
+  if (aIndex >= static_cast<int>(shown.size())) return;
+  const QString text = shown[static_cast<std::size_t>(aIndex)].New;
+  if (OpenEditor() == nullptr) EditShownRow(mTable->currentIndex().row());
+  if (QLineEdit* editor = OpenEditor()) PutIntoEditor(editor, text);
 }

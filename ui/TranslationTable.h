@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CodePage.h"
+#include "SuggestionModel.h"
 
 class QMenu;
 class TSpeller;
@@ -23,6 +24,7 @@ class QUndoStack;
 class TCategoryEditorDelegate;
 class TCategoryFilter;
 class TCategoryModel;
+class TSuggestionView;
 
 /// The translation table: the category map of the main window's lists in a
 /// resizable window, with its items, state and note, a search, a filter by
@@ -45,6 +47,10 @@ class TTranslationTable final : public QWidget {
     std::function<const TSpeller*()> Speller;
     /// A new Spelling menu, to show in the rows' menu.
     std::function<QMenu*(QWidget* aParent)> SpellingMenu;
+    /// Up to three translations for row aRow of the map, best first.
+    std::function<std::vector<TShownSuggestion>(int aRow)> Suggestions;
+    /// The translation memory's commands, for the rows' menu.
+    std::vector<QAction*> MemoryActions;
   };
 
   /// Shows aModel's rows, selecting along with aListsSelection, the lists'
@@ -83,6 +89,11 @@ class TTranslationTable final : public QWidget {
   /// the new texts as loaded or last saved, as one step named aStep.
   void PutBack(bool aSaved, const QString& aStep);
   void ShowRowMenu(const QPoint& aAt);
+  /// Shows the suggestions for the row selected.
+  void UpdateSuggestions();
+  /// Puts suggestion aIndex (from 0) into the editor of the row selected,
+  /// opening it first.
+  void UseSuggestion(int aIndex);
 
   TCategoryModel& mModel;
   QItemSelectionModel& mListsSelection;
@@ -96,6 +107,7 @@ class TTranslationTable final : public QWidget {
   QComboBox* mStates = nullptr;
   QTableView* mTable = nullptr;
   QLabel* mCount = nullptr;
+  TSuggestionView* mSuggestions = nullptr;
   bool mFollowing = false;
   QAction* mCopyOld = nullptr;
   QAction* mRevert = nullptr;
