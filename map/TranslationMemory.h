@@ -12,7 +12,7 @@
 struct TCategoryMap;
 
 /// The least similarity at which an entry is suggested.
-inline constexpr int kMinimumSimilarity = 50;
+inline constexpr int kMinimumSimilarity = 30;
 
 /// A pair of texts translated before: an old text and what it became.
 struct TMemoryEntry {

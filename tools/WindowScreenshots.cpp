@@ -92,6 +92,12 @@ class TScriptedDialogs final : public TDialogs {
     Report(aText);
     return false;
   }
+  std::optional<TLanguagePair> Languages(QWidget*, const QString&, const QString& aText,
+                                         const QStringList&, const TLanguagePair& aDefault,
+                                         bool) override {
+    Report(aText);
+    return aDefault;
+  }
 
  private:
   template <typename TShow>

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dialogs.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,4 +85,42 @@ TUnsavedAnswer TQtDialogs::Unsaved(QWidget* aParent, const QString& aTitle, cons
 bool TQtDialogs::Ask(QWidget* aParent, const QString& aTitle, const QString& aText) {
   return QMessageBox::question(aParent, aTitle, aText, QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<TLanguagePair> TQtDialogs::Languages(QWidget* aParent, const QString& aTitle,
+                                                   const QString& aText,
+                                                   const QStringList& aOffered,
+                                                   const TLanguagePair& aDefault, bool aAnyTag) {
+  QDialog dialog(aParent);
+  dialog.setWindowTitle(aTitle);
+  auto* layout = new QFormLayout(&dialog);
+  auto* text = new QLabel(aText, &dialog);
+  text->setWordWrap(true);
+  layout->addRow(text);
+  const auto choice = [&](const QString& aLabel, const QString& aChosen) {
+    auto* box = new QComboBox(&dialog);
+    box->setEditable(aAnyTag);
+    box->addItems(aOffered);
+    if (box->findText(aChosen) < 0 && !aChosen.isEmpty()) box->addItem(aChosen);
+    box->setCurrentText(aChosen);
+    layout->addRow(aLabel, box);
+    return box;
+  };
+  QComboBox* source = choice(Dialogs::tr("Language of the old texts:"), aDefault.Source);
+  QComboBox* target = choice(Dialogs::tr("Language of the new texts:"), aDefault.Target);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  layout->addRow(buttons);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  // Two languages, each named and not the same.
+  const auto update = [&] {
+    const QString from = source->currentText().trimmed(), to = target->currentText().trimmed();
+    buttons->button(QDialogButtonBox::Ok)
+        ->setEnabled(!from.isEmpty() && !to.isEmpty() && from.compare(to, Qt::CaseInsensitive) != 0);
+  };
+  for (QComboBox* box : {source, target})
+    QObject::connect(box, &QComboBox::currentTextChanged, &dialog, update);
+  update();
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return TLanguagePair{source->currentText().trimmed(), target->currentText().trimmed()};
 }

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -28,6 +29,14 @@ struct TFileDialogSetup {
 /// aWithName; aSetup as it is when aFile is empty.
 TFileDialogSetup StartingAt(TFileDialogSetup aSetup, const QString& aFile, bool aWithName);
 
+/// The languages of a map's old and new texts, as BCP 47 tags ("en",
+/// "pl-PL").
+struct TLanguagePair {
+  QString Source;
+  QString Target;
+  bool operator==(const TLanguagePair&) const = default;
+};
+
 /// What to do with edits that are not saved yet.
 enum class TUnsavedAnswer { Save, Discard, Cancel };
 
@@ -49,6 +58,12 @@ class TDialogs {
   virtual TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
   /// Asks a question; true for Yes, false for No (the default answer).
   virtual bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) = 0;
+  /// Asks which languages a map's old and new texts are in, from aOffered
+  /// (or any tag typed, when aAnyTag), aDefault chosen at first; nothing
+  /// when cancelled.
+  virtual std::optional<TLanguagePair> Languages(QWidget* aParent, const QString& aTitle,
+                                                 const QString& aText, const QStringList& aOffered,
+                                                 const TLanguagePair& aDefault, bool aAnyTag) = 0;
 };
 
 /// The real dialogs and message boxes, modal to their parent.
@@ -61,6 +76,9 @@ class TQtDialogs final : public TDialogs {
   bool SaveAnyway(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  std::optional<TLanguagePair> Languages(QWidget* aParent, const QString& aTitle,
+                                         const QString& aText, const QStringList& aOffered,
+                                         const TLanguagePair& aDefault, bool aAnyTag) override;
 };
 
 /// The file dialog TQtDialogs runs for aSetup, configured but not shown. A

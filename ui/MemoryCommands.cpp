@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QUndoStack>
 #include <algorithm>
 
@@ -72,11 +73,15 @@ void TMemoryCommands::AddMemoryFile(const QString& aFile) {
                          .arg(shown));
     return;
   }
+  const QString count = QLocale().toString(static_cast<qulonglong>(added));
   mDialogs.Information(
       mWindow, mTitle,
-      tr("%n translations from \"%1\" are in the translation memory until the program ends.", "",
-         static_cast<int>(added))
-          .arg(shown));
+      added == 1 ? tr("1 translation from \"%1\" is in the translation memory until the program "
+                      "ends.")
+                       .arg(shown)
+                 : tr("%1 translations from \"%2\" are in the translation memory until the "
+                      "program ends.")
+                       .arg(count, shown));
 }
 
 const TFuzzyIndex& TMemoryCommands::OwnRows() const {
@@ -151,7 +156,9 @@ void TMemoryCommands::Pretranslate() {
       new TRowEditCommand(tr("Pre-translate from memory"), model, std::move(changes)));
   mDialogs.Information(
       mWindow, mTitle,
-      tr("%n categories still to do were given the translation of their old text in the "
-         "translation memory.",
-         "", filled));
+      filled == 1 ? tr("1 category still to do was given the translation of its old text in the "
+                       "translation memory.")
+                  : tr("%1 categories still to do were given the translation of their old text "
+                       "in the translation memory.")
+                        .arg(QLocale().toString(filled)));
 }

@@ -58,3 +58,16 @@ TUnsavedAnswer TFakeDialogs::Unsaved(QWidget*, const QString& aTitle, const QStr
   UnsavedAnswers.pop_front();
   return answer;
 }
+
+std::optional<TLanguagePair> TFakeDialogs::Languages(QWidget*, const QString& aTitle,
+                                                     const QString& aText,
+                                                     const QStringList& aOffered,
+                                                     const TLanguagePair& aDefault, bool) {
+  runLikeADialog();
+  Messages.push_back({QStringLiteral("languages"), aTitle, (QStringList{aText} + aOffered).join(u'\n')});
+  LanguagesOffered = aDefault;
+  if (LanguageAnswers.empty()) return aDefault;
+  const std::optional<TLanguagePair> answer = LanguageAnswers.front();
+  LanguageAnswers.pop_front();
+  return answer;
+}

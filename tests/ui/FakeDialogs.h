@@ -31,6 +31,12 @@ class TFakeDialogs final : public TDialogs {
   TUnsavedAnswer Unsaved(QWidget* aParent, const QString& aTitle, const QString& aText) override;
   /// Recorded as a "question" and answered from QuestionAnswers.
   bool Ask(QWidget* aParent, const QString& aTitle, const QString& aText) override;
+  /// Recorded as "languages" with the languages offered after the text, one
+  /// a line, and answered from LanguageAnswers; an empty queue answers with
+  /// the languages chosen at first, as OK would.
+  std::optional<TLanguagePair> Languages(QWidget* aParent, const QString& aTitle,
+                                         const QString& aText, const QStringList& aOffered,
+                                         const TLanguagePair& aDefault, bool aAnyTag) override;
 
   /// A null string answers "cancel".
   std::deque<QString> Answers;
@@ -38,6 +44,10 @@ class TFakeDialogs final : public TDialogs {
   std::vector<TMessage> Messages;
   /// Answers to questions, in turn; an empty queue answers no.
   std::deque<bool> QuestionAnswers;
+  /// Answers to the languages question; nothing answers Cancel.
+  std::deque<std::optional<TLanguagePair>> LanguageAnswers;
+  /// The languages chosen at first when the languages were last asked.
+  TLanguagePair LanguagesOffered;
   /// Answers to the unsaved-edits question; an empty queue answers Cancel.
   std::deque<TUnsavedAnswer> UnsavedAnswers;
   /// Called while the unsaved-edits question is up, as a user might act then.

@@ -51,6 +51,11 @@ class TAnsweringDialogs final : public TDialogs {
   bool SaveAnyway(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   TUnsavedAnswer Unsaved(QWidget*, const QString&, const QString& aText) override { fail(aText); }
   bool Ask(QWidget*, const QString&, const QString& aText) override { fail(aText); }
+  std::optional<TLanguagePair> Languages(QWidget*, const QString&, const QString& aText,
+                                         const QStringList&, const TLanguagePair&,
+                                         bool) override {
+    fail(aText);
+  }
 
  private:
   [[noreturn]] static void fail(const QString& aText) {
