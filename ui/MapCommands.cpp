@@ -13,6 +13,7 @@
 #include "CategoryModel.h"
 #include "Dialogs.h"
 #include "LibraryDocument.h"
+#include "LanguageChoice.h"
 #include "LoadMessages.h"
 #include "LoaderSaver.h"
 #include "MapApply.h"
@@ -61,6 +62,20 @@ void TMapCommands::ExportMap() {
   for (std::size_t row = 0; row < map.NewCats.size(); ++row)
     changed.push_back(row < map.OldCats.size() && map.NewCats[row] != map.OldCats[row]);
   const std::string name = QFile::encodeName(*file).toStdString();
+  const TMapFormat format = mapFormatOf(name);
+  TMapExport exported{map, changed, categoryContents(*engine)};
+  exported.Library = QFile::encodeName(library.fileName()).toStdString();
+  if (format == TMapFormat::Tmx || format == TMapFormat::Xliff) {
+    // Asked at every such export, the last choice first.
+    const std::optional<TLanguagePair> languages =
+        LanguagesToWrite(mDialogs, mWindow, mTitle,
+                         format == TMapFormat::Tmx ? QStringLiteral("TMX") : QStringLiteral("XLIFF"),
+                         mLanguages.value_or(DefaultLanguages()));
+    if (!languages) return;
+    mLanguages = languages;
+    exported.SourceLanguage = languages->Source.toStdString();
+    exported.TargetLanguage = languages->Target.toStdString();
+  }
   const bool existed = QFileInfo::exists(*file);
   // A map is never written over a library, the one loaded or another.
   if (existed && TVectorEngine::ExamineLibraryFile(name).Kind == TLoadResult::TKind::Loaded) {
@@ -68,7 +83,7 @@ void TMapCommands::ExportMap() {
     return;
   }
   try {
-    writeMap(name, {map, changed, categoryContents(*engine)}, mapFormatOf(name));
+    writeMap(name, exported, format);
   } catch (...) {
     mDialogs.Critical(mWindow, mTitle,
                       MapSaveFailureText(std::current_exception(), *file, existed));
@@ -85,6 +100,8 @@ void TMapCommands::ImportMap() {
 void TMapCommands::ImportMapFile(const QString& aFile) {
   if (!mDocument.HasLibrary() || mDocument.Engine() == nullptr) return;
   const std::string name = QFile::encodeName(aFile).toStdString();
+  const std::optional<TMapLanguages> languages = LanguagesToRead(mDialogs, mWindow, mTitle, aFile);
+  if (!languages) return;
   TCategoryModel& model = *mDocument.Model();
   // Reading a map and finding its rows touch only copies, so they run aside
   // while the window stays painted; a long wait shows the progress window.
@@ -96,8 +113,8 @@ void TMapCommands::ImportMapFile(const QString& aFile) {
   mWorking(true);
   bool shown = false;
   TApplied applied = RunAside(
-      [name, map = model.CategoryMap()]() mutable {
-        TApplied done{readMap(name), {}, {}};
+      [name, languages = *languages, map = model.CategoryMap()]() mutable {
+        TApplied done{readMap(name, languages), {}, {}};
         if (done.Read.Refusal) return done;
         const std::vector<std::u16string> before = map.NewCats;
         done.NotCategories = applyMap(done.Read.Lines, map);

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "Dialogs.h"
 
 class QWidget;
-class TDialogs;
 class TLibraryDocument;
 class TProgressform;
 
@@ -41,4 +43,6 @@ class TMapCommands final : public QObject {
   QString mTitle;
   std::function<void(bool)> mWorking;
   TProgressform* mProgressform = nullptr;
+  /// The languages of the last export that named them.
+  std::optional<TLanguagePair> mLanguages;
 };

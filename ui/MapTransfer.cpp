@@ -31,7 +31,9 @@ constexpr qsizetype kNamedEntries = 10;
 
 }  // namespace
 
-QString CategoryMapFilter() { return MapTransfer::tr("Category map (*.po *.tsv *.txt)"); }
+QString CategoryMapFilter() {
+  return MapTransfer::tr("Category map (*.po *.tsv *.txt *.xlf *.xliff *.tmx)");
+}
 
 QString MapRefusedText(const TMapRefusal& aRefusal) {
   const QString where =

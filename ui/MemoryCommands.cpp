@@ -12,6 +12,7 @@
 #include "BusyCursor.h"
 #include "CategoryModel.h"
 #include "Dialogs.h"
+#include "LanguageChoice.h"
 #include "LibraryDocument.h"
 #include "LoadMessages.h"
 #include "MapIo.h"
@@ -48,11 +49,13 @@ void TMemoryCommands::AddMemory() {
 
 void TMemoryCommands::AddMemoryFile(const QString& aFile) {
   const std::string name = QFile::encodeName(aFile).toStdString();
+  const std::optional<TMapLanguages> languages = LanguagesToRead(mDialogs, mWindow, mTitle, aFile);
+  if (!languages) return;
   TMapRead read;
   std::size_t added = 0;
   {
     const TBusyCursor busy;
-    read = readMap(name);
+    read = readMap(name, *languages);
     if (!read.Refusal)
       added = mMemory.Add(mMemory.AddSource(QFileInfo(aFile).fileName().toStdString()), read.Lines);
   }

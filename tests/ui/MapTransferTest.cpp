@@ -40,7 +40,7 @@ class MapTransferTest : public QObject {
             !Action(form, "ImportMapAction")->isEnabled());
     LoadCarsTreesBoats();
     QTest::keyClick(&form, Qt::Key_I, Qt::ControlModifier);
-    QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt)"));
+    QVERIFY(mFixture->Dialogs->Asked.back().Filter.startsWith("Category map (*.po *.tsv *.txt *.xlf *.xliff *.tmx)"));
     QCOMPARE(mFixture->Dialogs->Asked.back().Directory, mFixture->Dir.path());
     // In the editor too, which keeps its text first.
     QTest::keyClick(Controls(form).lb_NewCats, Qt::Key_F2);
