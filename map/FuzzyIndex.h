@@ -2,8 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct TFuzzyMatch {
@@ -30,5 +34,17 @@ class TFuzzyIndex {
                                 const std::function<bool(std::size_t)>& aAccept = {}) const;
 
  private:
-  // The implementation's own members go here.
+  std::u16string_view Text(std::size_t aId) const;
+  std::u32string_view Folded(std::size_t aId) const;
+
+  // Every text as added and as compared, one after another.
+  std::u16string mTexts;
+  std::vector<std::size_t> mTextStarts{0};
+  std::u32string mFolded;
+  std::vector<std::size_t> mFoldedStarts{0};
+  // The numbers of the texts holding each trigram, once for every time
+  // they hold it, in order.
+  std::unordered_map<std::uint64_t, std::vector<std::uint32_t>> mPostings;
+  // The numbers of the texts of each folded length, in order.
+  std::map<std::size_t, std::vector<std::uint32_t>> mByLength;
 };

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "FuzzyIndex.h"
@@ -56,7 +58,20 @@ class TTranslationMemory {
   const TMemoryEntry* Exact(std::u16string_view aText) const;
 
  private:
-  // The implementation's own members go here.
+  struct TTextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view aText) const {
+      return std::hash<std::u16string_view>{}(aText);
+    }
+  };
+
+  std::vector<std::string> mSources;
+  std::vector<TMemoryEntry> mEntries;
+  // Each distinct old text once, numbered in order of first appearance,
+  // with the entries that have it, in order.
+  TFuzzyIndex mOldTexts;
+  std::vector<std::vector<std::size_t>> mEntriesOfOld;
+  std::unordered_map<std::u16string, std::size_t, TTextHash, std::equal_to<>> mOldNumbers;
 };
 
 struct TPretranslation {
