@@ -97,7 +97,7 @@ void TCategoryEditorDelegate::updateEditorGeometry(QWidget* aEditor,
 
 void TCategoryEditorDelegate::Keep(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpen) return;
-  if (mCompanion) mCompanion->hide();
+  if (mCompanion) mCompanion->deleteLater();
   // The view asks setModelData, which keeps the text once.
   emit commitData(aEditor);
   emit closeEditor(aEditor, QAbstractItemDelegate::NoHint);
@@ -116,7 +116,7 @@ void TCategoryEditorDelegate::EditMouseDown(QLineEdit* aEditor, const QMouseEven
 void TCategoryEditorDelegate::Abandon(QLineEdit* aEditor) {
   if (aEditor == nullptr || aEditor != mOpen) return;
   mOpen = nullptr;
-  if (mCompanion) mCompanion->hide();
+  if (mCompanion) mCompanion->deleteLater();
   emit closeEditor(aEditor, QAbstractItemDelegate::NoHint);
 }
 

@@ -19,6 +19,11 @@ TSuggestionView::TSuggestionView(QWidget* aParent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setTextElideMode(Qt::ElideMiddle);
   setUniformItemSizes(true);
+  // Drawn as a tooltip is, so that it stands apart from the rows it covers.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, colours.color(QPalette::ToolTipBase));
+  colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
+  setPalette(colours);
   connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& aIndex) {
     emit chosen(aIndex.data(TSuggestionModel::NewTextRole).toString());
   });

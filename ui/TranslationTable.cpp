@@ -210,7 +210,9 @@ void TTranslationTable::ApplySearch() {
 void TTranslationTable::showEvent(QShowEvent* aEvent) {
   QWidget::showEvent(aEvent);
   UpdateCount();
-  // Maps added to the memory while the table was closed suggest too.
+  // The table opens on the row the lists show; maps added to the memory
+  // while it was closed suggest too.
+  FollowLists();
   UpdateSuggestions();
 }
 
