@@ -10,7 +10,8 @@
 // a map of as many lines as categories, and the window's lists, one edit
 // and its undo. A third table holds the window's figures that have goals,
 // with the import of a map of 5 000 lines into a library of as many
-// categories.
+// categories. The last tables hold the checks of a translation and the
+// translation memory.
 //
 // --keep leaves the generated libraries in DIR, for profiling.
 
@@ -30,7 +31,9 @@
 #include "CheckBench.h"
 #include "FileLayer.h"
 #include "LoaderSaver.h"
+#include "MemoryBench.h"
 #include "Timing.h"
+#include "TranslationMemory.h"
 #ifdef ZBL_BENCH_WINDOWS
 #include "WindowSave.h"
 #endif
@@ -263,6 +266,7 @@ int main(int argc, char* argv[]) {
   std::vector<TCategoryRow> categoryRows;
   for (long long n : categorySizes) categoryRows.push_back(measureCategories(dir, n, runs, keep));
   const TCheckRow checkRow = measureChecks(100000, runs);
+  const TMemoryRow memoryRow = measureMemory(100000, runs);
   std::vector<TImportRow> importRows;
 #ifdef ZBL_BENCH_WINDOWS
   importRows.push_back(measureImport(dir, kImportCategories, runs, keep));
@@ -346,6 +350,20 @@ int main(int argc, char* argv[]) {
   const std::string checked = std::to_string(checkRow.Rows) + " rows";
   printGoal("all checks of " + checked, 0.3, checkRow.AllChecks);
   printGoal("one edit checked again at " + checked, 0.005, checkRow.Recheck);
+  std::printf(
+      "\nThe translation memory (three suggestions a row, at least %d%% similar):\n\n"
+      "| translation memory | goal | measured | measured/goal | met |\n"
+      "|---|---:|---:|---:|---|\n",
+      kMinimumSimilarity);
+  const std::string entries = std::to_string(memoryRow.Entries) + " entries";
+  printGoal("suggestions for one row from " + entries + " (median of 200 rows)", 0.05,
+            memoryRow.Suggest);
+  printGoal("the slowest of those rows", 0.05, memoryRow.SlowestSuggest);
+  printGoal("a row like no entry", 0.05, memoryRow.UnlikeSuggest);
+  printGoal("pre-translation of " + std::to_string(memoryRow.Rows) + " rows (" +
+                std::to_string(memoryRow.Filled) + " filled)",
+            1.0, memoryRow.Pretranslate);
+  std::printf("\nAdding the %s to the memory: %.4f s\n", entries.c_str(), memoryRow.Build);
 #ifdef ZBL_BENCH_WINDOWS
   const double program = medianProcess(runs, {ZBL_STARTUP_PROBE}).Seconds;
   const double empty = medianProcess(runs, {ZBL_EMPTY_PROBE}).Seconds;
