@@ -86,9 +86,9 @@ struct TContextFree {
 TXmlRead readXmlDocument(std::string_view aBytes, std::string_view aRoot) {
   initialiseOnce();
   TXmlRead result;
-  if (aBytes.size() > static_cast<std::size_t>(INT_MAX)) {
+  if (aBytes.empty() || aBytes.size() > static_cast<std::size_t>(INT_MAX)) {
     result.Error = mapErrorAt(TMapError::TKind::MalformedXml, 0);
-    result.Error->Reason = "the file is too large";
+    result.Error->Reason = aBytes.empty() ? "the file is empty" : "the file is too large";
     return result;
   }
   std::unique_ptr<xmlParserCtxt, TContextFree> context(
