@@ -17,6 +17,8 @@ namespace {
 struct TGuard {
   int Depth = 0;
   std::optional<TMapError> Refusal;
+  /// The parser's first complaint; the later ones follow from it.
+  std::optional<TMapError> FirstError;
 };
 
 TGuard& guardOf(void* aContext) {
@@ -56,6 +58,15 @@ void onEndElement(void* aContext, const xmlChar* aName, const xmlChar* aPrefix,
                   const xmlChar* aUri) {
   --guardOf(aContext).Depth;
   xmlSAX2EndElementNs(aContext, aName, aPrefix, aUri);
+}
+
+std::string trimmed(std::string aText);
+
+void onError(void* aContext, xmlError* aError) {
+  TGuard& guard = guardOf(aContext);
+  if (guard.FirstError || aError->level < XML_ERR_ERROR) return;
+  guard.FirstError = mapErrorAt(TMapError::TKind::MalformedXml, aError->line);
+  guard.FirstError->Reason = aError->message ? trimmed(aError->message) : "not well-formed XML";
 }
 
 /// No parse ever loads anything but the bytes it was given.
@@ -106,6 +117,7 @@ TXmlRead readXmlDocument(std::string_view aBytes, std::string_view aRoot) {
   sax->startElementNs = onStartElement;
   sax->endElementNs = onEndElement;
   sax->externalSubset = nullptr;
+  sax->serror = onError;
   xmlParseDocument(context.get());
 
   if (guard.Refusal) {
@@ -113,10 +125,11 @@ TXmlRead readXmlDocument(std::string_view aBytes, std::string_view aRoot) {
     return result;
   }
   if (!context->wellFormed || !context->myDoc) {
-    const xmlError* error = xmlCtxtGetLastError(context.get());
-    result.Error = mapErrorAt(TMapError::TKind::MalformedXml, error ? error->line : 0);
-    result.Error->Reason =
-        error && error->message ? trimmed(error->message) : "not well-formed XML";
+    result.Error = guard.FirstError;
+    if (!result.Error) {
+      result.Error = mapErrorAt(TMapError::TKind::MalformedXml, 0);
+      result.Error->Reason = "not well-formed XML";
+    }
     return result;
   }
   result.Document.reset(context->myDoc);
