@@ -74,7 +74,8 @@ bool isSmall(std::u16string_view aLetter) {
   return u_isULowercase(c);
 }
 
-std::string describeFailure(const TRowTexts& aRows, const TCheckFailure& aFailure, bool aOwnText) {
+std::string describeFailure(const TRowTexts& aRows, const TCheckFailure& aFailure,
+                            bool aOwnText) {
   switch (aFailure.Kind) {
     case TCheckKind::LeadingBlanks:
     case TCheckKind::TrailingBlanks:

@@ -30,7 +30,8 @@ namespace {
 
 /// Writes "zbl: FILE: TEXT" as one line, whatever the name holds.
 void report(std::ostream& aErr, std::string_view aFile, std::string_view aText) {
-  aErr << "zbl: " << escapeName(aFile) << ": " << escapeControlCharacters(aText) << '\n'
+  aErr << "zbl: " << escapeName(aFile) << ": " << escapeControlCharacters(aText)
+       << '\n'
        << std::flush;
 }
 

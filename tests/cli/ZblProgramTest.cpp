@@ -3,6 +3,8 @@
 // directory.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -552,8 +554,7 @@ TEST_F(ZblProgramTest, WritesTheSystemRefusesFailWithAMessage) {
        "zbl: standard output: cannot write\n"},
       {"version to a full device", "exec " + zbl + " --version > /dev/full",
        "zbl: standard output: cannot write\n"},
-      {"a save past the file-size limit",
-       "ulimit -f 0; exec " + zbl + " translate " + in + " " + out,
+      {"a save past the file-size limit", "ulimit -f 0; exec " + zbl + " translate " + in + " " + out,
        "zbl: " + out + ": cannot save: File too large\n"},
   };
   for (const auto& c : cases) {
@@ -587,24 +588,18 @@ TEST_F(ZblProgramTest, CheapChecksComeFirstAndAMapNeverReplacesALibrary) {
     std::vector<std::string> Args;
     std::string Err;
   } cases[] = {
-      {"a gigabyte that is no library",
-       {"categories", noLibrary},
+      {"a gigabyte that is no library", {"categories", noLibrary},
        "zbl: " + noLibrary + ": not a library (too short, or wrong signature or version)\n"},
       {"a broken map with a gigabyte library",
        {"translate", huge, Path("out.zbl"), "--map", Path("broken.tsv")},
        "zbl: " + Path("broken.tsv") + ":1: expected old text, one tab, new text; found 0 tabs\n"},
-      {"a gigabyte library translated into no folder",
-       {"translate", huge, Path("no/out.zbl")},
+      {"a gigabyte library translated into no folder", {"translate", huge, Path("no/out.zbl")},
        "zbl: " + Path("no/out.zbl") + ": cannot save: No such file or directory\n"},
-      {"a map over its own library",
-       {"map", in, in},
+      {"a map over its own library", {"map", in, in},
        "zbl: " + in + ": cannot save: it is a library; a map is never written over one\n"},
-      {"a map over a link to its library",
-       {"map", in, Path("link.zbl")},
-       "zbl: " + Path("link.zbl") +
-           ": cannot save: it is a library; a map is never written over one\n"},
-      {"a map over another library",
-       {"map", in, other},
+      {"a map over a link to its library", {"map", in, Path("link.zbl")},
+       "zbl: " + Path("link.zbl") + ": cannot save: it is a library; a map is never written over one\n"},
+      {"a map over another library", {"map", in, other},
        "zbl: " + other + ": cannot save: it is a library; a map is never written over one\n"},
   };
   for (const auto& c : cases) {
