@@ -34,6 +34,13 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
     } else if (arg == "--format" && word == "map" && !line.Format && i + 1 < aArgs.size()) {
       line.Format = mapFormatNamed(aArgs[++i]);
       if (!line.Format) return std::nullopt;
+    } else if ((arg == "--source-language" || arg == "--target-language") &&
+               (word == "map" || word == "translate") && i + 1 < aArgs.size()) {
+      std::optional<std::string>& language =
+          arg == "--source-language" ? line.SourceLanguage : line.TargetLanguage;
+      if (language) return std::nullopt;
+      language = languageTag(aArgs[++i]);
+      if (!language) return std::nullopt;
     } else if (arg == "--strict" && word == "translate" && !line.Strict) {
       line.Strict = true;
     } else if (arg.starts_with("--")) {
@@ -71,10 +78,44 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
 const char* usageText() {
   return "usage: zbl categories FILE\n"
          "       zbl items FILE\n"
-         "       zbl map FILE [MAPFILE] [--format po|tsv]\n"
+         "       zbl map FILE [MAPFILE] [--format po|tsv|tmx|xliff]\n"
+         "               [--source-language LANG] [--target-language LANG]\n"
          "       zbl translate IN OUT [--map MAPFILE] [--strict]\n"
+         "               [--source-language LANG] [--target-language LANG]\n"
          "       zbl check FILE [--map MAPFILE] [--language LANG]\n"
          "       zbl --help | --version\n"
          "Every command also takes --encoding NAME, the library's code page\n"
-         "(windows-1250, cp1250 or 1250; the locale's when not given).\n";
+         "(windows-1250, cp1250 or 1250; the locale's when not given).\n"
+         "A TMX or XLIFF map is in English (en) and the locale's language unless\n"
+         "--source-language and --target-language say otherwise; reading a TMX\n"
+         "memory, they choose two of its languages.\n";
+}
+
+std::optional<std::string> languageTag(std::string_view aTag) {
+  std::string out;
+  std::size_t subtag = 0;
+  std::size_t length = 0;
+  for (const char c : aTag) {
+    if (c == '-' || c == '_') {
+      if (length == 0) return std::nullopt;
+      if (subtag == 0 && length > 3) return std::nullopt;
+      ++subtag;
+      length = 0;
+      out += '-';
+      continue;
+    }
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const bool digit = c >= '0' && c <= '9';
+    if (!letter && !(digit && subtag > 0)) return std::nullopt;
+    if (++length > 8) return std::nullopt;
+    out += c;
+  }
+  if (length == 0 || (subtag == 0 && (length < 2 || length > 3))) return std::nullopt;
+  return out;
+}
+
+std::optional<std::string> languageOfLocale(std::string_view aLocale) {
+  aLocale = aLocale.substr(0, aLocale.find_first_of(".@"));
+  if (aLocale == "C" || aLocale == "POSIX") return std::nullopt;
+  return languageTag(aLocale);
 }

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "MapIo.h"
@@ -23,6 +24,10 @@ struct TCommandLine {
   std::optional<std::string> Encoding;
   /// Check only: the dictionary --language names ("pl", "pl_PL", "de-DE").
   std::optional<std::string> Language;
+  /// Map and Translate: the languages --source-language and
+  /// --target-language name, as BCP 47 tags ("pl_PL" is given as "pl-PL").
+  std::optional<std::string> SourceLanguage;
+  std::optional<std::string> TargetLanguage;
   /// Translate only: refuse a map whose new texts cannot all be stored as
   /// given.
   bool Strict = false;
@@ -32,10 +37,19 @@ struct TCommandLine {
 /// nothing when they are not one of the documented uses. For translate and
 /// check, "--map MAPFILE" may stand anywhere after the command word; any
 /// other argument beginning with "--" is wrong usage, but "--strict" after
-/// translate, "--language LANG" after check, "--format po|tsv" after map, and
-/// "--encoding NAME" anywhere, each once. "--help" or "-h", and "--version",
-/// stand alone.
+/// translate, "--language LANG" after check, "--format po|tsv|tmx|xliff" after
+/// map, "--source-language LANG" and "--target-language LANG" (language tags)
+/// after map and translate, and "--encoding NAME" anywhere, each once.
+/// "--help" or "-h", and "--version", stand alone.
 std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
+
+/// The BCP 47 tag of a locale's name: "pl_PL.UTF-8" and "pl_PL@euro" give
+/// "pl-PL"; nothing for "C", "POSIX", an empty name, or one that is no tag.
+std::optional<std::string> languageOfLocale(std::string_view aLocale);
+
+/// aTag as a BCP 47 tag ("pt_BR" as "pt-BR"), or nothing when it is not one:
+/// subtags of letters and digits, the first of two or three letters.
+std::optional<std::string> languageTag(std::string_view aTag);
 
 /// The text printed on wrong usage and for --help, ending with a newline.
 const char* usageText();

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <new>
@@ -105,18 +106,46 @@ void listItems(const TVectorEngine& aEngine, std::ostream& aOut) {
   }
 }
 
+/// The format a map command writes: the one --format names, or else the
+/// output's name implies; standard output is tab-separated.
+TMapFormat mapFormatWritten(const TCommandLine& aLine) {
+  return aLine.Format.value_or(aLine.Out.empty() ? TMapFormat::Tsv : mapFormatOf(aLine.Out));
+}
+
+/// The name of a file without its folders.
+std::string_view baseName(std::string_view aFile) {
+  const std::size_t slash = aFile.rfind('/');
+  return slash == std::string_view::npos ? aFile : aFile.substr(slash + 1);
+}
+
 /// The map that leaves every category as it is, with what each holds, to
 /// aLine.Out when it names a file and to aOut otherwise. Scripts read the
 /// tab-separated map on standard output: it keeps its two columns.
-void listMap(const TVectorEngine& aEngine, const TCommandLine& aLine, std::ostream& aOut) {
+/// aTargetLanguage is that of a memory or an XLIFF document.
+void listMap(const TVectorEngine& aEngine, const TCommandLine& aLine,
+             const std::string& aTargetLanguage, std::ostream& aOut) {
   const TCategoryMap map = TCategoryMap::Identity(aEngine);
-  const TMapExport exported{map, {}, categoryContents(aEngine)};
+  const TMapExport exported{map,
+                            {},
+                            categoryContents(aEngine),
+                            aLine.SourceLanguage.value_or("en"),
+                            aTargetLanguage,
+                            std::string(baseName(aLine.In))};
+  const TMapFormat format = mapFormatWritten(aLine);
   if (!aLine.Out.empty())
-    writeMap(aLine.Out, exported, aLine.Format.value_or(mapFormatOf(aLine.Out)));
-  else if (aLine.Format.value_or(TMapFormat::Tsv) == TMapFormat::Tsv)
+    writeMap(aLine.Out, exported, format);
+  else if (format == TMapFormat::Tsv)
     aOut << formatMapFile(map);
   else
-    aOut << formatMap(exported, TMapFormat::Po);
+    aOut << formatMap(exported, format);
+}
+
+/// The language of the locale, from the first of LC_ALL, LC_MESSAGES and
+/// LANG that is set and not empty; nothing in the C locale or none.
+std::optional<std::string> languageOfEnvironment() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"})
+    if (const char* value = std::getenv(name); value && *value) return languageOfLocale(value);
+  return std::nullopt;
 }
 
 /// A map line whose new text will not be stored as written, and why.
@@ -228,10 +257,9 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
                                     std::to_string(kRemarksCapacity) + " bytes"});
     if (other)
       out.push_back(
-          {line.Line,
-           quotedText(line.Old) + " and " +
-               quotedText(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
-               " will both be stored as " + storedText + " and become one category"});
+          {line.Line, quotedText(line.Old) + " and " +
+                          quotedText(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
+                          " will both be stored as " + storedText + " and become one category"});
   }
   return out;
 }
@@ -296,7 +324,8 @@ bool cannotSaveTo(const std::string& aTarget, std::ostream& aErr) {
 }
 
 /// A damaged library is listed as far as it was read, and still fails.
-int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std::ostream& aErr) {
+int runListing(const TCommandLine& aLine, TCodePage aPage, const std::string& aTargetLanguage,
+               std::ostream& aOut, std::ostream& aErr) {
   if (notALibraryAtItsStart(aLine.In, aErr)) return kExitFailure;
   if (aLine.Command == TCommandLine::TCommand::Map && !aLine.Out.empty() &&
       wouldReplaceALibrary(aLine.Out, aLine.In))
@@ -319,7 +348,7 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, s
       break;
     default:
       try {
-        listMap(engine, aLine, aOut);
+        listMap(engine, aLine, aTargetLanguage, aOut);
       } catch (const TFileError& e) {
         return fail(aErr, aLine.Out, "cannot save: " + describeFileError(e));
       } catch (const TCatalogueRefusal& e) {
@@ -345,7 +374,8 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
                                               TMapRead& aRead, TVectorEngine& aEngine,
                                               std::ostream& aErr) {
   if (aLine.MapFile) {
-    aRead = readMap(*aLine.MapFile);
+    aRead = readMap(*aLine.MapFile,
+                    {aLine.SourceLanguage.value_or(""), aLine.TargetLanguage.value_or("")});
     if (aRead.Refusal) {
       fail(aErr, aRead.Refusal->Where, aRead.Refusal->Reason);
       return std::nullopt;
@@ -519,11 +549,27 @@ int runZbl(const std::vector<std::string>& aArgs, std::ostream& aOut, std::ostre
          << usageText() << std::flush;
     return kExitUsage;
   }
+  // A memory or an XLIFF document names the language it translates into;
+  // the locale's, unless one is given.
+  std::string targetLanguage;
+  if (line->Command == TCommandLine::TCommand::Map &&
+      (mapFormatWritten(*line) == TMapFormat::Tmx ||
+       mapFormatWritten(*line) == TMapFormat::Xliff)) {
+    const std::optional<std::string> language =
+        line->TargetLanguage ? line->TargetLanguage : languageOfEnvironment();
+    if (!language) {
+      aErr << "zbl: the locale names no language; give the language of the translation with "
+              "--target-language LANG (for example --target-language de)\n"
+           << usageText() << std::flush;
+      return kExitUsage;
+    }
+    targetLanguage = *language;
+  }
   try {
     if (line->Command == TCommandLine::TCommand::Translate)
       return runTranslate(*line, *page, aErr, aErrIsTerminal);
     if (line->Command == TCommandLine::TCommand::Check) return runCheck(*line, *page, aOut, aErr);
-    return runListing(*line, *page, aOut, aErr);
+    return runListing(*line, *page, targetLanguage, aOut, aErr);
   } catch (const std::bad_alloc&) {
     // Nothing above is expected to throw but memory running out; name the
     // file all the same.

@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The fuzzing smoke run: a fuzz target over a copy of its seed corpus for
-# ZBL_FUZZ_SECONDS (60 by default). A crash, a sanitizer report or a broken
-# property fails it, and the input is kept in ARTIFACTS.
+# SECONDS when the target's registration names it (to keep a run short), or
+# else ZBL_FUZZ_SECONDS (60 by default). A crash, a sanitizer
+# report or a broken property fails it, and the input is kept in ARTIFACTS.
 set(seconds 60)
-if(DEFINED ENV{ZBL_FUZZ_SECONDS})
+if(DEFINED SECONDS)
+  set(seconds "${SECONDS}")
+elseif(DEFINED ENV{ZBL_FUZZ_SECONDS})
   set(seconds "$ENV{ZBL_FUZZ_SECONDS}")
 endif()
 set(work "${WORK_DIR}/smoke-corpus")

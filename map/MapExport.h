@@ -32,4 +32,10 @@ struct TMapExport {
   std::vector<bool> Changed;
   /// Per row; may be empty, when nothing is said about the contents.
   std::vector<TCategoryContents> Contents;
+  /// The languages of a memory or an XLIFF document, as BCP 47 tags ("en",
+  /// "pl-PL"); other formats say nothing of them.
+  std::string SourceLanguage = {};
+  std::string TargetLanguage = {};
+  /// The library's file name, which an XLIFF document names as its original.
+  std::string Library = {};
 };

@@ -36,6 +36,25 @@ struct TMapError {
     DuplicateOld,
     /// A gettext catalogue the gettext library refused; see Reason.
     Catalogue,
+    /// Not well-formed XML; Reason holds the XML library's words.
+    MalformedXml,
+    /// Well-formed, but its root element (Reason) is not Expected.
+    WrongRoot,
+    /// The document declares an entity (Reason names it); no map needs one,
+    /// and expanding them is how a small file becomes a huge one.
+    EntityDeclaration,
+    /// The document refers to an entity (Reason) that it does not declare.
+    UndefinedEntity,
+    /// Elements nest deeper than any map does.
+    TooDeep,
+    /// An element a map cannot do without (Expected) is missing.
+    MissingElement,
+    /// The language asked for (Language; empty: any besides the source) is
+    /// not in the memory, which holds Languages.
+    LanguageAbsent,
+    /// No language was asked for, and the memory holds several that could be
+    /// meant (Languages).
+    LanguageAmbiguous,
   };
   TKind Kind = TKind::InvalidUtf8;
   /// 1-based line number of the offending line; 0 when it is not known.
@@ -46,9 +65,22 @@ struct TMapError {
   std::string Escape;
   /// DuplicateOld: the line that first named the same old text.
   int FirstLine = 0;
-  /// Catalogue: the gettext library's own words.
+  /// Catalogue and MalformedXml: the library's own words; WrongRoot: the
+  /// root's name; the entity's name for the two entity kinds.
   std::string Reason;
+  /// WrongRoot: the root the format has; MissingElement: the element's name.
+  std::string Expected;
+  /// The two language kinds: whether the target language (rather than the
+  /// source) is meant, the tag asked for, and the languages of the file in
+  /// order of first appearance.
+  bool TargetLanguage = false;
+  std::string Language;
+  std::vector<std::string> Languages;
 };
+
+/// How deep the elements of a TMX or XLIFF document may nest; a map's nest
+/// less than ten deep.
+inline constexpr int kMaxXmlDepth = 64;
 
 inline TMapError mapErrorAt(TMapError::TKind aKind, int aLine) {
   TMapError error;
@@ -66,9 +98,15 @@ struct TMapSkip {
     /// A string of the entry holds a NUL escape ("\0", "\x00"), where the
     /// gettext library ends the string.
     NulEscape,
+    /// A unit of a memory or an XLIFF document without a target text.
+    MissingTarget,
+    /// A segment holds inline codes (placeholders of the formatting of
+    /// another kind of document), which a plain-text category cannot carry.
+    InlineCode,
   };
   TReason Reason = TReason::Plural;
-  /// 1-based line of the entry's msgid; 0 when it is not known.
+  /// 1-based line of the entry's msgid (of the unit, in XML); 0 when it is
+  /// not known.
   int Line = 0;
   /// The msgid as the gettext library gives it (cut at a NUL).
   std::u16string Old;

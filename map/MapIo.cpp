@@ -9,29 +9,62 @@
 #include "FileLayer.h"
 #include "MapMessages.h"
 #include "PoFile.h"
+#include "TmxFile.h"
+#include "XliffFile.h"
+
+namespace {
+
+bool endsWithFolded(std::string_view aName, std::string_view aEnding) {
+  return aName.size() >= aEnding.size() &&
+         std::equal(
+             aEnding.begin(), aEnding.end(), aName.end() - aEnding.size(),
+             [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+}  // namespace
 
 TMapFormat mapFormatOf(std::string_view aFileName) {
-  constexpr std::string_view kPo = ".po";
-  const bool po =
-      aFileName.size() >= kPo.size() &&
-      std::equal(kPo.begin(), kPo.end(), aFileName.end() - kPo.size(),
-                 [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-  return po ? TMapFormat::Po : TMapFormat::Tsv;
+  if (endsWithFolded(aFileName, ".po")) return TMapFormat::Po;
+  if (endsWithFolded(aFileName, ".tmx")) return TMapFormat::Tmx;
+  if (endsWithFolded(aFileName, ".xlf") || endsWithFolded(aFileName, ".xliff"))
+    return TMapFormat::Xliff;
+  return TMapFormat::Tsv;
 }
 
 std::optional<TMapFormat> mapFormatNamed(std::string_view aName) {
   if (aName == "po") return TMapFormat::Po;
   if (aName == "tsv") return TMapFormat::Tsv;
+  if (aName == "tmx") return TMapFormat::Tmx;
+  if (aName == "xliff") return TMapFormat::Xliff;
   return std::nullopt;
 }
 
 std::string formatMap(const TMapExport& aExport, TMapFormat aFormat) {
-  return aFormat == TMapFormat::Po ? formatPoFile(aExport)
-                                   : formatMapFile(aExport.Map, aExport.Contents);
+  switch (aFormat) {
+    case TMapFormat::Po:
+      return formatPoFile(aExport);
+    case TMapFormat::Tmx:
+      return formatTmxFile(aExport);
+    case TMapFormat::Xliff:
+      return formatXliffFile(aExport);
+    case TMapFormat::Tsv:
+      break;
+  }
+  return formatMapFile(aExport.Map, aExport.Contents);
 }
 
-TMapParse parseMap(std::string_view aBytes, TMapFormat aFormat) {
-  return aFormat == TMapFormat::Po ? parsePoFile(aBytes) : parseMapFile(aBytes);
+TMapParse parseMap(std::string_view aBytes, TMapFormat aFormat, const TMapLanguages& aLanguages) {
+  switch (aFormat) {
+    case TMapFormat::Po:
+      return parsePoFile(aBytes);
+    case TMapFormat::Tmx:
+      return parseTmxFile(aBytes, aLanguages);
+    case TMapFormat::Xliff:
+      return parseXliffFile(aBytes);
+    case TMapFormat::Tsv:
+      break;
+  }
+  return parseMapFile(aBytes);
 }
 
 void writeMap(const std::string& aFile, const TMapExport& aExport, TMapFormat aFormat) {
@@ -47,7 +80,7 @@ std::string mapLocation(std::string_view aFile, int aLine) {
   return out;
 }
 
-TMapRead readMap(const std::string& aFile) {
+TMapRead readMap(const std::string& aFile, const TMapLanguages& aLanguages) {
   TMapRead result;
   std::vector<std::uint8_t> bytes;
   try {
@@ -62,7 +95,7 @@ TMapRead readMap(const std::string& aFile) {
   TMapParse parsed;
   try {
     parsed = parseMap(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                      mapFormatOf(aFile));
+                      mapFormatOf(aFile), aLanguages);
   } catch (const std::runtime_error& e) {
     result.Refusal = TMapRefusal{aFile, std::string("cannot read: ") + e.what()};
     return result;

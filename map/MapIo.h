@@ -8,27 +8,32 @@
 
 #include "MapExport.h"
 #include "MapFile.h"
+#include "MapLanguages.h"
 
 /// Reading and writing a category map in either of its formats, for every
 /// front end, so that they name files and faults alike.
 
-enum class TMapFormat { Tsv, Po };
+enum class TMapFormat { Tsv, Po, Tmx, Xliff };
 
-/// A name ending in ".po" (in any letter case) is a gettext catalogue;
+/// By the name's ending, in any letter case: ".po" is a gettext catalogue,
+/// ".tmx" a translation memory, ".xlf" and ".xliff" an XLIFF document;
 /// anything else is tab-separated.
 TMapFormat mapFormatOf(std::string_view aFileName);
 
-/// "po" or "tsv", as a user names the format.
+/// "po", "tsv", "tmx" or "xliff", as a user names the format.
 std::optional<TMapFormat> mapFormatNamed(std::string_view aName);
 
 /// The map's bytes in the format.
 std::string formatMap(const TMapExport& aExport, TMapFormat aFormat);
 
-TMapParse parseMap(std::string_view aBytes, TMapFormat aFormat);
+/// aLanguages choose the pair of languages of a memory; the other formats
+/// hold one pair only.
+TMapParse parseMap(std::string_view aBytes, TMapFormat aFormat,
+                   const TMapLanguages& aLanguages = {});
 
 /// Writes the map to aFile, replacing the file only once all of it is
-/// written. Throws TFileError, or std::runtime_error when the gettext library
-/// fails.
+/// written. Throws TFileError, TCatalogueRefusal for a text the format
+/// cannot hold, or std::runtime_error when the library writing it fails.
 void writeMap(const std::string& aFile, const TMapExport& aExport, TMapFormat aFormat);
 
 /// Where and why a map was refused, in zbl's words: "FILE:LINE" (or "FILE"
@@ -46,7 +51,7 @@ struct TMapRead {
 };
 
 /// Reads aFile in the format its name implies.
-TMapRead readMap(const std::string& aFile);
+TMapRead readMap(const std::string& aFile, const TMapLanguages& aLanguages = {});
 
 /// "FILE:LINE", or "FILE" for line 0.
 std::string mapLocation(std::string_view aFile, int aLine);

@@ -6,12 +6,15 @@
 # tools and libraries, clang for the fuzzer, the Tahoma font the windows are
 # drawn in, the validators of the desktop files, the gettext library and
 # tools that catalogue maps are read, written and checked with, and Hunspell
-# and ICU, which the checks of a translation spell and read letters with.
+# and ICU, which the checks of a translation spell and read letters with,
+# libxml2, which TMX and XLIFF maps are read and written with, and
+# translate-toolkit, whose converters check that those maps are what other
+# tools make and read.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
-libgettextpo-dev gettext libhunspell-dev libicu-dev"
+libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

@@ -121,7 +121,31 @@ INSTANTIATE_TEST_SUITE_P(
                     TBadCase{"LanguageOnTranslate", {"translate", "a", "b", "--language", "pl"}},
                     TBadCase{"LanguageTwice",
                              {"check", "a", "--language", "pl", "--language", "de"}},
-                    TBadCase{"StrictOnCheck", {"check", "a", "--strict"}}),
+                    TBadCase{"StrictOnCheck", {"check", "a", "--strict"}},
+                    TBadCase{"TargetLanguageTwice",
+                             {"map", "a", "--target-language", "de", "--target-language", "pl"}},
+                    TBadCase{"SourceLanguageNoTag", {"map", "a", "--source-language", "e n"}},
+                    TBadCase{"TargetLanguageOnCheck", {"check", "a", "--target-language", "de"}}),
     [](const auto& info) { return info.param.Name; });
+
+TEST(CommandLineLanguageTest, LanguagesAreTagsAndTheLocaleGivesOne) {
+  const auto line = parseCommandLine(
+      {"map", "a", "--format", "xliff", "--target-language", "pt_BR", "--source-language", "EN"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->Format, TMapFormat::Xliff);
+  EXPECT_EQ(line->SourceLanguage, "EN");
+  EXPECT_EQ(line->TargetLanguage, "pt-BR");
+  const std::vector<std::pair<std::string, std::optional<std::string>>> locales = {
+      {"pl_PL.UTF-8", "pl-PL"},
+      {"de_DE@euro", "de-DE"},
+      {"fr", "fr"},
+      {"sr_RS.UTF-8@latin", "sr-RS"},
+      {"C", {}},
+      {"POSIX", {}},
+      {"C.UTF-8", {}},
+      {"", {}},
+      {"1_x", {}}};
+  for (const auto& [locale, tag] : locales) EXPECT_EQ(languageOfLocale(locale), tag) << locale;
+}
 
 }  // namespace

@@ -12,6 +12,8 @@ TEST(MapIoTest, FormatFollowsTheExtension) {
   const std::vector<std::pair<std::string, TMapFormat>> cases = {
       {"map.po", TMapFormat::Po},   {"MAP.PO", TMapFormat::Po},   {"dir.po/map", TMapFormat::Tsv},
       {"map.pot", TMapFormat::Tsv}, {"map.tsv", TMapFormat::Tsv}, {"po", TMapFormat::Tsv},
+      {"m.tmx", TMapFormat::Tmx},   {"M.XLF", TMapFormat::Xliff}, {"m.Xliff", TMapFormat::Xliff},
+      {"tmx", TMapFormat::Tsv},
   };
   for (const auto& [name, format] : cases) EXPECT_EQ(mapFormatOf(name), format) << name;
 }
