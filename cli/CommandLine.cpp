@@ -41,6 +41,8 @@ std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aAl
       if (language) return std::nullopt;
       language = languageTag(aArgs[++i]);
       if (!language) return std::nullopt;
+    } else if (arg == "--memory" && word == "translate" && i + 1 < aArgs.size()) {
+      line.MemoryFiles.push_back(aArgs[++i]);
     } else if (arg == "--strict" && word == "translate" && !line.Strict) {
       line.Strict = true;
     } else if (arg.starts_with("--")) {
@@ -80,7 +82,7 @@ const char* usageText() {
          "       zbl items FILE\n"
          "       zbl map FILE [MAPFILE] [--format po|tsv|tmx|xliff]\n"
          "               [--source-language LANG] [--target-language LANG]\n"
-         "       zbl translate IN OUT [--map MAPFILE] [--strict]\n"
+         "       zbl translate IN OUT [--map MAPFILE] [--memory FILE]... [--strict]\n"
          "               [--source-language LANG] [--target-language LANG]\n"
          "       zbl check FILE [--map MAPFILE] [--language LANG]\n"
          "       zbl --help | --version\n"

@@ -28,6 +28,10 @@ struct TCommandLine {
   /// --target-language name, as BCP 47 tags ("pl_PL" is given as "pl-PL").
   std::optional<std::string> SourceLanguage;
   std::optional<std::string> TargetLanguage;
+  /// Translate only: the maps --memory names, in order; every category the
+  /// map leaves to do takes the new text of their first entry with its very
+  /// old text.
+  std::vector<std::string> MemoryFiles;
   /// Translate only: refuse a map whose new texts cannot all be stored as
   /// given.
   bool Strict = false;
@@ -39,7 +43,8 @@ struct TCommandLine {
 /// other argument beginning with "--" is wrong usage, but "--strict" after
 /// translate, "--language LANG" after check, "--format po|tsv|tmx|xliff" after
 /// map, "--source-language LANG" and "--target-language LANG" (language tags)
-/// after map and translate, and "--encoding NAME" anywhere, each once.
+/// after map and translate, and "--encoding NAME" anywhere, each once;
+/// "--memory FILE" after translate, as often as wanted.
 /// "--help" or "-h", and "--version", stand alone.
 std::optional<TCommandLine> parseCommandLine(const std::vector<std::string>& aArgs);
 

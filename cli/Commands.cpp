@@ -25,6 +25,7 @@
 #include "TerminalProgress.h"
 #include "TextCodec.h"
 #include "TranslationChecks.h"
+#include "TranslationMemory.h"
 
 namespace {
 
@@ -264,6 +265,36 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
   return out;
 }
 
+/// Gives every category that aMap (the rows of namedRows, with their
+/// catalogue entries aEntries) leaves as it is the new text of the memory's
+/// first entry with its old text, adding a row where the map has none; each
+/// such text is also a line of aLines, one list per source. Returns how many
+/// categories were given one.
+std::size_t pretranslate(const TVectorEngine& aEngine, const TTranslationMemory& aMemory,
+                         TCategoryMap& aMap, std::vector<std::size_t>& aEntries,
+                         std::vector<std::vector<TMapLine>>& aLines) {
+  if (aMemory.Size() == 0) return 0;
+  TCategoryMap whole = TCategoryMap::Identity(aEngine);
+  std::unordered_map<std::size_t, std::size_t> rowOf;
+  for (std::size_t row = 0; row < aEntries.size(); ++row) {
+    rowOf.emplace(aEntries[row], row);
+    whole.NewCats[aEntries[row]] = aMap.NewCats[row];
+  }
+  const std::vector<TPretranslation> filled = pretranslations(aMemory, whole);
+  for (const TPretranslation& fill : filled) {
+    const std::u16string& old = whole.OldCats[fill.Row];
+    if (const auto named = rowOf.find(fill.Row); named != rowOf.end()) {
+      aMap.NewCats[named->second] = fill.New;
+    } else {
+      aMap.OldCats.push_back(old);
+      aMap.NewCats.push_back(fill.New);
+      aEntries.push_back(fill.Row);
+    }
+    aLines[aMemory.Exact(old)->Source].push_back({0, old, fill.New});
+  }
+  return filled.size();
+}
+
 /// The warnings of the map lines that name no category of the library.
 void reportUnmatched(std::ostream& aErr, const TCommandLine& aLine,
                      const std::vector<TMapLine>& aUnmatched) {
@@ -372,14 +403,26 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, const std::string& aT
 /// the map is refused or the library was not read whole.
 std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePage aPage,
                                               TMapRead& aRead, TVectorEngine& aEngine,
-                                              std::ostream& aErr) {
+                                              std::ostream& aErr,
+                                              TTranslationMemory* aMemory = nullptr) {
+  const TMapLanguages languages{aLine.SourceLanguage.value_or(""),
+                                aLine.TargetLanguage.value_or("")};
   if (aLine.MapFile) {
-    aRead = readMap(*aLine.MapFile,
-                    {aLine.SourceLanguage.value_or(""), aLine.TargetLanguage.value_or("")});
+    aRead = readMap(*aLine.MapFile, languages);
     if (aRead.Refusal) {
       fail(aErr, aRead.Refusal->Where, aRead.Refusal->Reason);
       return std::nullopt;
     }
+  }
+  // The memory's files, read as maps are and refused alike; what they skip
+  // is simply not in the memory.
+  for (const std::string& file : aMemory ? aLine.MemoryFiles : std::vector<std::string>{}) {
+    const TMapRead memory = readMap(file, languages);
+    if (memory.Refusal) {
+      fail(aErr, memory.Refusal->Where, memory.Refusal->Reason);
+      return std::nullopt;
+    }
+    aMemory->Add(aMemory->AddSource(file), memory.Lines);
   }
   aEngine.SetCodePage(aPage);
   TLoadResult loaded = aEngine.LoadLibraryFromFile(aLine.In);
@@ -395,7 +438,9 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   if (notALibraryAtItsStart(aLine.In, aErr) || cannotSaveTo(aLine.Out, aErr)) return kExitFailure;
   TMapRead read;
   TVectorEngine engine;
-  const std::optional<TLoadResult> whole = readMapThenLibrary(aLine, aPage, read, engine, aErr);
+  TTranslationMemory memory;
+  const std::optional<TLoadResult> whole =
+      readMapThenLibrary(aLine, aPage, read, engine, aErr, &memory);
   if (!whole) return kExitFailure;
   const TLoadResult& loaded = *whole;
   // A translation writes the items only; it refuses to lose bytes silently,
@@ -405,21 +450,28 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
                 describeTrailingBytes(loaded.TrailingBytes) + "; translate would drop them");
 
   TCategoryMap map;
+  std::vector<std::size_t> entries;
   std::vector<TMapLine> unmatched;
-  std::vector<TAlteration> alterations;
   std::size_t fuzzy = 0;
   std::vector<TMapSkip> skipped;
   if (aLine.MapFile) {
-    std::vector<std::size_t> entries;
     map = namedRows(engine, read.Lines, entries);
     unmatched = applyMap(read.Lines, map);
     // Entries of which none is a category: almost surely the wrong map.
     if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
       return fail(aErr, *aLine.MapFile, describeForeignMap(read.Lines.size(), aLine.In));
-    alterations = describeAlterations(engine, map, entries, read.Lines);
     fuzzy = read.FuzzySkipped;
     skipped = std::move(read.Skipped);
   }
+  // What the memory gives the categories the map leaves to do, as lines of
+  // each of its files.
+  std::vector<std::vector<TMapLine>> memoryLines(memory.SourceCount());
+  const std::size_t pretranslated = pretranslate(engine, memory, map, entries, memoryLines);
+  std::vector<TAlteration> alterations = describeAlterations(engine, map, entries, read.Lines);
+  std::vector<std::pair<std::string, TAlteration>> memoryAlterations;
+  for (std::size_t source = 0; source < memoryLines.size(); ++source)
+    for (TAlteration& alteration : describeAlterations(engine, map, entries, memoryLines[source]))
+      memoryAlterations.emplace_back(memory.SourceName(source), std::move(alteration));
   // The window's own check: an empty category the map leaves as it is.
   bool leftEmpty = engine.FindCategoryBytes({}).has_value();
   for (std::size_t row = 0; row < map.OldCats.size(); ++row)
@@ -430,6 +482,9 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   if (aLine.Strict && !alterations.empty())
     return fail(aErr, mapLocation(*aLine.MapFile, alterations.front().Line),
                 alterations.front().Text + "; nothing written (--strict)");
+  if (aLine.Strict && !memoryAlterations.empty())
+    return fail(aErr, memoryAlterations.front().first,
+                memoryAlterations.front().second.Text + "; nothing written (--strict)");
 
   TTerminalProgress progress(aErr, aErrIsTerminal);
   try {
@@ -450,6 +505,12 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   for (const TAlteration& alteration : alterations)
     report(aErr, mapLocation(*aLine.MapFile, alteration.Line), "warning: " + alteration.Text);
   reportFuzzy(aErr, aLine, fuzzy, skipped);
+  for (const auto& [source, alteration] : memoryAlterations)
+    report(aErr, source, "warning: " + alteration.Text);
+  if (!aLine.MemoryFiles.empty())
+    report(aErr, aLine.Out,
+           std::to_string(pretranslated) + (pretranslated == 1 ? " category" : " categories") +
+               " pre-translated from the memory");
   return kExitSuccess;
 }
 

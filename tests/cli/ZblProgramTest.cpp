@@ -730,6 +730,36 @@ TEST_F(ZblProgramTest, TranslateWarnsOfTextsNotStoredAsGivenAndStrictRefuses) {
   EXPECT_EQ(runZbl({"categories", out}).Out, "2\t?x\n1\t" + std::string(100, 'y') + "\n1\tGood\n");
 }
 
+TEST_F(ZblProgramTest, TheMemoryFillsWhatTheMapLeavesToDo) {
+  TSampleLibrary library;
+  library.Items = {sampleItem("a", "Trees", 3, 1), sampleItem("b", "Cars", 3, 2),
+                   sampleItem("c", "Oak", 3, 3), sampleItem("d", "Roads", 3, 4)};
+  const std::string in = WriteLibrary("in.zbl", library);
+  const std::string map = WriteMap("Trees\tB\xC3\xA4ume\nOak\tOak\n");
+  writeBytesToFile(Path("first.tsv"), asBytes("Trees\tDrzewa\nOak\tEiche\nCars\t\xCE\x94x\n"));
+  writeBytesToFile(Path("second.tsv"), asBytes("Cars\tAutos\nRoads\tStra\xC3\x9F" "en\n"));
+  const std::string out = Path("out.zbl");
+  const std::vector<std::string> args{"translate", "--encoding", "1252", in, out, "--map", map,
+                                      "--memory", Path("first.tsv"), "--memory", Path("second.tsv")};
+  // The map's texts stay; the first file that has a category's text gives it.
+  const TChildResult run = runZbl(args);
+  EXPECT_EQ(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "zbl: " + Path("first.tsv") +
+                         ": warning: \"\xCE\x94x\" will be stored as \"?x\": windows-1252 has no "
+                         "\"\xCE\x94\"\n"
+                         "zbl: " + out + ": 3 categories pre-translated from the memory\n");
+  EXPECT_EQ(runZbl({"categories", out}).Out,
+            "1\tB\xC3\xA4ume\n1\t?x\n1\tEiche\n1\tStra\xC3\x9F" "en\n");
+
+  // A memory file refused fails as a map does, before the library is read.
+  writeBytesToFile(Path("second.tsv"), asBytes("Cars\n"));
+  ExpectFailure(runZbl(args), Path("second.tsv") + ":1");
+  std::vector<std::string> strict = args;
+  strict.back() = Path("first.tsv");
+  strict.push_back("--strict");
+  ExpectFailure(runZbl(strict), Path("first.tsv"));
+}
+
 /// zbl check spells with the tests' own dictionaries, never the machine's.
 class ZblCheckTest : public ZblProgramTest {
  protected:
