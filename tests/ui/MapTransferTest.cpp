@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
@@ -208,6 +209,52 @@ class MapTransferTest : public QObject {
     QCOMPARE(form.Document().UndoStack()->count(), 0);
     QCOMPARE(mFixture->Dialogs->Messages.size(), std::size_t{1});
     QVERIFY2(LastMessage().contains(why), qPrintable(LastMessage()));
+  }
+
+  void TmxAndXliffExportsAskTheLanguagesOnce() {
+    TMainform& form = *mFixture->Form;
+    LoadCarsTreesBoats();
+    Edit(form, 1, QStringLiteral("Drzewa"));
+    const QDir dir(mFixture->Dir.path());
+    TFakeDialogs& dialogs = *mFixture->Dialogs;
+    // Cancelled, nothing is written.
+    dialogs.Answers.push_back(dir.filePath("a.xlf"));
+    dialogs.LanguageAnswers.push_back(std::nullopt);
+    Action(form, "ExportMapAction")->trigger();
+    QVERIFY(!QFile::exists(dir.filePath("a.xlf")));
+    dialogs.Answers.push_back(dir.filePath("a.xlf"));
+    dialogs.LanguageAnswers.push_back(TLanguagePair{"en", "pl-PL"});
+    Action(form, "ExportMapAction")->trigger();
+    QVERIFY(ReadFile(dir.filePath("a.xlf")).contains("target-language=\"pl-PL\""));
+    // The next export offers the last choice first.
+    dialogs.Answers.push_back(dir.filePath("a.tmx"));
+    Action(form, "ExportMapAction")->trigger();
+    QCOMPARE(dialogs.LanguagesOffered, (TLanguagePair{"en", "pl-PL"}));
+    for (const char* name : {"a.xlf", "a.tmx"}) {
+      const TMapRead read = readMap(QFile::encodeName(dir.filePath(name)).toStdString());
+      QVERIFY(!read.Refusal);
+      TCategoryMap map = form.Document().Model()->CategoryMap();
+      map.NewCats = map.OldCats;
+      applyMap(read.Lines, map);
+      QCOMPARE(map.NewCats, form.Document().Model()->CategoryMap().NewCats);
+    }
+  }
+
+  void ATmxOfThreeLanguagesAsksWhichToImport() {
+    LoadCarsTreesBoats();
+    mFixture->Dialogs->LanguageAnswers.push_back(TLanguagePair{"en", "pl"});
+    Import("three.tmx",
+           "<?xml version=\"1.0\"?><tmx version=\"1.4\"><header srclang=\"en\" "
+           "segtype=\"phrase\" datatype=\"plaintext\" adminlang=\"en\" o-tmf=\"x\" "
+           "creationtool=\"x\" creationtoolversion=\"1\"/><body><tu>"
+           "<tuv xml:lang=\"en\"><seg>Trees</seg></tuv><tuv xml:lang=\"de\"><seg>B\xC3\xA4ume</seg>"
+           "</tuv><tuv xml:lang=\"pl\"><seg>Drzewa</seg></tuv></tu></body></tmx>");
+    const auto asked = std::find_if(mFixture->Dialogs->Messages.begin(),
+                                    mFixture->Dialogs->Messages.end(),
+                                    [](const auto& aMessage) { return aMessage.Kind == "languages"; });
+    QVERIFY(asked != mFixture->Dialogs->Messages.end());
+    QVERIFY(asked->Text.endsWith("\nen\nde\npl"));
+    QCOMPARE(RowText(Controls(*mFixture->Form).lb_NewCats, 1), QStringLiteral("Drzewa"));
   }
 
  private:
