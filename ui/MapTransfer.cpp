@@ -26,6 +26,23 @@ QString counted(std::size_t aCount, const QString& aOne, const QString& aMany) {
 
 QString pageTitle(TCodePage aPage) { return QString::fromStdString(codePageTitle(aPage)); }
 
+/// Why an entry was passed over: "line %1, the entry %2 (why)".
+QString skipText(TMapSkip::TReason aReason) {
+  switch (aReason) {
+    case TMapSkip::TReason::Plural:
+      return MapTransfer::tr("line %1, the plural entry %2 (a category has no plural forms)");
+    case TMapSkip::TReason::NulEscape:
+      return MapTransfer::tr(
+          "line %1, the entry %2 (it holds a NUL escape, which ends a text in a catalogue)");
+    case TMapSkip::TReason::MissingTarget:
+      return MapTransfer::tr("line %1, the unit %2 (it has no target text)");
+    case TMapSkip::TReason::InlineCode:
+      return MapTransfer::tr("line %1, the unit %2 (it holds inline codes, formatting of another "
+                             "kind of document, which a category cannot carry)");
+  }
+  return {};
+}
+
 // An import names this many of the entries that are no category.
 constexpr qsizetype kNamedEntries = 10;
 
@@ -99,12 +116,7 @@ QString MapImportedText(const QString& aFile, int aChanged, const QStringList& a
       const QString entry = QLatin1Char('"') +
                             EscapeControlCharacters(QString::fromStdU16String(skip.Old)) +
                             QLatin1Char('"');
-      named << (skip.Reason == TMapSkip::TReason::Plural
-                    ? MapTransfer::tr("line %1, the plural entry %2 (a category has no plural "
-                                      "forms)")
-                    : MapTransfer::tr("line %1, the entry %2 (it holds a NUL escape, which ends "
-                                      "a text in a catalogue)"))
-                   .arg(QString::number(skip.Line), entry);
+      named << skipText(skip.Reason).arg(QString::number(skip.Line), entry);
     }
     text += MapTransfer::tr(" Not applied: %1.").arg(named.join(QStringLiteral("; ")));
   }

@@ -149,6 +149,20 @@ class MapTransferTest : public QObject {
         << "The map \"m.po\" changed 1 category. Not applied: line 7, the plural entry \"Trees\" "
            "(a category has no plural forms); line 11, the entry \"Boats\" (it holds a NUL "
            "escape, which ends a text in a catalogue).";
+    QTest::newRow("XLIFF, a unit without a target and one with inline codes named")
+        << "m.xlf"
+        << QByteArray("<?xml version=\"1.0\"?>\n"
+                      "<xliff version=\"1.2\" xmlns=\"urn:oasis:names:tc:xliff:document:1.2\">\n"
+                      "<file original=\"cars.zbl\" source-language=\"en\" datatype=\"plaintext\">"
+                      "<body>\n<trans-unit id=\"1\"><source>Cars</source>"
+                      "<target>Autos</target></trans-unit>\n"
+                      "<trans-unit id=\"2\"><source>Trees</source></trans-unit>\n"
+                      "<trans-unit id=\"3\"><source>Boats</source><target>B<ph id=\"1\">x</ph>"
+                      "</target></trans-unit>\n</body></file></xliff>\n")
+        << QStringList{"Autos", "Trees", "Boats"} << QList<int>{}
+        << "The map \"m.xlf\" changed 1 category. Not applied: line 5, the unit \"Trees\" (it "
+           "has no target text); line 6, the unit \"Boats\" (it holds inline codes, formatting of "
+           "another kind of document, which a category cannot carry).";
     QTest::newRow("text not stored as given is marked")
         << "m.tsv" << QByteArray("Boats\tGda\xc5\x84sk\nTrees\tTrees\n")
         << QStringList{"Cars", "Trees", "Gda\u0144sk"} << QList<int>{2}
