@@ -22,12 +22,13 @@ std::optional<std::string> matchLanguage(std::string_view aWanted,
   for (const std::string& language : aLanguages)
     if (sameLanguage(language, aWanted)) return language;
   if (aWanted.empty() || aWanted.find_first_of("-_") != std::string_view::npos) return std::nullopt;
-  std::optional<std::string> regional;
+  const std::string* regional = nullptr;
   for (const std::string& language : aLanguages)
     if (language.size() > aWanted.size() && folded(language[aWanted.size()]) == '-' &&
         sameLanguage(std::string_view(language).substr(0, aWanted.size()), aWanted)) {
       if (regional) return std::nullopt;
-      regional = language;
+      regional = &language;
     }
-  return regional;
+  if (!regional) return std::nullopt;
+  return *regional;
 }
