@@ -63,7 +63,7 @@ std::optional<TLanguagePair> LanguagesToWrite(TDialogs& aDialogs, QWidget* aPare
     if (!chosen.isEmpty() && !offered.contains(chosen)) offered.prepend(chosen);
   return aDialogs.Languages(
       aParent, aTitle,
-      LanguageChoice::tr("A %1 file names the languages of its texts. Which language are the "
+      LanguageChoice::tr("The %1 file names the languages of its texts. Which language are the "
                          "old categories in, and which language are their new texts in?")
           .arg(aFormat),
       offered, aDefault, true);
