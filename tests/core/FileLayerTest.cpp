@@ -179,16 +179,18 @@ TEST(MappedFileTest, EmptyFileIsReadNotMapped) {
 }
 
 // The handler takes only the faults of its own mappings; any other bus error
-// still ends the program.
+// still ends the program (by the signal, or through a handler that was there
+// before, as a sanitizer's).
 TEST(MappedFileTest, OtherBusErrorsStillEndTheProgram) {
   TTempDir dir;
   writeBytesToFile(dir.File("mapped"), std::vector<std::uint8_t>(5000, 1));
   const TChildResult run = runInChild([&] {
     const TFileBytes mapped = TFileBytes::Open(dir.File("mapped"));
     std::raise(SIGBUS);
-    return mapped.Mapped() ? 0 : 1;
+    return mapped.Mapped() ? 0 : 2;
   });
-  EXPECT_EQ(run.Signal, SIGBUS);
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.ExitCode, 2);
 }
 
 struct TWriteBackCase {
