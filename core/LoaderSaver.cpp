@@ -58,6 +58,8 @@ constexpr std::size_t kItemLead = kItemSizeFieldSize + kItemHeaderSize;
 // wrote to it while its bytes were in use.
 constexpr const char* kChangedWhileRead =
     "the file was changed by another program while it was read";
+constexpr const char* kChangedSinceLoaded =
+    "the library was changed by another program since it was loaded";
 
 }  // namespace
 
@@ -427,7 +429,7 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
 }
 
 void TVectorEngine::RequireUnchanged() const {
-  if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, mFile, kChangedWhileRead);
+  if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, mFile, kChangedSinceLoaded);
 }
 
 void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder) {
