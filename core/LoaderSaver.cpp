@@ -413,11 +413,11 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
     WriteLibrary(writer, aMap, ender);
   } catch (const TFileError&) {
     // Bytes cut off under the mapping fail a write with a bad address; say why.
-    RequireUnchanged();
+    RequireUnchanged(aFile);
     throw;
   }
   // Only what was loaded may be written: the writer then removes its file.
-  RequireUnchanged();
+  RequireUnchanged(aFile);
   writer.Commit();
 }
 
@@ -425,11 +425,11 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
                                         TWorkProgress* aProgress) {
   TEndOnExit ender{aProgress};
   WriteLibrary(aStream, aMap, ender);
-  RequireUnchanged();
+  RequireUnchanged(mFile);
 }
 
-void TVectorEngine::RequireUnchanged() const {
-  if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, mFile, kChangedSinceLoaded);
+void TVectorEngine::RequireUnchanged(const std::string& aTarget) const {
+  if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, aTarget, kChangedSinceLoaded);
 }
 
 void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder) {

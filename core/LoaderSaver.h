@@ -155,7 +155,8 @@ class TVectorEngine {
   /// Throws TFileError (or what aProgress throws); the file is then as it was.
   /// The items stay in the loaded file's mapping, so a library that another
   /// program cut short or wrote to since it was loaded is not saved: the
-  /// TFileError names the library, with operation Read.
+  /// TFileError (operation Read) names aFile, the save to a stream the
+  /// library's own file.
   void SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
                          TWorkProgress* aProgress = nullptr);
   void SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
@@ -184,9 +185,9 @@ class TVectorEngine {
   bool TakeHeader(const TFileBytes& aStream);
   void ReserveItems(std::size_t aDeclared);
   TLoadResult LoadFromBuffer(TFileBytes aStream, TLoadSteps* aSteps);
-  /// Throws TFileError when the loaded file's bytes are no longer what was
-  /// loaded.
-  void RequireUnchanged() const;
+  /// Throws TFileError for aTarget when the loaded file's bytes are no
+  /// longer what was loaded.
+  void RequireUnchanged(const std::string& aTarget) const;
   /// Reads up to aDeclared items from the buffer into the lists and the
   /// catalogue. Returns where the last item ends when all of them were read;
   /// otherwise aDamage says why the read stopped early.

