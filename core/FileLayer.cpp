@@ -4,14 +4,18 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <linux/magic.h>
+#include <signal.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <random>
 
@@ -20,6 +24,10 @@ namespace {
 // Output is gathered into blocks of this size before each write, so the
 // per-item writes of a save do not become system calls.
 constexpr std::size_t kWriteBlockSize = std::size_t{1} << 20;
+
+// While a save writes, the disk is asked to start on every this many bytes
+// written, so that the sync at the end has little left to do.
+constexpr std::uint64_t kWriteBackStep = std::uint64_t{32} << 20;
 
 // As many links as the system itself follows before it gives up.
 constexpr int kMaxLinksFollowed = 40;
@@ -154,6 +162,16 @@ int renameIn(int aDirectory, const char* aFrom, const char* aTo) {
 
 int unlinkIn(int aDirectory, const char* aName) { return ::unlinkat(aDirectory, aName, 0); }
 
+int startWriteBack(int aDescriptor, off_t aOffset, off_t aLength) {
+  return ::sync_file_range(aDescriptor, aOffset, aLength, SYNC_FILE_RANGE_WRITE);
+}
+
+/// Whether a failed early write-back only says the file system cannot do
+/// it, which the final sync makes up for, rather than that the disk failed.
+bool writeBackUnsupported(int aError) {
+  return aError == ENOSYS || aError == EINVAL || aError == ESPIPE || aError == EOPNOTSUPP;
+}
+
 /// Opens the directory a save writes in. Read access is needed only to sync
 /// it; a directory that can be written but not read is still used.
 int openDirectory(const std::string& aDirectory) {
@@ -198,7 +216,7 @@ TFileError::TFileError(TFileOperation aOperation, std::string aFile, TFileProble
 }
 
 TFileSystemCalls& fileSystemCalls() {
-  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, renameIn, unlinkIn};
+  static TFileSystemCalls calls{openUnnamed, ::write, ::fsync, renameIn, unlinkIn, startWriteBack};
   return calls;
 }
 
@@ -234,9 +252,18 @@ class TReadableFile {
       throwSystemError(TFileOperation::Open, aFile, errno);
     requireRegularFile(info, TFileOperation::Open, aFile);
     mSize = static_cast<std::uintmax_t>(info.st_size);
+    mInfo = info;
   }
 
   std::uintmax_t Size() const { return mSize; }
+  const struct stat& Info() const { return mInfo; }
+  int Descriptor() const { return mDescriptor.Value; }
+  /// The descriptor, which the caller now closes.
+  int Release() {
+    const int descriptor = mDescriptor.Value;
+    mDescriptor.Value = -1;
+    return descriptor;
+  }
 
   /// Fills aBytes from the start, aRead hearing of each block; returns the
   /// bytes read, fewer when the file shrank meanwhile.
@@ -259,6 +286,7 @@ class TReadableFile {
   const std::string& mFile;
   TDescriptor mDescriptor;
   std::uintmax_t mSize = 0;
+  struct stat mInfo {};
 };
 
 }  // namespace
@@ -281,6 +309,173 @@ std::vector<std::uint8_t> readFileStart(const std::string& aFile, std::size_t aC
       static_cast<std::size_t>(std::min<std::uintmax_t>(aCount, file.Size())));
   bytes.resize(file.Fill(bytes, {}));
   return bytes;
+}
+
+namespace {
+
+// The mappings a bus error may hit: where each begins and ends (0 for a free
+// slot), and whether one of its pages was found cut off. The handler reads
+// them without locks, so they are plain atomics in a fixed table.
+struct TMappingSlot {
+  std::atomic<std::uintptr_t> Begin{0};
+  std::atomic<std::uintptr_t> End{0};
+  std::atomic<bool> CutOff{false};
+};
+constexpr int kMappingSlots = 64;
+TMappingSlot gMappings[kMappingSlots];
+struct sigaction gPreviousBusHandler {};
+
+std::uintptr_t pageSize() {
+  static const auto size = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+  return size;
+}
+
+/// A page of a mapped file that the file no longer reaches faults with
+/// SIGBUS. Within one of our mappings, the rest of the mapping from that
+/// page on becomes zeros, the slot remembers it, and the read goes on; any
+/// other bus error goes where it went before.
+void onBusError(int aSignal, siginfo_t* aInfo, void* aContext) {
+  const auto address = reinterpret_cast<std::uintptr_t>(aInfo->si_addr);
+  for (TMappingSlot& slot : gMappings) {
+    const std::uintptr_t begin = slot.Begin.load(std::memory_order_acquire);
+    const std::uintptr_t end = slot.End.load(std::memory_order_acquire);
+    if (begin == 0 || address < begin || address >= end) continue;
+    const std::uintptr_t page = address & ~(pageSize() - 1);
+    if (::mmap(reinterpret_cast<void*>(page), end - page, PROT_READ,
+               MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) == MAP_FAILED)
+      break;
+    slot.CutOff.store(true, std::memory_order_release);
+    return;
+  }
+  if ((gPreviousBusHandler.sa_flags & SA_SIGINFO) != 0 &&
+      gPreviousBusHandler.sa_sigaction != nullptr) {
+    gPreviousBusHandler.sa_sigaction(aSignal, aInfo, aContext);
+    return;
+  }
+  if ((gPreviousBusHandler.sa_flags & SA_SIGINFO) == 0 &&
+      gPreviousBusHandler.sa_handler != SIG_DFL && gPreviousBusHandler.sa_handler != SIG_IGN) {
+    gPreviousBusHandler.sa_handler(aSignal);
+    return;
+  }
+  // The default action: at once for a signal another process sent, on
+  // return for a fault (the access runs again).
+  ::signal(SIGBUS, SIG_DFL);
+  ::raise(SIGBUS);
+}
+
+/// Installs the handler once; false when the system refuses it, and the
+/// file is then read instead of mapped.
+bool busHandlerInstalled() {
+  static const bool installed = [] {
+    struct sigaction action {};
+    action.sa_sigaction = onBusError;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    return ::sigaction(SIGBUS, &action, &gPreviousBusHandler) == 0;
+  }();
+  return installed;
+}
+
+int claimMappingSlot(std::uintptr_t aBegin, std::uintptr_t aEnd) {
+  for (int i = 0; i < kMappingSlots; ++i) {
+    std::uintptr_t free = 0;
+    if (!gMappings[i].Begin.compare_exchange_strong(free, aBegin)) continue;
+    gMappings[i].CutOff.store(false);
+    gMappings[i].End.store(aEnd, std::memory_order_release);
+    return i;
+  }
+  return -1;
+}
+
+}  // namespace
+
+TFileBytes::TFileBytes(std::vector<std::uint8_t> aBytes)
+    : mRead(std::move(aBytes)), mData(mRead.data()), mSize(mRead.size()) {}
+
+TFileBytes::~TFileBytes() { Release(); }
+
+TFileBytes::TFileBytes(TFileBytes&& aOther) noexcept { *this = std::move(aOther); }
+
+TFileBytes& TFileBytes::operator=(TFileBytes&& aOther) noexcept {
+  if (this == &aOther) return *this;
+  Release();
+  const bool mapped = aOther.Mapped();
+  mRead = std::move(aOther.mRead);
+  mData = mapped ? aOther.mData : mRead.data();
+  mSize = aOther.mSize;
+  mSlot = aOther.mSlot;
+  mDescriptor = aOther.mDescriptor;
+  mMappedSize = aOther.mMappedSize;
+  mModifiedSeconds = aOther.mModifiedSeconds;
+  mModifiedNanoseconds = aOther.mModifiedNanoseconds;
+  aOther.mRead.clear();
+  aOther.mData = nullptr;
+  aOther.mSize = 0;
+  aOther.mSlot = -1;
+  aOther.mDescriptor = -1;
+  return *this;
+}
+
+void TFileBytes::Release() noexcept {
+  if (mSlot >= 0) {
+    TMappingSlot& slot = gMappings[mSlot];
+    const std::uintptr_t begin = slot.Begin.load();
+    const std::uintptr_t end = slot.End.load();
+    slot.End.store(0);
+    slot.Begin.store(0, std::memory_order_release);
+    ::munmap(reinterpret_cast<void*>(begin), end - begin);
+    mSlot = -1;
+  }
+  closeDescriptor(mDescriptor);
+  mDescriptor = -1;
+  mRead.clear();
+  mRead.shrink_to_fit();
+  mData = nullptr;
+  mSize = 0;
+}
+
+TFileBytes TFileBytes::Open(const std::string& aFile,
+                            const std::function<void(std::size_t, std::size_t)>& aRead) {
+  TReadableFile file(aFile);
+  if (file.Size() > std::numeric_limits<std::size_t>::max()) throw std::bad_alloc();
+  const auto size = static_cast<std::size_t>(file.Size());
+  // Mapping sets up every page at once: a fault for each of them, on a
+  // virtual machine a trip to its host each, costs more than the mapping.
+  void* mapping =
+      size == 0 || !busHandlerInstalled()
+          ? MAP_FAILED
+          : ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.Descriptor(), 0);
+  if (mapping == MAP_FAILED) {
+    std::vector<std::uint8_t> bytes(size);
+    bytes.resize(file.Fill(bytes, aRead));
+    return TFileBytes(std::move(bytes));
+  }
+  const auto begin = reinterpret_cast<std::uintptr_t>(mapping);
+  const std::uintptr_t end = begin + (size + pageSize() - 1) / pageSize() * pageSize();
+  TFileBytes bytes;
+  bytes.mSlot = claimMappingSlot(begin, end);
+  if (bytes.mSlot < 0) {
+    ::munmap(mapping, size);
+    std::vector<std::uint8_t> read(size);
+    read.resize(file.Fill(read, aRead));
+    return TFileBytes(std::move(read));
+  }
+  bytes.mData = static_cast<const std::uint8_t*>(mapping);
+  bytes.mSize = size;
+  bytes.mMappedSize = static_cast<std::int64_t>(file.Info().st_size);
+  bytes.mModifiedSeconds = file.Info().st_mtim.tv_sec;
+  bytes.mModifiedNanoseconds = file.Info().st_mtim.tv_nsec;
+  bytes.mDescriptor = file.Release();
+  if (aRead) aRead(size, size);
+  return bytes;
+}
+
+bool TFileBytes::Intact() const {
+  if (mSlot < 0) return true;
+  if (gMappings[mSlot].CutOff.load(std::memory_order_acquire)) return false;
+  struct stat now {};
+  return ::fstat(mDescriptor, &now) == 0 && now.st_size == mMappedSize &&
+         now.st_mtim.tv_sec == mModifiedSeconds && now.st_mtim.tv_nsec == mModifiedNanoseconds;
 }
 
 void TMemorySink::Write(const std::uint8_t* aData, std::size_t aSize) {
@@ -387,7 +582,21 @@ void TAtomicFileWriter::WriteSpans(std::span<const TByteSpan> aSpans) {
       ++next;
     }
     offset += done;
+    StartWriteBack(static_cast<std::uint64_t>(wrote));
   }
+}
+
+void TAtomicFileWriter::StartWriteBack(std::uint64_t aWrote) {
+  mWritten += aWrote;
+  if (mWritten - mWriteBackStarted < kWriteBackStep || mWriteBackError != 0) return;
+  if (fileSystemCalls().StartWriteBack(mDescriptor, static_cast<off_t>(mWriteBackStarted),
+                                       static_cast<off_t>(mWritten - mWriteBackStarted)) != 0) {
+    // The disk's failure may be told once only, here rather than by the
+    // sync; keep it for the commit. A file system that cannot start early
+    // is left to the sync.
+    mWriteBackError = writeBackUnsupported(errno) ? -1 : errno;
+  }
+  mWriteBackStarted = mWritten;
 }
 
 void TAtomicFileWriter::WriteGathered(std::span<const TByteSpan> aSpans) {
@@ -413,6 +622,7 @@ void TAtomicFileWriter::Write(const std::uint8_t* aData, std::size_t aSize) {
 
 void TAtomicFileWriter::Commit() {
   FlushBlock();
+  if (mWriteBackError > 0) Fail(TFileOperation::Write, mWriteBackError);
   // Only bytes that are on the disk may take the old file's place: a failed
   // sync (a full or failing device, a lost network share) fails the save.
   if (fileSystemCalls().Sync(mDescriptor) != 0) Fail(TFileOperation::Write, errno);

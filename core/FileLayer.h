@@ -70,6 +70,58 @@ std::vector<std::uint8_t> readWholeFile(
 /// and checked as readWholeFile does. Throws TFileError.
 std::vector<std::uint8_t> readFileStart(const std::string& aFile, std::size_t aCount);
 
+/// The bytes of a file held for reading. A regular file is mapped
+/// read-only and private, so no buffer of its size is filled or copied; a
+/// file the system will not map (an empty one, a file system without
+/// mappings) is read into memory as readWholeFile does.
+///
+/// A mapped file cut short by another program must not crash the program:
+/// the pages past its new end, which the system would fault, read as zeros
+/// instead, and Intact() turns false. Intact() is also false once the file's
+/// size or modification time differ from when it was mapped, as a file
+/// written in place shows through a mapping. Whoever reads the bytes asks
+/// Intact() after reading them.
+class TFileBytes {
+ public:
+  TFileBytes() = default;
+  /// Bytes already in memory, always intact.
+  explicit TFileBytes(std::vector<std::uint8_t> aBytes);
+  ~TFileBytes();
+  TFileBytes(TFileBytes&& aOther) noexcept;
+  TFileBytes& operator=(TFileBytes&& aOther) noexcept;
+  TFileBytes(const TFileBytes&) = delete;
+  TFileBytes& operator=(const TFileBytes&) = delete;
+
+  /// Maps aFile, opened and checked as readWholeFile does; aRead hears of
+  /// the mapping as of one block read. Throws TFileError, or std::bad_alloc
+  /// when a file that cannot be mapped does not fit in memory.
+  static TFileBytes Open(
+      const std::string& aFile,
+      const std::function<void(std::size_t aRead, std::size_t aSize)>& aRead = {});
+
+  const std::uint8_t* Data() const { return mData; }
+  std::size_t Size() const { return mSize; }
+  bool Mapped() const { return mSlot >= 0; }
+  /// Whether every byte read so far was the file's, and the file is still
+  /// the one mapped, unchanged.
+  bool Intact() const;
+
+ private:
+  void Release() noexcept;
+
+  std::vector<std::uint8_t> mRead;
+  const std::uint8_t* mData = nullptr;
+  std::size_t mSize = 0;
+  /// The mapping's place in the table the bus-error handler reads; -1 for
+  /// bytes in memory.
+  int mSlot = -1;
+  int mDescriptor = -1;
+  /// The file's size and modification time when it was mapped.
+  std::int64_t mMappedSize = 0;
+  std::int64_t mModifiedSeconds = 0;
+  std::int64_t mModifiedNanoseconds = 0;
+};
+
 /// Bytes somewhere in memory, written where they are.
 struct TByteSpan {
   const std::uint8_t* Data = nullptr;
@@ -125,6 +177,9 @@ class TAtomicFileWriter final : public TByteSink {
   /// Writes the spans in full, as many as fit in one call at a time.
   void WriteSpans(std::span<const TByteSpan> aSpans);
   void FlushBlock();
+  /// Counts aWrote bytes more and, every few tens of MiB, asks the disk to
+  /// start writing them.
+  void StartWriteBack(std::uint64_t aWrote);
   [[noreturn]] void Fail(TFileOperation aOperation, int aError);
   /// Closes and removes the temporary file; returns its name when it could
   /// not be removed.
@@ -143,6 +198,12 @@ class TAtomicFileWriter final : public TByteSink {
   std::string mTemporary;
   int mDescriptor = -1;
   std::vector<std::uint8_t> mBlock;
+  /// Bytes written so far, and up to where the disk was asked to write them.
+  std::uint64_t mWritten = 0;
+  std::uint64_t mWriteBackStarted = 0;
+  /// The first error of a write-back started early: 0 while there is none,
+  /// -1 once the file system showed it cannot start one.
+  int mWriteBackError = 0;
 };
 
 /// The system calls through which the file layer writes and puts a file in
@@ -159,6 +220,9 @@ struct TFileSystemCalls {
   /// Renames aFrom to aTo, both in aDirectory.
   int (*Rename)(int aDirectory, const char* aFrom, const char* aTo);
   int (*Unlink)(int aDirectory, const char* aName);
+  /// Starts writing a range of a file to the disk without waiting for it
+  /// (sync_file_range). A failure is kept and fails the save at its commit.
+  int (*StartWriteBack)(int aDescriptor, off_t aOffset, off_t aLength);
 };
 
 /// The calls in use, which a test may change and must put back.

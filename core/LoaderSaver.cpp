@@ -28,23 +28,23 @@ void prefetchHeader(const std::uint8_t* aHeader) {
 // The item that starts at aPosition (its size field, then the item), which
 // moves aPosition past it; nothing, with aDamage saying why, when the bytes
 // left cannot hold it.
-std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std::size_t& aPosition,
+std::optional<TItemStream> itemAt(const TFileBytes& aBuffer, std::size_t& aPosition,
                                   TLoadResult::TDamage& aDamage) {
-  if (aBuffer.size() - aPosition < kItemSizeFieldSize) {
+  if (aBuffer.Size() - aPosition < kItemSizeFieldSize) {
     aDamage = TLoadResult::TDamage::SizeCutOff;
     return std::nullopt;
   }
-  const std::int64_t size = readInt64LE(aBuffer.data() + aPosition);
+  const std::int64_t size = readInt64LE(aBuffer.Data() + aPosition);
   aPosition += kItemSizeFieldSize;
   if (size < static_cast<std::int64_t>(kItemHeaderSize)) {
     aDamage = TLoadResult::TDamage::SmallerThanHeader;
     return std::nullopt;
   }
-  if (static_cast<std::uint64_t>(size) > aBuffer.size() - aPosition) {
+  if (static_cast<std::uint64_t>(size) > aBuffer.Size() - aPosition) {
     aDamage = TLoadResult::TDamage::PastTheEnd;
     return std::nullopt;
   }
-  const TItemStream found{aBuffer.data() + aPosition, static_cast<std::size_t>(size)};
+  const TItemStream found{aBuffer.Data() + aPosition, static_cast<std::size_t>(size)};
   aPosition += found.Size;
   return found;
 }
@@ -53,6 +53,13 @@ std::optional<TItemStream> itemAt(const std::vector<std::uint8_t>& aBuffer, std:
 // header (copied, then translated) and its body (where it was loaded).
 constexpr std::size_t kItemsPerWrite = 256;
 constexpr std::size_t kItemLead = kItemSizeFieldSize + kItemHeaderSize;
+
+// What a load or a save says when another program cut the library short or
+// wrote to it while its bytes were in use.
+constexpr const char* kChangedWhileRead =
+    "the file was changed by another program while it was read";
+constexpr const char* kChangedSinceLoaded =
+    "the library was changed by another program since it was loaded";
 
 }  // namespace
 
@@ -137,10 +144,13 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile, TWorkPr
   };
   try {
     TLoadSteps steps(aProgress);
-    return LoadFromBuffer(
-        readWholeFile(aFile,
-                      [&steps](std::size_t aRead, std::size_t aSize) { steps.Read(aRead, aSize); }),
+    TLoadResult result = LoadFromBuffer(
+        TFileBytes::Open(
+            aFile, [&steps](std::size_t aRead, std::size_t aSize) { steps.Read(aRead, aSize); }),
         &steps);
+    if (result.Kind == TLoadResult::TKind::Loaded || result.Kind == TLoadResult::TKind::Damaged)
+      mFile = aFile;
+    return result;
   } catch (const TFileError& e) {
     return cannotOpen(e.Reason());
   } catch (const std::bad_alloc&) {
@@ -156,10 +166,10 @@ TLoadResult TVectorEngine::LoadLibraryFromFile(const std::string& aFile, TWorkPr
 }
 
 TLoadResult TVectorEngine::LoadLibraryFromStream(std::vector<std::uint8_t> aStream) {
-  return LoadFromBuffer(std::move(aStream), nullptr);
+  return LoadFromBuffer(TFileBytes(std::move(aStream)), nullptr);
 }
 
-TLoadResult TVectorEngine::LoadFromBuffer(std::vector<std::uint8_t> aStream, TLoadSteps* aSteps) {
+TLoadResult TVectorEngine::LoadFromBuffer(TFileBytes aStream, TLoadSteps* aSteps) {
   TLoadResult result;
   if (!TakeHeader(aStream)) {
     result.Kind = TLoadResult::TKind::NotALibrary;
@@ -175,25 +185,34 @@ TLoadResult TVectorEngine::LoadFromBuffer(std::vector<std::uint8_t> aStream, TLo
   if (result.ItemsRead < result.ItemsDeclared)
     result.Kind = TLoadResult::TKind::Damaged;
   else
-    result.TrailingBytes = mTrailingBytes = mBuffer.size() - end;
+    result.TrailingBytes = mTrailingBytes = mBuffer.Size() - end;
+  // Bytes cut off under a mapping read as zeros: nothing read from them is
+  // kept.
+  if (!mBuffer.Intact()) {
+    ClearLibrary();
+    result = TLoadResult();
+    result.Kind = TLoadResult::TKind::CannotOpen;
+    result.Reason = kChangedWhileRead;
+  }
   return result;
 }
 
-bool TVectorEngine::TakeHeader(const std::vector<std::uint8_t>& aStream) {
+bool TVectorEngine::TakeHeader(const TFileBytes& aStream) {
   // The header copy is taken before it is checked, as far as the bytes go.
-  const std::size_t headerBytes = std::min(aStream.size(), kLibraryHeaderSize);
-  std::copy_n(aStream.begin(), headerBytes, LibraryHeader.Bytes.begin());
+  const std::size_t headerBytes = std::min(aStream.Size(), kLibraryHeaderSize);
+  std::copy_n(aStream.Data(), headerBytes, LibraryHeader.Bytes.begin());
   return headerBytes == kLibraryHeaderSize && LibraryHeader.IsValid();
 }
 
 void TVectorEngine::ReserveItems(std::size_t aDeclared) {
   // Every item takes at least its size field and its header, so the count
   // that can really be there bounds what is reserved, whatever the header says.
-  const std::size_t available = mBuffer.size() - kLibraryHeaderSize;
+  const std::size_t available = mBuffer.Size() - kLibraryHeaderSize;
   const std::size_t fitting = available / (kItemSizeFieldSize + kItemHeaderSize);
   const std::size_t reserve = std::min(aDeclared, fitting);
   OLibrary.reserve(reserve);
   mItemCategory.reserve(reserve);
+  mKeys.Ends.reserve(reserve);
 }
 
 namespace {
@@ -213,6 +232,10 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
     return ansiShortStringView(OLibrary[aItem].Data + kRemarksOffset, kRemarksCapacity);
   };
   const auto entryBytes = [&](std::uint32_t aSlot) { return bytesOf(firstItemOf[aSlot - 1]); };
+  // Each name's sort key is made here, while its header is in the cache,
+  // not in a second walk over the whole file.
+  mKeysPage = mCodePage;
+  std::u16string name;
   std::size_t position = kLibraryHeaderSize;
   for (std::int32_t i = 0; i < aDeclared; ++i) {
     if (aSteps != nullptr && i % TLoadSteps::kItemsPerLook == 0) aSteps->TakenApart(position);
@@ -220,6 +243,9 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
     if (!item) break;
     const auto index = static_cast<std::uint32_t>(OLibrary.size());
     OLibrary.push_back(*item);
+    decodeAnsiTo(ansiShortStringView(item->Data + kAuthorOffset, kAuthorCapacity), mCodePage, name);
+    appendNaturalKey(name, mKeys.Bytes);
+    mKeys.Close();
     const std::string_view remarks = bytesOf(index);
     const std::size_t mask = mCategorySlots.size() - 1;
     std::size_t slot = hashBytes(remarks) & mask;
@@ -280,8 +306,9 @@ void TVectorEngine::ClearLibrary() {
   ClearLibraryIndex();
   mItemCategory.clear();
   mItemCategory.shrink_to_fit();
-  mBuffer.clear();
-  mBuffer.shrink_to_fit();
+  mKeys = TNaturalKeys();
+  mBuffer = TFileBytes();
+  mFile.clear();
   mTrailingBytes = 0;
 }
 
@@ -341,11 +368,15 @@ void TVectorEngine::SetLibraryItemRemarks(TFileHeader& aHeader, std::u16string_v
 
 TLoadResult TVectorEngine::RereadInCodePage(TCodePage aPage) {
   mCodePage = aPage;
-  std::vector<std::uint8_t> bytes = std::move(mBuffer);
-  return LoadLibraryFromStream(std::move(bytes));
+  std::string file = std::move(mFile);
+  TLoadResult result = LoadFromBuffer(std::move(mBuffer), nullptr);
+  mFile = std::move(file);
+  return result;
 }
 
 std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
+  // The keys made while loading hold for the code page of that load.
+  if (mKeysPage == mCodePage && mKeys.Count() == OLibrary.size()) return sortedByKey(mKeys);
   // Each name becomes a key once, straight from its bytes; sorting the keys
   // then never decodes or compares names.
   TNaturalKeys keys;
@@ -378,7 +409,15 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
   // The save ends once the file is in place, synced, not when its last item
   // is written.
   TEndOnExit ender{aProgress};
-  WriteLibrary(writer, aMap, ender);
+  try {
+    WriteLibrary(writer, aMap, ender);
+  } catch (const TFileError&) {
+    // Bytes cut off under the mapping fail a write with a bad address; say why.
+    RequireUnchanged(aFile);
+    throw;
+  }
+  // Only what was loaded may be written: the writer then removes its file.
+  RequireUnchanged(aFile);
   writer.Commit();
 }
 
@@ -386,6 +425,11 @@ void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& 
                                         TWorkProgress* aProgress) {
   TEndOnExit ender{aProgress};
   WriteLibrary(aStream, aMap, ender);
+  RequireUnchanged(mFile);
+}
+
+void TVectorEngine::RequireUnchanged(const std::string& aTarget) const {
+  if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, aTarget, kChangedSinceLoaded);
 }
 
 void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder) {

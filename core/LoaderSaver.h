@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "CodePage.h"
+#include "FileLayer.h"
 #include "LibraryFormat.h"
+#include "NaturalKey.h"
 
 class TByteSink;
 class TLoadSteps;
@@ -19,8 +21,8 @@ struct TEndOnExit;
 class TWorkProgress;
 
 /// The bytes of one item (its 192-byte header followed by its body), viewed
-/// in the buffer the library was loaded into. Valid while the engine keeps
-/// that library.
+/// in the file's mapping or the buffer the library was loaded into. Valid
+/// while the engine keeps that library.
 struct TItemStream {
   const std::uint8_t* Data = nullptr;
   std::size_t Size = 0;
@@ -87,9 +89,12 @@ class TVectorEngine {
   TVectorEngine(const TVectorEngine&) = delete;
   TVectorEngine& operator=(const TVectorEngine&) = delete;
 
-  /// Reads the whole file into memory and loads it, telling aProgress, when
-  /// given, how far it has come. Never throws: every failure is caught and
-  /// described by the result. When memory runs out the engine is left empty.
+  /// Maps the file (or reads it, where it cannot be mapped) and loads it,
+  /// telling aProgress, when given, how far it has come. Never throws: every
+  /// failure is caught and described by the result. When memory runs out,
+  /// or another program cuts the file short or writes to it while it is
+  /// read, the engine is left empty (the latter is CannotOpen, with a
+  /// Reason saying so).
   TLoadResult LoadLibraryFromFile(const std::string& aFile, TWorkProgress* aProgress = nullptr);
 
   /// Whether aFile can be opened and starts as a library does, from its
@@ -148,6 +153,10 @@ class TVectorEngine {
   /// Writes the library with every category replaced through aMap and the
   /// items in natural order of their names, replacing aFile atomically.
   /// Throws TFileError (or what aProgress throws); the file is then as it was.
+  /// The items stay in the loaded file's mapping, so a library that another
+  /// program cut short or wrote to since it was loaded is not saved: the
+  /// TFileError (operation Read) names aFile, the save to a stream the
+  /// library's own file.
   void SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
                          TWorkProgress* aProgress = nullptr);
   void SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
@@ -173,9 +182,12 @@ class TVectorEngine {
  private:
   /// Copies the header from aStream, as far as its bytes go; true when it is
   /// a library's header.
-  bool TakeHeader(const std::vector<std::uint8_t>& aStream);
+  bool TakeHeader(const TFileBytes& aStream);
   void ReserveItems(std::size_t aDeclared);
-  TLoadResult LoadFromBuffer(std::vector<std::uint8_t> aStream, TLoadSteps* aSteps);
+  TLoadResult LoadFromBuffer(TFileBytes aStream, TLoadSteps* aSteps);
+  /// Throws TFileError for aTarget when the loaded file's bytes are no
+  /// longer what was loaded.
+  void RequireUnchanged(const std::string& aTarget) const;
   /// Reads up to aDeclared items from the buffer into the lists and the
   /// catalogue. Returns where the last item ends when all of them were read;
   /// otherwise aDamage says why the read stopped early.
@@ -204,7 +216,12 @@ class TVectorEngine {
   void WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder);
 
   /// The file as loaded; every item is a view into it.
-  std::vector<std::uint8_t> mBuffer;
+  TFileBytes mBuffer;
+  /// The name it was loaded from; empty for a stream.
+  std::string mFile;
+  /// Each item's natural-order key, made while loading, in mKeysPage.
+  TNaturalKeys mKeys;
+  TCodePage mKeysPage = TCodePage::Western;
   std::vector<TItemStream> OLibrary;
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;

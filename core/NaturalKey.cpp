@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <numeric>
+#include <system_error>
+#include <thread>
 
 #include "strnatcomp.h"
 
@@ -119,14 +122,18 @@ struct TGroup {
   std::size_t Begin, End, Depth;
 };
 
-}  // namespace
+// Below this many keys a second thread costs more than it saves.
+constexpr std::size_t kParallelFrom = std::size_t{1} << 16;
 
-std::vector<std::uint32_t> sortedByKey(const TNaturalKeys& aKeys) {
-  const std::size_t count = aKeys.Count();
+/// The indices aBegin to aEnd - 1 in the order of their keys, equal keys in
+/// the order of their indices.
+std::vector<std::uint32_t> sortedRange(const TNaturalKeys& aKeys, std::size_t aBegin,
+                                       std::size_t aEnd) {
+  const std::size_t count = aEnd - aBegin;
   std::vector<TSlot> slots(count);
   for (std::size_t i = 0; i < count; ++i) {
-    slots[i].Index = static_cast<std::uint32_t>(i);
-    loadChunk(slots[i], aKeys.Key(i), 0);
+    slots[i].Index = static_cast<std::uint32_t>(aBegin + i);
+    loadChunk(slots[i], aKeys.Key(aBegin + i), 0);
   }
   std::vector<TGroup> pending{{0, count, 0}};
   while (!pending.empty()) {
@@ -148,5 +155,41 @@ std::vector<std::uint32_t> sortedByKey(const TNaturalKeys& aKeys) {
   }
   std::vector<std::uint32_t> order(count);
   for (std::size_t i = 0; i < count; ++i) order[i] = slots[i].Index;
+  return order;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> sortedByKey(const TNaturalKeys& aKeys) {
+  const std::size_t count = aKeys.Count();
+  if (count < kParallelFrom || std::thread::hardware_concurrency() < 2)
+    return sortedRange(aKeys, 0, count);
+  // Two halves sorted side by side, then merged. Every index of the first
+  // half is below every one of the second, and the merge takes from the
+  // first on equal keys, so equal keys stay in the order of their indices.
+  const std::size_t half = count / 2;
+  std::vector<std::uint32_t> second;
+  std::exception_ptr failure;
+  std::vector<std::uint32_t> first;
+  {
+    std::jthread worker;
+    try {
+      worker = std::jthread([&] {
+        try {
+          second = sortedRange(aKeys, half, count);
+        } catch (...) {
+          failure = std::current_exception();
+        }
+      });
+    } catch (const std::system_error&) {
+      // No thread to be had: one sort does it all.
+      return sortedRange(aKeys, 0, count);
+    }
+    first = sortedRange(aKeys, 0, half);
+  }
+  if (failure) std::rethrow_exception(failure);
+  std::vector<std::uint32_t> order(count);
+  std::merge(first.begin(), first.end(), second.begin(), second.end(), order.begin(),
+             [&aKeys](std::uint32_t a, std::uint32_t b) { return aKeys.Key(a) < aKeys.Key(b); });
   return order;
 }

@@ -5,8 +5,13 @@
 //   - the reloaded library has the same items (as byte strings, in any
 //     order) and the same catalogue entries as the first load;
 //   - saving the reloaded library writes the same bytes as the first save.
-// The input read as two strings of code units also checks that their sort
-// keys order them as NatCompare does.
+// The first load maps the input from a file, as a library is loaded from
+// the disk; it must give what a load from memory gives. The input read as
+// two strings of code units also checks that their sort keys order them as
+// NatCompare does.
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -112,12 +117,40 @@ void checkSortKeys(const std::uint8_t* aData, std::size_t aSize) {
           "sort keys order names as NatCompare does");
 }
 
+/// The input as a file in memory, loaded through its name as any library
+/// file is: mapped.
+class TInputFile {
+ public:
+  TInputFile(const std::uint8_t* aData, std::size_t aSize)
+      : mDescriptor(::memfd_create("zbl-fuzz-input", MFD_CLOEXEC)) {
+    require(mDescriptor >= 0, "the input becomes a file");
+    for (std::size_t written = 0; written < aSize;) {
+      const ssize_t wrote = ::write(mDescriptor, aData + written, aSize - written);
+      require(wrote > 0, "the input becomes a file");
+      written += static_cast<std::size_t>(wrote);
+    }
+  }
+  ~TInputFile() { ::close(mDescriptor); }
+  TInputFile(const TInputFile&) = delete;
+  TInputFile& operator=(const TInputFile&) = delete;
+  std::string Name() const { return "/proc/self/fd/" + std::to_string(mDescriptor); }
+
+ private:
+  int mDescriptor;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSize) {
   checkSortKeys(aData, aSize);
+  const TInputFile input(aData, aSize);
   TVectorEngine first;
-  const TLoadResult loaded = first.LoadLibraryFromStream(TBytes(aData, aData + aSize));
+  const TLoadResult loaded = first.LoadLibraryFromFile(input.Name());
+  TVectorEngine inMemory;
+  const TLoadResult fromMemory = inMemory.LoadLibraryFromStream(TBytes(aData, aData + aSize));
+  require(loaded.Kind == fromMemory.Kind && loaded.ItemsRead == fromMemory.ItemsRead &&
+              loaded.TrailingBytes == fromMemory.TrailingBytes,
+          "a mapped load reads what a load from memory reads");
   require(loaded.ItemsRead == static_cast<std::int64_t>(first.ItemCount()),
           "the result counts the items kept");
   require(loaded.ItemsRead <= loaded.ItemsDeclared, "no more items than declared");
@@ -128,6 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSi
   }
 
   const TBytes saved = saveKeepingCategories(first);
+  require(saveKeepingCategories(inMemory) == saved, "a mapped load saves as a load from memory");
   TVectorEngine second;
   const TLoadResult reloaded = second.LoadLibraryFromStream(saved);
   require(reloaded.Kind == TLoadResult::TKind::Loaded, "a saved library loads whole");

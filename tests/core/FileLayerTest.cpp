@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 
@@ -11,8 +14,8 @@
 #include "FileLayer.h"
 #include "LoaderSaver.h"
 #include "SampleItems.h"
-#include "WorkProgress.h"
 #include "TempDir.h"
+#include "WorkProgress.h"
 
 namespace {
 
@@ -77,6 +80,169 @@ TEST(LoadFromFileTest, OutcomeTellsWhatHappened) {
   }
 }
 
+// Cuts aFile to aSize bytes from another process, as another program would.
+void cutInAnotherProcess(const std::string& aFile, off_t aSize) {
+  const TChildResult run =
+      runInChild([&] { return ::truncate(aFile.c_str(), aSize) == 0 ? 0 : 1; });
+  ASSERT_EQ(run.ExitCode, 0);
+}
+
+// Another process cuts the library short after it is mapped and before its
+// last item is read: the load says so and keeps nothing, and nothing
+// crashes.
+TEST(LoadFromFileTest, LibraryCutShortWhileReadIsReported) {
+  struct TCutter final : TWorkProgress {
+    void Begin(int) override {
+      if (!Cut) cutInAnotherProcess(File, 4096);
+      Cut = true;
+    }
+    void Advance(int) override {}
+    void End() override {}
+    std::string File;
+    bool Cut = false;
+  } cutter;
+  TTempDir dir;
+  cutter.File = dir.File("in.zbl");
+  writeBytesToFile(cutter.File, buildSampleLibrary(numberedLibrary(3000, 3, 400)));
+  TVectorEngine engine;
+  const TLoadResult result = engine.LoadLibraryFromFile(cutter.File, &cutter);
+  ASSERT_TRUE(cutter.Cut);
+  EXPECT_EQ(result.Kind, TKind::CannotOpen);
+  EXPECT_NE(result.Reason.find("changed"), std::string::npos) << result.Reason;
+  EXPECT_EQ(engine.ItemCount(), 0u);
+  EXPECT_EQ(engine.GetLibraryIndexCount(), 0);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.zbl"}));
+}
+
+struct TChangeCase {
+  const char* Label;
+  void (*Change)(const std::string& aFile);
+  bool Intact;
+};
+
+void PrintTo(const TChangeCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+const TChangeCase kChanges[] = {
+    {"CutShort", [](const std::string& aFile) { cutInAnotherProcess(aFile, 100); }, false},
+    {"WrittenInPlace",
+     [](const std::string& aFile) {
+       const int descriptor = ::open(aFile.c_str(), O_WRONLY);
+       ASSERT_GE(descriptor, 0);
+       EXPECT_EQ(::pwrite(descriptor, "x", 1, 70000), 1);
+       ::close(descriptor);
+     },
+     false},
+    {"ReplacedByAnother",
+     [](const std::string& aFile) {
+       writeBytesToFile(aFile + ".new", std::vector<std::uint8_t>(100, 7));
+       ASSERT_EQ(std::rename((aFile + ".new").c_str(), aFile.c_str()), 0);
+     },
+     true},
+};
+
+class MappedFileTest : public testing::TestWithParam<TChangeCase> {};
+
+// However the file changes under the mapping, every byte can still be read;
+// only a file replaced by another name keeps the bytes mapped.
+TEST_P(MappedFileTest, ChangeUnderTheMappingShowsAndNeverCrashes) {
+  TTempDir dir;
+  const std::string file = dir.File("mapped");
+  std::vector<std::uint8_t> bytes(200000);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i % 251 + 1);
+  writeBytesToFile(file, bytes);
+  // A time long past, so that a write now changes it, however coarse the clock.
+  const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), past, 0), 0);
+  const TFileBytes mapped = TFileBytes::Open(file);
+  ASSERT_TRUE(mapped.Mapped());
+  ASSERT_EQ(mapped.Size(), bytes.size());
+  EXPECT_TRUE(mapped.Intact());
+  GetParam().Change(file);
+  std::size_t same = 0;
+  for (std::size_t i = 0; i < mapped.Size(); ++i) same += mapped.Data()[i] == bytes[i];
+  EXPECT_EQ(mapped.Intact(), GetParam().Intact);
+  if (GetParam().Intact) {
+    EXPECT_EQ(same, bytes.size());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MappedFileTest, testing::ValuesIn(kChanges),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
+TEST(MappedFileTest, EmptyFileIsReadNotMapped) {
+  TTempDir dir;
+  writeBytesToFile(dir.File("empty"), {});
+  const TFileBytes bytes = TFileBytes::Open(dir.File("empty"));
+  EXPECT_FALSE(bytes.Mapped());
+  EXPECT_EQ(bytes.Size(), 0u);
+  EXPECT_TRUE(bytes.Intact());
+}
+
+// The handler takes only the faults of its own mappings; any other bus error
+// still ends the program (by the signal, or through a handler that was there
+// before, as a sanitizer's).
+TEST(MappedFileTest, OtherBusErrorsStillEndTheProgram) {
+  TTempDir dir;
+  writeBytesToFile(dir.File("mapped"), std::vector<std::uint8_t>(5000, 1));
+  const TChildResult run = runInChild([&] {
+    const TFileBytes mapped = TFileBytes::Open(dir.File("mapped"));
+    std::raise(SIGBUS);
+    return mapped.Mapped() ? 0 : 2;
+  });
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.ExitCode, 2);
+}
+
+struct TWriteBackCase {
+  const char* Label;
+  int Error;
+  /// The reason the commit fails with; empty when it succeeds.
+  const char* Reason;
+};
+
+void PrintTo(const TWriteBackCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+int gWriteBackError = 0;
+int gWriteBacks = 0;
+
+class WriteBackTest : public testing::TestWithParam<TWriteBackCase> {};
+
+// A write-back started early that fails has told the disk's error once: the
+// commit fails with it and the target stays; one the file system cannot do
+// is left to the sync.
+TEST_P(WriteBackTest, FailedEarlyWriteBackFailsTheCommit) {
+  TTempDir dir;
+  const std::string target = dir.File("out");
+  writeBytesToFile(target, {1, 2, 3});
+  const TFileSystemCalls system = fileSystemCalls();
+  gWriteBackError = GetParam().Error;
+  gWriteBacks = 0;
+  fileSystemCalls().StartWriteBack = [](int, off_t, off_t) {
+    ++gWriteBacks;
+    errno = gWriteBackError;
+    return -1;
+  };
+  const std::vector<std::uint8_t> block(std::size_t{1} << 20, 9);
+  std::string reason;
+  try {
+    TAtomicFileWriter writer(target);
+    for (int i = 0; i < 40; ++i) writer.Write(block.data(), block.size());
+    writer.Commit();
+  } catch (const TFileError& e) {
+    reason = e.Reason();
+  }
+  fileSystemCalls() = system;
+  EXPECT_GE(gWriteBacks, 1);
+  EXPECT_EQ(reason, GetParam().Reason);
+  EXPECT_EQ(std::filesystem::file_size(target), *GetParam().Reason ? 3u : 40u << 20);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"out"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WriteBackTest,
+                         testing::Values(TWriteBackCase{"DiskFails", EIO, "Input/output error"},
+                                         TWriteBackCase{"NotSupported", ENOSYS, ""}),
+                         [](const auto& info) { return std::string(info.param.Label); });
+
 class SaveFileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -114,6 +280,22 @@ TEST_F(SaveFileTest, CanReplaceTheFileItWasLoadedFrom) {
   engine.SaveLibraryToFile(dir.File("in.zbl"), translating(engine));
   EXPECT_EQ(readFileBytes(dir.File("in.zbl")), expected);
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.zbl"}));
+}
+
+// The items stay in the loaded file's mapping: once another program has cut
+// it short, the save fails and leaves the target as it was.
+TEST_F(SaveFileTest, LibraryCutShortSinceTheLoadIsNotSaved) {
+  writeBytesToFile(dir.File("out.zbl"), {1, 2, 3});
+  cutInAnotherProcess(dir.File("in.zbl"), 4096);
+  try {
+    engine.SaveLibraryToFile(dir.File("out.zbl"), translating(engine));
+    ADD_FAILURE() << "saved";
+  } catch (const TFileError& e) {
+    EXPECT_EQ(e.Operation(), TFileOperation::Read);
+    EXPECT_EQ(e.File(), dir.File("out.zbl"));
+  }
+  EXPECT_EQ(readFileBytes(dir.File("out.zbl")), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"in.zbl", "out.zbl"}));
 }
 
 TEST_F(SaveFileTest, UnwritablePlacesFailWithTheFileAndReason) {

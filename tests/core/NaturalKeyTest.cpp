@@ -55,11 +55,22 @@ TEST(NaturalKeyTest, KeyOrderIsNatCompareOrder) {
   }
 }
 
-TEST(NaturalKeyTest, SortIsNaturalAndKeepsEqualNamesInTheirOrder) {
+struct TSortCase {
+  const char* Label;
+  int Names;
+};
+
+void PrintTo(const TSortCase& aCase, std::ostream* aOut) { *aOut << aCase.Label; }
+
+class SortTest : public testing::TestWithParam<TSortCase> {};
+
+// Enough names sort as two halves merged, whose equal names must still keep
+// their order across the halves.
+TEST_P(SortTest, SortIsNaturalAndKeepsEqualNamesInTheirOrder) {
   std::mt19937 random(9);
   std::vector<std::u16string> names;
   TNaturalKeys keys;
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < GetParam().Names; ++i) {
     // Neighbours of earlier names give long shared prefixes and equal keys.
     names.push_back(names.empty() || i % 3 ? randomName(random)
                                            : neighbour(names[random() % names.size()], random));
@@ -80,5 +91,10 @@ TEST(NaturalKeyTest, SortIsNaturalAndKeepsEqualNamesInTheirOrder) {
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, SortTest,
+                         testing::Values(TSortCase{"OneRun", 20000},
+                                         TSortCase{"TwoHalvesMerged", 150000}),
+                         [](const auto& info) { return std::string(info.param.Label); });
 
 }  // namespace

@@ -209,6 +209,17 @@ std::string cell(double aSeconds) {
   return text;
 }
 
+// One row of the table of ratios that have goals: the measured ratio
+// against its limit.
+void printRatio(const std::string& aWhat, double aLimit, double aRatio) {
+  if (aRatio <= 0) return;
+  std::printf("| %s | %.2f | %.2f | %s |\n", aWhat.c_str(), aLimit, aRatio,
+              aRatio <= aLimit ? "yes" : "no");
+}
+
+// The memory goal of a translation through a map: 1.3 times the file and 30 MiB.
+double mapMemoryBound(double aFileMiB) { return 1.3 * aFileMiB + 30.0; }
+
 // One row of the table of goals; nothing when the figure was not measured.
 void printGoal(const std::string& aWhat, double aGoal, double aSeconds) {
   if (aSeconds < 0) return;
@@ -320,6 +331,33 @@ int main(int argc, char* argv[]) {
           cell(r.EditLastRow).c_str(), cell(r.Edit).c_str(), cell(r.Undo).c_str());
     }
   }
+  {
+    std::printf(
+        "\nRatios with goals, each from one run of this table (time against time, or peak RSS "
+        "against its bound):\n\n| ratio | at most | measured | met |\n|---|---:|---:|---|\n");
+    for (const TRow& r : rows) {
+      const std::string size = std::to_string(r.Items) + " items";
+      if (r.Items >= 100000)
+        printRatio("zbl translate / synced copy, " + size, 1.5, r.Translate / r.SyncedCopy);
+      if (r.Items >= 100000 && r.WindowSave > 0)
+        printRatio("window save / core save, " + size, 1.2, r.WindowSave / r.Save);
+    }
+    if (bySize.count(100000) && bySize.count(1000000)) {
+      const TRow& a = *bySize[100000];
+      const TRow& b = *bySize[1000000];
+      printRatio("growth 100 000 to 1 000 000 items: load", 11, b.Load / a.Load);
+      printRatio("growth 100 000 to 1 000 000 items: name sort", 11, b.Sort / a.Sort);
+      printRatio("growth 100 000 to 1 000 000 items: save", 11, b.Save / a.Save);
+      printRatio("growth 100 000 to 1 000 000 items: zbl translate", 11, b.Translate / a.Translate);
+    }
+    for (const TCategoryRow& r : categoryRows) {
+      const std::string size = std::to_string(r.Items) + " categories";
+      printRatio("translate with a map naming each / without, " + size, 1.5,
+                 r.Mapped / r.Translate);
+      printRatio("its peak RSS / (1.3 × file + 30 MiB), " + size, 1.0,
+                 r.MappedPeakMiB / mapMemoryBound(r.FileMiB));
+    }
+  }
   if (!importRows.empty() || !categoryRows.empty()) {
     std::printf(
         "\nThe window's goals (offscreen, both lists painted after each step; an edit is one "
@@ -342,6 +380,7 @@ int main(int argc, char* argv[]) {
         printGoal("translation table opened on " + size, 0.5, r.TableOpen);
         printGoal("one character typed into its search", 0.1, r.Search);
       }
+      if (r.Items == 100000) printGoal("load of " + size + " into both lists", 0.5, r.WindowLoad);
       if (r.Items == 1000000) printGoal("load of " + size + " into both lists", 1.0, r.WindowLoad);
     }
   }
