@@ -132,15 +132,7 @@ TMapParse parseTmxFile(std::string_view aBytes, const TMapLanguages& aLanguages)
     std::optional<std::u16string> oldText = segmentText(sourceVariant);
     std::optional<std::u16string> newText =
         targetVariant ? segmentText(targetVariant) : std::u16string();
-    if (!oldText || !newText) {
-      result.Skipped.push_back({TMapSkip::TReason::InlineCode, line, oldText.value_or(u"")});
-      return;
-    }
-    if (!targetVariant) {
-      result.Skipped.push_back({TMapSkip::TReason::MissingTarget, line, std::move(*oldText)});
-      return;
-    }
-    if (newText->empty()) return;
+    if (!unitApplies(result, line, oldText, newText, targetVariant != nullptr)) return;
     result.Lines.push_back({line, std::move(*oldText), std::move(*newText)});
   });
   return result;

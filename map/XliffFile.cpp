@@ -42,15 +42,7 @@ void readUnit(const xmlNode* aUnit, TMapParse& aResult) {
   const xmlNode* target = childElement(aUnit, "target");
   std::optional<std::u16string> oldText = plainText(source, kSpans);
   std::optional<std::u16string> newText = target ? plainText(target, kSpans) : std::u16string();
-  if (!oldText || !newText) {
-    aResult.Skipped.push_back({TMapSkip::TReason::InlineCode, line, oldText.value_or(u"")});
-    return;
-  }
-  if (!target) {
-    aResult.Skipped.push_back({TMapSkip::TReason::MissingTarget, line, std::move(*oldText)});
-    return;
-  }
-  if (newText->empty()) return;
+  if (!unitApplies(aResult, line, oldText, newText, target != nullptr)) return;
   const std::string state = attribute(target, "state").value_or("");
   for (const std::string_view unfinished : kUnfinishedStates)
     if (state == unfinished) {

@@ -212,3 +212,16 @@ std::optional<std::u16string> plainText(const xmlNode* aNode,
   // The parser gives valid UTF-8 whatever the document's encoding.
   return utf8ToUtf16(text).value_or(std::u16string());
 }
+
+bool unitApplies(TMapParse& aParse, int aLine, std::optional<std::u16string>& aOld,
+                 const std::optional<std::u16string>& aNew, bool aHasTarget) {
+  if (!aOld || !aNew) {
+    aParse.Skipped.push_back({TMapSkip::TReason::InlineCode, aLine, aOld.value_or(u"")});
+    return false;
+  }
+  if (!aHasTarget) {
+    aParse.Skipped.push_back({TMapSkip::TReason::MissingTarget, aLine, std::move(*aOld)});
+    return false;
+  }
+  return !aNew->empty();
+}

@@ -52,3 +52,11 @@ int lineOf(const xmlNode* aNode);
 /// inline code standing for formatting of another kind of document.
 std::optional<std::u16string> plainText(const xmlNode* aNode,
                                         std::initializer_list<std::string_view> aSpans);
+
+/// Whether a unit with the texts aOld and aNew (nothing for one that holds
+/// inline codes; aNew empty when there is no target, aHasTarget false) gives
+/// the map a line; a unit with inline codes or without a target is added
+/// to aParse's skipped entries with its line aLine, and one with an empty
+/// target is passed over.
+bool unitApplies(TMapParse& aParse, int aLine, std::optional<std::u16string>& aOld,
+                 const std::optional<std::u16string>& aNew, bool aHasTarget);
