@@ -4,6 +4,17 @@
 #include <QKeySequence>
 
 #include "CategoryModel.h"
+#include "LoadMessages.h"
+
+namespace {
+
+/// A text as one line shows it: control characters escaped, blanks at
+/// either end and no text at all made visible.
+QString shown(const QString& aText) {
+  return TCategoryModel::ShownText(EscapeControlCharacters(aText));
+}
+
+}  // namespace
 
 TSuggestionModel::TSuggestionModel(QObject* aParent) : QAbstractListModel(aParent) {}
 
@@ -19,14 +30,13 @@ QVariant TSuggestionModel::data(const QModelIndex& aIndex, int aRole) const {
       const QString key =
           QKeySequence(Qt::CTRL | (Qt::Key_1 + aIndex.row())).toString(QKeySequence::NativeText);
       return tr("%1  %2%  %3 \u2192 %4  (%5)")
-          .arg(key, QString::number(suggestion.Similarity),
-               TCategoryModel::ShownText(suggestion.Old), TCategoryModel::ShownText(suggestion.New),
-               suggestion.Source);
+          .arg(key, QString::number(suggestion.Similarity), shown(suggestion.Old),
+               shown(suggestion.New), EscapeControlCharacters(suggestion.Source));
     }
     case Qt::ToolTipRole:
       return tr("%1% alike: \"%2\" became \"%3\" in %4")
-          .arg(QString::number(suggestion.Similarity), suggestion.Old, suggestion.New,
-               suggestion.Source);
+          .arg(QString::number(suggestion.Similarity), EscapeControlCharacters(suggestion.Old),
+               EscapeControlCharacters(suggestion.New), EscapeControlCharacters(suggestion.Source));
     case NewTextRole:
       return suggestion.New;
     default:
