@@ -145,7 +145,11 @@ TMainform::TMainform(std::unique_ptr<TDialogs> aDialogs, QWidget* aParent)
                                mWorking = aWorking;
                                UpdateActions();
                              })),
-      mMemory(new TMemoryCommands(*mDocument, *mDialogs, this, messageTitle())),
+      mMemory(new TMemoryCommands(*mDocument, *mDialogs, this, messageTitle(),
+                                  [this](bool aWorking) {
+                                    mWorking = aWorking;
+                                    UpdateActions();
+                                  })),
       mSaveChecks(*mDialogs, this, messageTitle()),
       mLoadFlow(std::make_unique<TLoadFlow>(
           *mDocument, *mDialogs, this, messageTitle(),
@@ -201,6 +205,7 @@ void TMainform::SetProgressform(TProgressform* aForm) {
   mProgressform = aForm;
   mLoadFlow->SetProgressform(aForm);
   mMaps->SetProgressform(aForm);
+  mMemory->SetProgressform(aForm);
 }
 
 QString TMainform::EmptyCategoryText() { return TSaveChecks::EmptyCategoryText(); }

@@ -17,6 +17,7 @@
 #include "LoadMessages.h"
 #include "MapIo.h"
 #include "MapTransfer.h"
+#include "ProgressReporter.h"
 #include "RowEditCommand.h"
 
 namespace {
@@ -33,8 +34,13 @@ std::u16string_view view(const QString& aText) {
 }  // namespace
 
 TMemoryCommands::TMemoryCommands(TLibraryDocument& aDocument, TDialogs& aDialogs, QWidget* aWindow,
-                                 const QString& aTitle)
-    : QObject(aWindow), mDocument(aDocument), mDialogs(aDialogs), mWindow(aWindow), mTitle(aTitle) {
+                                 const QString& aTitle, std::function<void(bool)> aWorking)
+    : QObject(aWindow),
+      mDocument(aDocument),
+      mDialogs(aDialogs),
+      mWindow(aWindow),
+      mTitle(aTitle),
+      mWorking(std::move(aWorking)) {
   connect(mDocument.Model(), &TCategoryModel::oldTextsChanged, this, [this] { mOwnRows.reset(); });
 }
 
@@ -155,8 +161,17 @@ void TMemoryCommands::Pretranslate() {
                          tr("No category still to do has its old text in the translation memory."));
     return;
   }
-  mDocument.UndoStack()->push(
-      new TRowEditCommand(tr("Pre-translate from memory"), model, std::move(changes)));
+  auto* command = new TRowEditCommand(tr("Pre-translate from memory"), model, std::move(changes));
+  // Filling many rows shows the progress window, as an import does.
+  std::optional<TProgressReporter> reporter;
+  if (mProgressform)
+    reporter.emplace(*mProgressform, TProgressReporter::kSlowWorkMs,
+                     QEventLoop::ExcludeUserInputEvents);
+  command->ReportTo(reporter ? &*reporter : nullptr);
+  mWorking(true);
+  mDocument.UndoStack()->push(command);
+  reporter.reset();
+  mWorking(false);
   mDialogs.Information(
       mWindow, mTitle,
       filled == 1 ? tr("1 category still to do was given the translation of its old text in the "

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 class QWidget;
 class TDialogs;
 class TLibraryDocument;
+class TProgressform;
 
 /// The translation memory of the session: the maps the user adds, and the
 /// rows of the library already given a new text. It suggests translations
@@ -23,9 +25,14 @@ class TMemoryCommands final : public QObject {
   Q_OBJECT
 
  public:
-  /// Asks through aDialogs, over aWindow, with message boxes titled aTitle.
+  /// Asks through aDialogs, over aWindow, with message boxes titled aTitle;
+  /// aWorking is told true while a pre-translation runs and false when it
+  /// has ended.
   TMemoryCommands(TLibraryDocument& aDocument, TDialogs& aDialogs, QWidget* aWindow,
-                  const QString& aTitle);
+                  const QString& aTitle, std::function<void(bool aWorking)> aWorking);
+
+  /// The progress window a long pre-translation shows; none until given.
+  void SetProgressform(TProgressform* aForm) { mProgressform = aForm; }
 
   /// Add translation memory…: asks for a map file and adds its entries.
   void AddMemory();
@@ -49,6 +56,8 @@ class TMemoryCommands final : public QObject {
   TDialogs& mDialogs;
   QWidget* mWindow;
   QString mTitle;
+  std::function<void(bool)> mWorking;
+  TProgressform* mProgressform = nullptr;
   TTranslationMemory mMemory;
   mutable std::optional<TFuzzyIndex> mOwnRows;
 };
