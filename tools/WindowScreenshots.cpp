@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Developer tool: drives the real windows through the scenes the README shows
+// Developer tool: drives the real windows through the scenes docs/windows.md shows
 // (a library loaded, the editor open over a row, a save under way, a row
 // whose text the code page cannot store, the question before saving it, the
 // lists' menu, the message after a map is imported, and the tooltip of a row)
