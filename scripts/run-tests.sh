@@ -14,7 +14,8 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
-libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit"
+libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit \
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)
