@@ -1,7 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the project and starts the window program. Installs what is missing
-# first (Qt 6, the build tools, and a Tahoma font for the windows).
+# first (Qt 6, the build tools, a Tahoma font for the windows, and Qt's
+# translation tools and translations for the windows' other languages).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
