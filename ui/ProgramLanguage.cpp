@@ -41,8 +41,8 @@ void InstallProgramLanguage(QCoreApplication& aApplication) {
   if (isCLocale(messagesLocale())) return;
   // QLocale::system()'s uiLanguages() are LANGUAGE's list, then the messages
   // locale; the first one with a translation wins.
-  const QTranslator* own = install(aApplication, QLocale::system(), QStringLiteral("zbl-translator"),
-                                   QStringLiteral(":/i18n"));
+  const QTranslator* own = install(aApplication, QLocale::system(),
+                                   QStringLiteral("zbl-translator"), QStringLiteral(":/i18n"));
   // Qt's dialogs follow in the same language, and only when the program
   // itself is translated, so that a window never mixes two languages.
   if (own == nullptr) return;

@@ -168,8 +168,8 @@ class StartTest : public QObject {
         << QStringList{"LANGUAGE=de", "LC_ALL=C", "LANG=pl_PL.UTF-8"} << english;
     QTest::newRow("first of LANGUAGE with a translation")
         << QStringList{"LANGUAGE=eo:pl:de", "LANG=en_US.UTF-8"} << polish;
-    QTest::newRow("LC_ALL over LANG") << QStringList{"LC_ALL=de_AT.UTF-8", "LANG=pl_PL.UTF-8"}
-                                      << german;
+    QTest::newRow("LC_ALL over LANG")
+        << QStringList{"LC_ALL=de_AT.UTF-8", "LANG=pl_PL.UTF-8"} << german;
     QTest::newRow("LC_MESSAGES over LANG")
         << QStringList{"LC_MESSAGES=pl_PL.UTF-8", "LANG=de_DE.UTF-8"} << polish;
     QTest::newRow("a language with no translation") << QStringList{"LANG=ja_JP.UTF-8"} << english;
