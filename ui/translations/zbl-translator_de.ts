@@ -98,7 +98,7 @@
     </message>
     <message>
         <source> The %1 after the last item will not be written either.</source>
-        <translation> Auch die %1 nach dem letzten Element werden nicht geschrieben.</translation>
+        <translation> Auch was nach dem letzten Element folgt (%1), wird nicht geschrieben.</translation>
     </message>
     <message>
         <source>
@@ -356,11 +356,11 @@ Trotzdem speichern?</translation>
     </message>
     <message>
         <source>The library ends with %1 after its last item, which the save will not write. Save without it?</source>
-        <translation>Die Bibliothek endet mit %1 nach ihrem letzten Element, das beim Speichern nicht geschrieben wird. Ohne es speichern?</translation>
+        <translation>Nach ihrem letzten Element folgt in der Bibliothek noch %1, das beim Speichern nicht geschrieben wird. Ohne es speichern?</translation>
     </message>
     <message>
         <source>The library ends with %1 after its last item, which the save will not write. Save without them?</source>
-        <translation>Die Bibliothek endet mit %1 nach ihrem letzten Element, die beim Speichern nicht geschrieben werden. Ohne sie speichern?</translation>
+        <translation>Nach ihrem letzten Element folgen in der Bibliothek noch %1, die beim Speichern nicht geschrieben werden. Ohne sie speichern?</translation>
     </message>
 </context>
 <context>
@@ -374,7 +374,7 @@ Trotzdem speichern?</translation>
     <name>StorageMessages</name>
     <message>
         <source>%1 has no %2</source>
-        <translation>%1 kennt kein %2</translation>
+        <translation>%1 enthält kein %2</translation>
     </message>
     <message>
         <source>longer than %1 bytes, cut to %1</source>
@@ -448,15 +448,15 @@ Trotzdem speichern?</translation>
     </message>
     <message>
         <source>Changed from &quot;%1&quot;</source>
-        <translation>Geändert von „%1“</translation>
+        <translation>Geändert, zuvor „%1“</translation>
     </message>
     <message>
         <source>No row after this one fails a check.</source>
-        <translation>Keine Zeile nach dieser besteht eine Prüfung nicht.</translation>
+        <translation>Nach dieser Zeile scheitert keine an einer Prüfung.</translation>
     </message>
     <message>
         <source>No row before this one fails a check.</source>
-        <translation>Keine Zeile vor dieser besteht eine Prüfung nicht.</translation>
+        <translation>Vor dieser Zeile scheitert keine an einer Prüfung.</translation>
     </message>
     <message>
         <source>(empty)</source>

@@ -98,7 +98,7 @@
     </message>
     <message>
         <source> The %1 after the last item will not be written either.</source>
-        <translation> Ούτε τα %1 μετά το τελευταίο στοιχείο θα γραφτούν.</translation>
+        <translation> Ούτε ό,τι ακολουθεί το τελευταίο στοιχείο (%1) θα γραφτεί.</translation>
     </message>
     <message>
         <source>

@@ -98,7 +98,7 @@
     </message>
     <message>
         <source> The %1 after the last item will not be written either.</source>
-        <translation> Les %1 après le dernier élément ne seront pas écrits non plus.</translation>
+        <translation> Ce qui suit le dernier élément (%1) ne sera pas écrit non plus.</translation>
     </message>
     <message>
         <source>
@@ -356,11 +356,11 @@ Enregistrer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The library ends with %1 after its last item, which the save will not write. Save without it?</source>
-        <translation>La bibliothèque se termine par %1 après son dernier élément, que l’enregistrement n’écrira pas. Enregistrer sans lui&#xa0;?</translation>
+        <translation>La bibliothèque contient encore %1 après son dernier élément&#xa0;; l’enregistrement ne l’écrira pas. Enregistrer sans lui&#xa0;?</translation>
     </message>
     <message>
         <source>The library ends with %1 after its last item, which the save will not write. Save without them?</source>
-        <translation>La bibliothèque se termine par %1 après son dernier élément, que l’enregistrement n’écrira pas. Enregistrer sans eux&#xa0;?</translation>
+        <translation>La bibliothèque contient encore %1 après son dernier élément&#xa0;; l’enregistrement ne les écrira pas. Enregistrer sans eux&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -448,7 +448,7 @@ Enregistrer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Changed from &quot;%1&quot;</source>
-        <translation>Modifiée depuis «&#xa0;%1&#xa0;»</translation>
+        <translation>Modifiée, auparavant «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>No row after this one fails a check.</source>

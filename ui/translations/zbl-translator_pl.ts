@@ -382,11 +382,11 @@ Zapisać mimo to?</translation>
     </message>
     <message>
         <source>Stored as %1: %2</source>
-        <translation>Zapisany jako %1: %2</translation>
+        <translation>Zapisana jako %1: %2</translation>
     </message>
     <message>
         <source>Stored as %1, like row %2 %3: the two become one category</source>
-        <translation>Zapisany jako %1, jak wiersz %2 %3: oba staną się jedną kategorią</translation>
+        <translation>Zapisana jako %1, jak wiersz %2 %3: obie staną się jedną kategorią</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -398,7 +398,7 @@ Zapisać mimo to?</translation>
 %2
 
 Save anyway?</source>
-        <translation>%1 zapisana inaczej, niż wpisano:
+        <translation>%1 inaczej, niż wpisano:
 
 %2
 
@@ -406,11 +406,11 @@ Zapisać mimo to?</translation>
     </message>
     <message>
         <source>One new category</source>
-        <translation>Jedna nowa kategoria zostanie</translation>
+        <translation>Jedna nowa kategoria zostanie zapisana</translation>
     </message>
     <message>
         <source>%1 new categories</source>
-        <translation>Nowe kategorie (%1) zostaną</translation>
+        <translation>Nowe kategorie (%1) zostaną zapisane</translation>
     </message>
 </context>
 <context>
