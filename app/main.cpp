@@ -6,6 +6,7 @@
 
 #include "Artwork.h"
 #include "MainUnit.h"
+#include "ProgramLanguage.h"
 #include "ProgressUnit.h"
 #include "StartArguments.h"
 
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QStringLiteral(ZBL_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("org.zembrel.ZblTranslator"));
   QApplication::setWindowIcon(ApplicationIcon());
+  // The windows speak the desktop's language; zbl, read by scripts, does not.
+  InstallProgramLanguage(application);
 
   // The main window creates the engine; the progress window waits, hidden,
   // for the first save.

@@ -9,12 +9,15 @@
 # and ICU, which the checks of a translation spell and read letters with,
 # libxml2, which TMX and XLIFF maps are read and written with, and
 # translate-toolkit, whose converters check that those maps are what other
-# tools make and read.
+# tools make and read, and Qt's translation tools (lupdate, lrelease and their
+# CMake functions) with Qt's own translations, which the windows speak other
+# languages with.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
-libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit"
+libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit \
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

@@ -48,13 +48,12 @@ std::optional<QString> LoadWarningText(const TLoadResult& aResult, const QString
   switch (aResult.Kind) {
     case TLoadResult::TKind::Loaded: {
       if (aResult.TrailingBytes == 0) return std::nullopt;
-      const bool one = aResult.TrailingBytes == 1;
-      return LoadMessages::tr(
-                 "In the library \"%1\", %2 after the last of the %3 items %4 not read. "
-                 "A save will not keep %5.")
-          .arg(file, BytesText(aResult.TrailingBytes), QString::number(aResult.ItemsRead),
-               one ? LoadMessages::tr("was") : LoadMessages::tr("were"),
-               one ? LoadMessages::tr("it") : LoadMessages::tr("them"));
+      return (aResult.TrailingBytes == 1
+                  ? LoadMessages::tr("In the library \"%1\", %2 after the last of the %3 items "
+                                     "was not read. A save will not keep it.")
+                  : LoadMessages::tr("In the library \"%1\", %2 after the last of the %3 items "
+                                     "were not read. A save will not keep them."))
+          .arg(file, BytesText(aResult.TrailingBytes), QString::number(aResult.ItemsRead));
     }
     case TLoadResult::TKind::CannotOpen:
       return LoadMessages::tr("The file \"%1\" could not be opened: %2.")

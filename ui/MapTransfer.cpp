@@ -20,10 +20,6 @@ QString nameInMessage(const QString& aFile) {
   return EscapeControlCharacters(QFileInfo(aFile).fileName());
 }
 
-QString counted(std::size_t aCount, const QString& aOne, const QString& aMany) {
-  return QStringLiteral("%1 %2").arg(aCount).arg(aCount == 1 ? aOne : aMany);
-}
-
 QString pageTitle(TCodePage aPage) { return QString::fromStdString(codePageTitle(aPage)); }
 
 /// Why an entry was passed over: "line %1, the entry %2 (why)".
@@ -83,10 +79,10 @@ QString MapImportedText(const QString& aFile, int aChanged, const QStringList& a
   QString text =
       aChanged == 0
           ? MapTransfer::tr("The map \"%1\" changed no category.").arg(nameInMessage(aFile))
-          : MapTransfer::tr("The map \"%1\" changed %2.")
-                .arg(nameInMessage(aFile),
-                     counted(static_cast<std::size_t>(aChanged), MapTransfer::tr("category"),
-                             MapTransfer::tr("categories")));
+      : aChanged == 1
+          ? MapTransfer::tr("The map \"%1\" changed 1 category.").arg(nameInMessage(aFile))
+          : MapTransfer::tr("The map \"%1\" changed %2 categories.")
+                .arg(nameInMessage(aFile), QString::number(aChanged));
   if (const auto count = static_cast<std::size_t>(aNotCategories.size()); count > 0) {
     // Named, so that a header row or a text read in the wrong code page
     // shows at once.
@@ -107,9 +103,9 @@ QString MapImportedText(const QString& aFile, int aChanged, const QStringList& a
                   .arg(pageTitle(*aPage));
   }
   if (aFuzzy > 0)
-    text += MapTransfer::tr(" %1 marked fuzzy %2 not applied.")
-                .arg(counted(aFuzzy, MapTransfer::tr("entry"), MapTransfer::tr("entries")),
-                     aFuzzy == 1 ? MapTransfer::tr("was") : MapTransfer::tr("were"));
+    text += aFuzzy == 1 ? MapTransfer::tr(" 1 entry marked fuzzy was not applied.")
+                        : MapTransfer::tr(" %1 entries marked fuzzy were not applied.")
+                              .arg(QString::number(aFuzzy));
   if (!aSkipped.empty()) {
     QStringList named;
     for (const TMapSkip& skip : aSkipped) {

@@ -105,8 +105,9 @@ QString MapSaveFailureText(const std::exception_ptr& aFailure, const QString& aF
 }
 
 QString DroppedBytesQuestion(std::uint64_t aCount) {
-  return SaveMessages::tr(
-             "The library ends with %1 after its last item, which the save will not write. Save "
-             "without %2?")
-      .arg(BytesText(aCount), aCount == 1 ? SaveMessages::tr("it") : SaveMessages::tr("them"));
+  return (aCount == 1 ? SaveMessages::tr("The library ends with %1 after its last item, which the "
+                                         "save will not write. Save without it?")
+                      : SaveMessages::tr("The library ends with %1 after its last item, which the "
+                                         "save will not write. Save without them?"))
+      .arg(BytesText(aCount));
 }

@@ -154,6 +154,38 @@ class StartTest : public QObject {
                qPrintable(fixture.Dialogs->Messages.front().Text));
   }
 
+  // The language follows LANGUAGE, LC_ALL, LC_MESSAGES and LANG as desktop
+  // programs do; Qt's own buttons follow with it.
+  void ButtonsSpeakTheDesktopsLanguage_data() {
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<QByteArray>("shown");
+    const QByteArray english = "Load Library\nSave Library\nCancel\n";
+    const QByteArray german = "Bibliothek laden\nBibliothek speichern\nAbbrechen\n";
+    const QByteArray polish = "Wczytaj bibliotek\u0119\nZapisz bibliotek\u0119\nAnuluj\n";
+    QTest::newRow("LANGUAGE=de") << QStringList{"LANGUAGE=de", "LANG=en_US.UTF-8"} << german;
+    QTest::newRow("LC_ALL=C") << QStringList{"LC_ALL=C"} << english;
+    QTest::newRow("LC_ALL=C over LANGUAGE")
+        << QStringList{"LANGUAGE=de", "LC_ALL=C", "LANG=pl_PL.UTF-8"} << english;
+    QTest::newRow("first of LANGUAGE with a translation")
+        << QStringList{"LANGUAGE=eo:pl:de", "LANG=en_US.UTF-8"} << polish;
+    QTest::newRow("LC_ALL over LANG")
+        << QStringList{"LC_ALL=de_AT.UTF-8", "LANG=pl_PL.UTF-8"} << german;
+    QTest::newRow("LC_MESSAGES over LANG")
+        << QStringList{"LC_MESSAGES=pl_PL.UTF-8", "LANG=de_DE.UTF-8"} << polish;
+    QTest::newRow("a language with no translation") << QStringList{"LANG=ja_JP.UTF-8"} << english;
+    QTest::newRow("nothing set") << QStringList{} << english;
+  }
+  void ButtonsSpeakTheDesktopsLanguage() {
+    QFETCH(QStringList, environment);
+    QFETCH(QByteArray, shown);
+    std::vector<std::string> args{"-i", "QT_QPA_PLATFORM=offscreen"};
+    for (const QString& variable : environment) args.push_back(variable.toStdString());
+    args.emplace_back(ZBL_SHOWN_TEXTS);
+    const TChildResult program = runProgram("/usr/bin/env", args);
+    QCOMPARE(program.ExitCode, 0);
+    QCOMPARE(QByteArray::fromStdString(program.Out), shown);
+  }
+
  private:
   QTemporaryDir mDir;
 };
