@@ -146,8 +146,18 @@ void decodeAnsiTo(std::string_view aBytes, TCodePage aPage, std::u16string& aTex
 }
 
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity) {
-  const auto& table = tablesOf(aPage).Encode;
   TAnsiText out;
+  encodeAnsiTo(aText, aPage, aCapacity, out);
+  return out;
+}
+
+void encodeAnsiTo(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity,
+                  TAnsiText& aStored) {
+  TAnsiText& out = aStored;
+  const auto& table = tablesOf(aPage).Encode;
+  out.Bytes.clear();
+  out.Lost.clear();
+  out.Cut = false;
   out.Bytes.reserve(aText.size());
   for (std::size_t i = 0; i < aText.size(); ++i) {
     if (const std::int16_t byte = table[aText[i]]; byte != kNoByte) {
@@ -163,7 +173,6 @@ TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCa
     out.Bytes.resize(aCapacity);
     out.Cut = true;
   }
-  return out;
 }
 
 std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,
