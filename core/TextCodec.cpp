@@ -2,6 +2,7 @@
 #include "TextCodec.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "CodePage.h"
 
@@ -69,10 +70,24 @@ std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes) {
   return out;
 }
 
+std::size_t asciiPrefix(std::string_view aBytes) {
+  // Eight bytes at a time while none has its high bit set.
+  std::size_t at = 0;
+  for (; at + 8 <= aBytes.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, aBytes.data() + at, 8);
+    if (word & 0x8080808080808080ULL) break;
+  }
+  while (at < aBytes.size() && static_cast<std::uint8_t>(aBytes[at]) < 0x80) ++at;
+  return at;
+}
+
 bool isValidUtf8(std::string_view aBytes) {
   // Most texts are ASCII; only a run with a byte above it is decoded.
   std::size_t from = 0;
   while (from < aBytes.size()) {
+    from += asciiPrefix(aBytes.substr(from));
+    if (from == aBytes.size()) break;
     if (static_cast<std::uint8_t>(aBytes[from]) < 0x80) {
       ++from;
       continue;

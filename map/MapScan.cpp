@@ -21,6 +21,13 @@ constexpr std::size_t kBlock = std::size_t{1} << 20;
 
 bool isLineBreak(char aChar) { return aChar == '\n' || aChar == '\r'; }
 
+/// The bytes that end an unquoted field: a tab and the line breaks.
+constexpr std::array<bool, 256> kEndsField = [] {
+  std::array<bool, 256> ends{};
+  ends['\t'] = ends['\n'] = ends['\r'] = true;
+  return ends;
+}();
+
 /// A file read a block at a time; the bytes from the line being read on
 /// stay in Text.
 class TBlockReader {
@@ -121,7 +128,7 @@ TStep takeLine(std::string_view aText, bool aAtEnd, std::size_t& aAt, int& aLine
       if (at < n && aText[at] != '\t' && !isLineBreak(aText[at])) return TStep::Fault;
     } else {
       const std::size_t from = at;
-      while (at < n && aText[at] != '\t' && !isLineBreak(aText[at])) ++at;
+      while (at < n && !kEndsField[static_cast<std::uint8_t>(aText[at])]) ++at;
       if (at == n && !aAtEnd) return TStep::NeedMore;
       field.Raw = aText.substr(from, at - from);
     }
@@ -240,8 +247,11 @@ class THashSet {
 
 /// The catalogue entry whose text is exactly aOld (UTF-8), through aUnits
 /// and aBytes, whose storage is reused.
-std::optional<std::size_t> entryNamed(const TVectorEngine& aEngine, std::string_view aOld,
-                                      std::u16string& aUnits, TAnsiText& aBytes) {
+std::optional<std::size_t> entryNamed(const TVectorEngine& aEngine, bool aAsciiIsItself,
+                                      std::string_view aOld, std::u16string& aUnits,
+                                      TAnsiText& aBytes) {
+  if (aAsciiIsItself && asciiPrefix(aOld) == aOld.size())
+    return aOld.size() > kRemarksCapacity ? std::nullopt : aEngine.FindCategoryBytes(aOld);
   utf8ToUtf16To(aOld, aUnits);
   encodeAnsiTo(aUnits, aEngine.CodePage(), std::numeric_limits<std::size_t>::max(), aBytes);
   if (!aBytes.Exact() || aBytes.Bytes.size() > kRemarksCapacity) return std::nullopt;
@@ -285,18 +295,28 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   std::u16string units;
   TAnsiText bytes;
   TAnsiText stored;
+  const bool asciiItself = asciiIsItself(page);
   const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
-    const std::optional<std::size_t> entry = entryNamed(aEngine, aOld, units, bytes);
+    const std::optional<std::size_t> entry = entryNamed(aEngine, asciiItself, aOld, units, bytes);
     // An entry a line before named keeps that line's text; this one, whose
     // old text is another, names nothing.
     if (!entry || !out.Stored.Kept(*entry)) {
       out.Unmatched.push_back(lineOf(aLine, aOld, aNew));
       return;
     }
-    utf8ToUtf16To(aNew, units);
-    encodeAnsiTo(units, page, kRemarksCapacity, stored);
-    out.Stored.Give(*entry, stored.Bytes);
-    if (!stored.Exact()) out.Inexact.push_back({out.NamedLines.size(), units, stored});
+    if (asciiItself && asciiPrefix(aNew) == aNew.size()) {
+      // Its own bytes, cut to the field.
+      out.Stored.Give(*entry, aNew.substr(0, kRemarksCapacity));
+      if (aNew.size() > kRemarksCapacity)
+        out.Inexact.push_back({out.NamedLines.size(),
+                               *utf8ToUtf16(aNew),
+                               {std::string(aNew.substr(0, kRemarksCapacity)), {}, true}});
+    } else {
+      utf8ToUtf16To(aNew, units);
+      encodeAnsiTo(units, page, kRemarksCapacity, stored);
+      out.Stored.Give(*entry, stored.Bytes);
+      if (!stored.Exact()) out.Inexact.push_back({out.NamedLines.size(), units, stored});
+    }
     out.NamedLines.push_back(aLine);
     out.NamedEntries.push_back(static_cast<std::uint32_t>(*entry));
   });
@@ -348,8 +368,10 @@ std::optional<std::vector<TMapLine>> applyScan(const TVectorEngine& aEngine, con
   std::vector<TMapLine> unmatched;
   std::u16string units;
   TAnsiText bytes;
+  const bool asciiItself = asciiIsItself(aEngine.CodePage());
   const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
-    if (const std::optional<std::size_t> entry = entryNamed(aEngine, aOld, units, bytes))
+    if (const std::optional<std::size_t> entry =
+            entryNamed(aEngine, asciiItself, aOld, units, bytes))
       aMap.NewCats[*entry] = *utf8ToUtf16(aNew);
     else
       unmatched.push_back(lineOf(aLine, aOld, aNew));
