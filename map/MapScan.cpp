@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 #include "FieldEscape.h"
 #include "LibraryFormat.h"
@@ -49,31 +51,40 @@ class TBlockReader {
   bool Opened() const { return mDescriptor >= 0; }
   bool Failed() const { return mFailed; }
   bool AtEndOfFile() const { return mEnd; }
-  std::string_view Text() const { return mText; }
+  std::string_view Text() const { return {mData.get(), mSize}; }
 
   /// Drops the bytes before aKeep and reads one more block after the rest;
   /// false at the end of the file or when the read fails.
   bool More(std::size_t aKeep) {
-    mText.erase(0, aKeep);
-    const std::size_t had = mText.size();
-    mText.resize(had + kBlock);
+    std::memmove(mData.get(), mData.get() + aKeep, mSize - aKeep);
+    mSize -= aKeep;
+    // A line longer than a block makes room for itself; the space is never
+    // filled before it is read into.
+    if (mCapacity - mSize < kBlock) {
+      const std::size_t capacity = std::max(2 * mCapacity, mSize + kBlock);
+      std::unique_ptr<char[]> data(new char[capacity]);
+      std::memcpy(data.get(), mData.get(), mSize);
+      mData = std::move(data);
+      mCapacity = capacity;
+    }
     ssize_t got = 0;
     do {
-      got = ::read(mDescriptor, mText.data() + had, kBlock);
+      got = ::read(mDescriptor, mData.get() + mSize, kBlock);
     } while (got < 0 && errno == EINTR);
     if (got <= 0) {
-      mText.resize(had);
       mEnd = true;
       mFailed = got < 0;
       return false;
     }
-    mText.resize(had + static_cast<std::size_t>(got));
+    mSize += static_cast<std::size_t>(got);
     return true;
   }
 
  private:
   int mDescriptor = -1;
-  std::string mText;
+  std::unique_ptr<char[]> mData;
+  std::size_t mSize = 0;
+  std::size_t mCapacity = 0;
   bool mEnd = false;
   bool mFailed = false;
 };
@@ -86,6 +97,43 @@ struct TFieldSpan {
 };
 
 enum class TStep { Line, NeedMore, Fault };
+
+/// Where the unquoted field at aAt ends: at the first tab or line break, or
+/// the end of aText. Eight bytes at a time while none of them is one.
+std::size_t fieldEnd(std::string_view aText, std::size_t aAt) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const auto hasByte = [](std::uint64_t aWord, std::uint8_t aByte) {
+    const std::uint64_t x = aWord ^ (kOnes * aByte);
+    return (x - kOnes) & ~x & kHighs;
+  };
+  for (; aAt + 8 <= aText.size(); aAt += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, aText.data() + aAt, 8);
+    if (hasByte(word, '\t') | hasByte(word, '\n') | hasByte(word, '\r')) break;
+  }
+  while (aAt < aText.size() && !kEndsField[static_cast<std::uint8_t>(aText[aAt])]) ++aAt;
+  return aAt;
+}
+
+/// A hash of a text, eight bytes at a time.
+std::uint64_t hashText(std::string_view aText) {
+  std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ aText.size();
+  const auto mix = [&](std::uint64_t aWord) {
+    hash = (hash ^ aWord) * 0xBF58476D1CE4E5B9ULL;
+    hash ^= hash >> 31;
+  };
+  std::size_t at = 0;
+  for (; at + 8 <= aText.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, aText.data() + at, 8);
+    mix(word);
+  }
+  std::uint64_t last = 0;
+  if (at < aText.size()) std::memcpy(&last, aText.data() + at, aText.size() - at);
+  mix(last);
+  return hash * 0x94D049BB133111EBULL ^ (hash >> 29);
+}
 
 /// Takes the line at aAt of aText as parseMapFile does, counting the line
 /// breaks it takes in aLine; NeedMore when the bytes end before the line
@@ -128,7 +176,7 @@ TStep takeLine(std::string_view aText, bool aAtEnd, std::size_t& aAt, int& aLine
       if (at < n && aText[at] != '\t' && !isLineBreak(aText[at])) return TStep::Fault;
     } else {
       const std::size_t from = at;
-      while (at < n && !kEndsField[static_cast<std::uint8_t>(aText[at])]) ++at;
+      at = fieldEnd(aText, at);
       if (at == n && !aAtEnd) return TStep::NeedMore;
       field.Raw = aText.substr(from, at - from);
     }
@@ -267,10 +315,9 @@ TMapLine lineOf(int aLine, std::string_view aOld, std::string_view aNew) {
 std::optional<TMapScan> TMapScan::Check(const std::string& aFile) {
   TMapScan scan(aFile);
   THashSet seen;
-  const std::hash<std::string_view> hash;
   const bool whole = scanFile(aFile, [&](int, std::string_view aOld, std::string_view) {
     ++scan.mEntries;
-    return seen.Insert(hash(aOld));
+    return seen.Insert(hashText(aOld));
   });
   if (!whole) return std::nullopt;
   return scan;
@@ -330,14 +377,13 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   while (size < 2 * given.Count() + 2) size *= 2;
   std::vector<std::uint32_t> slots(size, kNone);
   std::vector<std::array<std::uint32_t, 2>> firstTwo(given.Count(), {kNone, kNone});
-  const std::hash<std::string_view> hash;
   std::vector<std::uint32_t> groupOf(given.Count());
   // In catalogue order, so the first two of each group are its smallest.
   for (std::size_t c = 0; c < given.TextOf.size(); ++c) {
     if (given.Kept(c)) continue;
     const std::uint32_t text = given.TextOf[c];
     const std::string_view key = given.Text(text);
-    std::size_t slot = hash(key) & (size - 1);
+    std::size_t slot = hashText(key) & (size - 1);
     while (slots[slot] != kNone && given.Text(slots[slot]) != key) slot = (slot + 1) & (size - 1);
     if (slots[slot] == kNone) slots[slot] = text;
     auto& two = firstTwo[slots[slot]];
