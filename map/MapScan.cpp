@@ -393,6 +393,8 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
       two[1] = static_cast<std::uint32_t>(c);
     groupOf[text] = slots[slot];
   }
+  // A map that names every category leaves none to merge with by its bytes.
+  const bool anyKept = given.Count() < given.TextOf.size();
   for (std::size_t named = 0; named < out.NamedEntries.size(); ++named) {
     const std::size_t entry = out.NamedEntries[named];
     const std::uint32_t text = given.TextOf[entry];
@@ -400,7 +402,8 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
     const auto consider = [&](std::size_t aOther) {
       if (aOther != entry && (!first || aOther < *first)) first = aOther;
     };
-    if (const auto kept = aEngine.FindCategoryBytes(given.Text(text)); kept && given.Kept(*kept))
+    if (const auto kept = anyKept ? aEngine.FindCategoryBytes(given.Text(text)) : std::nullopt;
+        kept && given.Kept(*kept))
       consider(*kept);
     for (const std::uint32_t other : firstTwo[groupOf[text]])
       if (other != kNone) consider(other);
