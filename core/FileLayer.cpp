@@ -629,7 +629,8 @@ void TAtomicFileWriter::Commit() {
   if (mTemporary.empty()) {
     const std::string unnamed = "/proc/self/fd/" + std::to_string(mDescriptor);
     mTemporary = claimTemporaryName([this, &unnamed](const std::string& aName) {
-      return ::linkat(AT_FDCWD, unnamed.c_str(), mDirectory, aName.c_str(), AT_SYMLINK_FOLLOW) == 0;
+      return ::linkat(AT_FDCWD, unnamed.c_str(), mDirectory, aName.c_str(), AT_SYMLINK_FOLLOW) ==
+             0;
     });
     if (mTemporary.empty()) Fail(TFileOperation::Write, errno);
   }
