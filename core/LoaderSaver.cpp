@@ -405,16 +405,11 @@ struct TEndOnExit {
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
                                       TWorkProgress* aProgress) {
-  SaveToFile(aFile, BytesOf(TranslationTable(aMap)), aProgress);
+  SaveLibraryToFile(aFile, BytesOf(TranslationTable(aMap)), aProgress);
 }
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryBytes& aBytes,
                                       TWorkProgress* aProgress) {
-  SaveToFile(aFile, aBytes, aProgress);
-}
-
-void TVectorEngine::SaveToFile(const std::string& aFile, const TCategoryBytes& aBytes,
-                               TWorkProgress* aProgress) {
   TAtomicFileWriter writer(aFile);
   // The save ends once the file is in place, synced, not when its last item
   // is written.

@@ -244,7 +244,6 @@ class TVectorEngine {
   /// Writes the header and the items, the reporter's Begin and Advances
   /// between; its End is aEnder's.
   void WriteLibrary(TByteSink& aStream, const TCategoryBytes& aBytes, TEndOnExit& aEnder);
-  void SaveToFile(const std::string& aFile, const TCategoryBytes& aBytes, TWorkProgress* aProgress);
 
   /// The file as loaded; every item is a view into it.
   TFileBytes mBuffer;
