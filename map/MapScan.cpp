@@ -34,9 +34,12 @@ constexpr std::array<bool, 256> kEndsField = [] {
 /// stay in Text.
 class TBlockReader {
  public:
-  explicit TBlockReader(const std::string& aFile)
-      : mDescriptor(::open(aFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+  explicit TBlockReader(const std::string& aFile) {
+    // Only a regular file is opened at all: opening a FIFO would let its
+    // writer start on a reader that goes away.
     struct stat info {};
+    if (::stat(aFile.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+    mDescriptor = ::open(aFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (mDescriptor >= 0 && (::fstat(mDescriptor, &info) != 0 || !S_ISREG(info.st_mode))) {
       ::close(mDescriptor);
       mDescriptor = -1;
