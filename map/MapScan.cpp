@@ -59,14 +59,14 @@ class TBlockReader {
   /// Drops the bytes before aKeep and reads one more block after the rest;
   /// false at the end of the file or when the read fails.
   bool More(std::size_t aKeep) {
-    std::memmove(mData.get(), mData.get() + aKeep, mSize - aKeep);
+    if (aKeep > 0) std::memmove(mData.get(), mData.get() + aKeep, mSize - aKeep);
     mSize -= aKeep;
     // A line longer than a block makes room for itself; the space is never
     // filled before it is read into.
     if (mCapacity - mSize < kBlock) {
       const std::size_t capacity = std::max(2 * mCapacity, mSize + kBlock);
       std::unique_ptr<char[]> data(new char[capacity]);
-      std::memcpy(data.get(), mData.get(), mSize);
+      if (mSize > 0) std::memcpy(data.get(), mData.get(), mSize);
       mData = std::move(data);
       mCapacity = capacity;
     }
