@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <exception>
 #include <memory>
@@ -20,6 +22,7 @@
 #include "MapFile.h"
 #include "MapIo.h"
 #include "MapMessages.h"
+#include "MapScan.h"
 #include "PoFile.h"
 #include "Speller.h"
 #include "TerminalProgress.h"
@@ -31,8 +34,7 @@ namespace {
 
 /// Writes "zbl: FILE: TEXT" as one line, whatever the name holds.
 void report(std::ostream& aErr, std::string_view aFile, std::string_view aText) {
-  aErr << "zbl: " << escapeName(aFile) << ": " << escapeControlCharacters(aText)
-       << '\n'
+  aErr << "zbl: " << escapeName(aFile) << ": " << escapeControlCharacters(aText) << '\n'
        << std::flush;
 }
 
@@ -188,6 +190,27 @@ std::string quotedText(std::u16string_view aText) {
   return out.append(" (").append(std::to_string(aText.size())).append(" characters)");
 }
 
+/// The warnings of map line aLine (old text aOld, new text aNew), which will
+/// be stored as aText, and as the same bytes as category aOther if given.
+void appendAlterations(const TVectorEngine& aEngine, int aLine, std::u16string_view aOld,
+                       std::u16string_view aNew, const TAnsiText& aText,
+                       std::optional<std::size_t> aOther, std::vector<TAlteration>& aOut) {
+  const TCodePage codePage = aEngine.CodePage();
+  const std::string storedText = quotedText(decodeAnsi(aText.Bytes, codePage));
+  const std::string storedAs = quotedText(aNew) + " will be stored as " + storedText;
+  if (!aText.Lost.empty())
+    aOut.push_back({aLine, storedAs + ": " + codePageName(codePage) + " has no " +
+                               quotedLostCharacters(aNew, aText)});
+  if (aText.Cut)
+    aOut.push_back({aLine, storedAs + ": its encoding is longer than " +
+                               std::to_string(kRemarksCapacity) + " bytes"});
+  if (aOther)
+    aOut.push_back({aLine, quotedText(aOld) + " and " +
+                               quotedText(aEngine.GetLibraryIndexItem(static_cast<int>(*aOther))) +
+                               " will both be stored as " + storedText +
+                               " and become one category"});
+}
+
 /// The map rows a translation needs: one for each category a map line
 /// names, in order of the lines, with its catalogue entry in aEntries; every
 /// other category keeps its bytes, so a library of many categories does not
@@ -239,7 +262,6 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     for (const std::size_t other : renamedTo[aBytes]) consider(other);
     return first;
   };
-  const std::string page = codePageName(codePage);
   std::vector<TAlteration> out;
   for (const TMapLine& line : aLines) {
     const auto it = rowOf.find(line.Old);
@@ -248,19 +270,35 @@ std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine, const
     const std::optional<std::size_t> other = otherStoring(aEntryOf[it->second], text.Bytes);
     // Most lines are stored as given; only a warning needs the words.
     if (text.Exact() && !other) continue;
-    const std::string storedText = quotedText(decodeAnsi(text.Bytes, codePage));
-    const std::string storedAs = quotedText(line.New) + " will be stored as " + storedText;
-    if (!text.Lost.empty())
-      out.push_back(
-          {line.Line, storedAs + ": " + page + " has no " + quotedLostCharacters(line.New, text)});
-    if (text.Cut)
-      out.push_back({line.Line, storedAs + ": its encoding is longer than " +
-                                    std::to_string(kRemarksCapacity) + " bytes"});
-    if (other)
-      out.push_back(
-          {line.Line, quotedText(line.Old) + " and " +
-                          quotedText(aEngine.GetLibraryIndexItem(static_cast<int>(*other))) +
-                          " will both be stored as " + storedText + " and become one category"});
+    appendAlterations(aEngine, line.Line, line.Old, line.New, text, other, out);
+  }
+  return out;
+}
+
+/// describeAlterations of a map read by translateByScan.
+std::vector<TAlteration> describeAlterations(const TVectorEngine& aEngine,
+                                             const TMapTranslation& aTranslation) {
+  std::vector<TAlteration> out;
+  const auto& inexact = aTranslation.Inexact;
+  const auto& merges = aTranslation.Merges;
+  std::size_t i = 0;
+  std::size_t m = 0;
+  while (i < inexact.size() || m < merges.size()) {
+    const std::size_t named = std::min(i < inexact.size() ? inexact[i].Named : SIZE_MAX,
+                                       m < merges.size() ? merges[m].Named : SIZE_MAX);
+    const std::size_t entry = aTranslation.NamedEntries[named];
+    const std::u16string old = aEngine.GetLibraryIndexItem(static_cast<int>(entry));
+    std::optional<std::size_t> other;
+    if (m < merges.size() && merges[m].Named == named) other = merges[m++].Other;
+    const int line = aTranslation.NamedLines[named];
+    if (i < inexact.size() && inexact[i].Named == named) {
+      appendAlterations(aEngine, line, old, inexact[i].New, inexact[i].Stored, other, out);
+      ++i;
+    } else {
+      const TCategoryBytes& stored = aTranslation.Stored;
+      const TAnsiText exact{std::string(stored.Text(stored.TextOf[entry])), {}, false};
+      appendAlterations(aEngine, line, old, {}, exact, other, out);
+    }
   }
   return out;
 }
@@ -401,13 +439,20 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, const std::string& aT
 /// library into aEngine: the map first, as it is the cheaper to refuse. The
 /// load's result when both were read; nothing, after a line on aErr, when
 /// the map is refused or the library was not read whole.
+/// A tab-separated map with no memory beside it is only checked, into
+/// aScan: it is read again, line by line, once the library is loaded.
 std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePage aPage,
                                               TMapRead& aRead, TVectorEngine& aEngine,
                                               std::ostream& aErr,
-                                              TTranslationMemory* aMemory = nullptr) {
+                                              TTranslationMemory* aMemory = nullptr,
+                                              std::optional<TMapScan>* aScan = nullptr) {
   const TMapLanguages languages{aLine.SourceLanguage.value_or(""),
                                 aLine.TargetLanguage.value_or("")};
-  if (aLine.MapFile) {
+  // A map the scan will not take is read whole, which tells why.
+  if (aScan && aLine.MapFile && mapFormatOf(*aLine.MapFile) == TMapFormat::Tsv &&
+      aLine.MemoryFiles.empty())
+    *aScan = TMapScan::Check(*aLine.MapFile);
+  if (aLine.MapFile && !(aScan && *aScan)) {
     aRead = readMap(*aLine.MapFile, languages);
     if (aRead.Refusal) {
       fail(aErr, aRead.Refusal->Where, aRead.Refusal->Reason);
@@ -431,6 +476,60 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
   return std::nullopt;
 }
 
+/// Runs aSave, telling a progress on aErr; false, after a line on aErr, when
+/// it fails.
+template <class TSave>
+bool saveTranslation(const TCommandLine& aLine, std::ostream& aErr, bool aErrIsTerminal,
+                     const TSave& aSave) {
+  TTerminalProgress progress(aErr, aErrIsTerminal);
+  try {
+    aSave(progress);
+  } catch (const TFileError& e) {
+    progress.EndLine();
+    std::string reason = "cannot save: " + describeFileError(e);
+    if (!e.LeftBehind().empty())
+      reason += "; the temporary file '" + e.LeftBehind() + "' could not be removed";
+    fail(aErr, aLine.Out, reason);
+    return false;
+  } catch (const std::bad_alloc&) {
+    progress.EndLine();
+    fail(aErr, aLine.Out, "cannot save: " + std::string(kNotEnoughMemory));
+    return false;
+  }
+  return true;
+}
+
+// What a map that changes between its two readings is refused with.
+constexpr std::string_view kMapChanged = "cannot read: it changed while it was read";
+
+/// The translation through a tab-separated map that aScan checked, with no
+/// memory: each line read once against the catalogue, and what each
+/// category will store worked out once, for the save and its warnings.
+int translateScanned(const TCommandLine& aLine, TVectorEngine& aEngine, const TMapScan& aScan,
+                     std::ostream& aErr, bool aErrIsTerminal) {
+  const std::optional<TMapTranslation> translation = translateByScan(aEngine, aScan);
+  if (!translation) return fail(aErr, *aLine.MapFile, kMapChanged);
+  // Entries of which none is a category: almost surely the wrong map.
+  if (aScan.Entries() > 0 && translation->Unmatched.size() == aScan.Entries())
+    return fail(aErr, *aLine.MapFile, describeForeignMap(aScan.Entries(), aLine.In));
+  const std::vector<TAlteration> alterations = describeAlterations(aEngine, *translation);
+  // The window's own check: an empty category the map leaves as it is (no
+  // line of a map has an empty new text).
+  if (const auto empty = aEngine.FindCategoryBytes({}); empty && translation->Stored.Kept(*empty))
+    return fail(aErr, aLine.In, kEmptyCategoryMessage);
+  if (aLine.Strict && !alterations.empty())
+    return fail(aErr, mapLocation(*aLine.MapFile, alterations.front().Line),
+                alterations.front().Text + "; nothing written (--strict)");
+  if (!saveTranslation(aLine, aErr, aErrIsTerminal, [&](TWorkProgress& aProgress) {
+        aEngine.SaveLibraryToFile(aLine.Out, translation->Stored, &aProgress);
+      }))
+    return kExitFailure;
+  reportUnmatched(aErr, aLine, translation->Unmatched);
+  for (const TAlteration& alteration : alterations)
+    report(aErr, mapLocation(*aLine.MapFile, alteration.Line), "warning: " + alteration.Text);
+  return kExitSuccess;
+}
+
 int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
                  bool aErrIsTerminal) {
   // The cheap checks first: the library's first bytes, the target and the
@@ -439,8 +538,9 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   TMapRead read;
   TVectorEngine engine;
   TTranslationMemory memory;
+  std::optional<TMapScan> scan;
   const std::optional<TLoadResult> whole =
-      readMapThenLibrary(aLine, aPage, read, engine, aErr, &memory);
+      readMapThenLibrary(aLine, aPage, read, engine, aErr, &memory, &scan);
   if (!whole) return kExitFailure;
   const TLoadResult& loaded = *whole;
   // A translation writes the items only; it refuses to lose bytes silently,
@@ -448,6 +548,7 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
   if (loaded.TrailingBytes > 0)
     return fail(aErr, aLine.In,
                 describeTrailingBytes(loaded.TrailingBytes) + "; translate would drop them");
+  if (scan) return translateScanned(aLine, engine, *scan, aErr, aErrIsTerminal);
 
   TCategoryMap map;
   std::vector<std::size_t> entries;
@@ -486,19 +587,10 @@ int runTranslate(const TCommandLine& aLine, TCodePage aPage, std::ostream& aErr,
     return fail(aErr, memoryAlterations.front().first,
                 memoryAlterations.front().second.Text + "; nothing written (--strict)");
 
-  TTerminalProgress progress(aErr, aErrIsTerminal);
-  try {
-    engine.SaveLibraryToFile(aLine.Out, map, &progress);
-  } catch (const TFileError& e) {
-    progress.EndLine();
-    std::string reason = "cannot save: " + describeFileError(e);
-    if (!e.LeftBehind().empty())
-      reason += "; the temporary file '" + e.LeftBehind() + "' could not be removed";
-    return fail(aErr, aLine.Out, reason);
-  } catch (const std::bad_alloc&) {
-    progress.EndLine();
-    return fail(aErr, aLine.Out, "cannot save: " + std::string(kNotEnoughMemory));
-  }
+  if (!saveTranslation(aLine, aErr, aErrIsTerminal, [&](TWorkProgress& aProgress) {
+        engine.SaveLibraryToFile(aLine.Out, map, &aProgress);
+      }))
+    return kExitFailure;
   // Only a translation that was written reports its warnings, so that a
   // failure stays a single line.
   reportUnmatched(aErr, aLine, unmatched);
@@ -547,16 +639,26 @@ int runCheck(const TCommandLine& aLine, TCodePage aPage, std::ostream& aOut, std
   // The checks of part of a library would pass what they never saw.
   TMapRead read;
   TVectorEngine engine;
-  const std::optional<TLoadResult> whole = readMapThenLibrary(aLine, aPage, read, engine, aErr);
+  std::optional<TMapScan> scan;
+  const std::optional<TLoadResult> whole =
+      readMapThenLibrary(aLine, aPage, read, engine, aErr, nullptr, &scan);
   if (!whole) return kExitFailure;
   const TLoadResult& loaded = *whole;
 
   TCategoryMap map = TCategoryMap::Identity(engine);
   if (aLine.MapFile) {
-    const std::vector<TMapLine> unmatched = applyMap(read.Lines, map);
-    if (!read.Lines.empty() && unmatched.size() == read.Lines.size())
-      return fail(aErr, *aLine.MapFile,
-                  describeForeignMap(read.Lines.size(), aLine.In, "nothing checked"));
+    std::vector<TMapLine> unmatched;
+    std::size_t entries = read.Lines.size();
+    if (scan) {
+      std::optional<std::vector<TMapLine>> scanned = applyScan(engine, *scan, map);
+      if (!scanned) return fail(aErr, *aLine.MapFile, kMapChanged);
+      unmatched = std::move(*scanned);
+      entries = scan->Entries();
+    } else {
+      unmatched = applyMap(read.Lines, map);
+    }
+    if (entries > 0 && unmatched.size() == entries)
+      return fail(aErr, *aLine.MapFile, describeForeignMap(entries, aLine.In, "nothing checked"));
     reportUnmatched(aErr, aLine, unmatched);
     reportFuzzy(aErr, aLine, read.FuzzySkipped, read.Skipped);
   }

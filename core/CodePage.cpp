@@ -146,24 +146,44 @@ void decodeAnsiTo(std::string_view aBytes, TCodePage aPage, std::u16string& aTex
 }
 
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity) {
-  const auto& table = tablesOf(aPage).Encode;
   TAnsiText out;
-  out.Bytes.reserve(aText.size());
+  encodeAnsiTo(aText, aPage, aCapacity, out);
+  return out;
+}
+
+void encodeAnsiTo(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity,
+                  TAnsiText& aStored) {
+  TAnsiText& out = aStored;
+  const auto& table = tablesOf(aPage).Encode;
+  out.Bytes.clear();
+  out.Lost.clear();
+  out.Cut = false;
+  // At most one byte a code unit: written in place, then cut to length.
+  out.Bytes.resize(aText.size());
+  char* const bytes = out.Bytes.data();
+  std::size_t written = 0;
   for (std::size_t i = 0; i < aText.size(); ++i) {
     if (const std::int16_t byte = table[aText[i]]; byte != kNoByte) {
-      out.Bytes.push_back(static_cast<char>(byte));
+      bytes[written++] = static_cast<char>(byte);
       continue;
     }
     out.Lost.push_back(i);
     // A surrogate pair is one character, so it becomes one replacement.
     if (isHighSurrogate(aText[i]) && i + 1 < aText.size() && isLowSurrogate(aText[i + 1])) ++i;
-    out.Bytes.push_back('?');
+    bytes[written++] = '?';
   }
+  out.Bytes.resize(written);
   if (out.Bytes.size() > aCapacity) {
     out.Bytes.resize(aCapacity);
     out.Cut = true;
   }
-  return out;
+}
+
+bool asciiIsItself(TCodePage aPage) {
+  const TPageTables& tables = tablesOf(aPage);
+  for (int c = 0; c < 0x80; ++c)
+    if (tables.Decode[c] != c || tables.Encode[c] != c) return false;
+  return true;
 }
 
 std::vector<std::u16string_view> lostCharacters(std::u16string_view aText,

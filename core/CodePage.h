@@ -64,6 +64,13 @@ struct TAnsiText {
 /// bytes.
 TAnsiText encodeAnsi(std::u16string_view aText, TCodePage aPage,
                      std::size_t aCapacity = std::numeric_limits<std::size_t>::max());
+/// encodeAnsi into aStored, whose storage is reused.
+void encodeAnsiTo(std::u16string_view aText, TCodePage aPage, std::size_t aCapacity,
+                  TAnsiText& aStored);
+
+/// Whether every ASCII character is the byte of its own value in aPage and
+/// back, so that an ASCII text, in UTF-8 too, is its own encoding.
+bool asciiIsItself(TCodePage aPage);
 
 /// The characters of aText that aStored (its encoding) has no byte for, in
 /// order of first appearance and each once; a surrogate pair is one

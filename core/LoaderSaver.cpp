@@ -405,12 +405,17 @@ struct TEndOnExit {
 
 void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryMap& aMap,
                                       TWorkProgress* aProgress) {
+  SaveLibraryToFile(aFile, BytesOf(TranslationTable(aMap)), aProgress);
+}
+
+void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryBytes& aBytes,
+                                      TWorkProgress* aProgress) {
   TAtomicFileWriter writer(aFile);
   // The save ends once the file is in place, synced, not when its last item
   // is written.
   TEndOnExit ender{aProgress};
   try {
-    WriteLibrary(writer, aMap, ender);
+    WriteLibrary(writer, aBytes, ender);
   } catch (const TFileError&) {
     // Bytes cut off under the mapping fail a write with a bad address; say why.
     RequireUnchanged(aFile);
@@ -424,7 +429,7 @@ void TVectorEngine::SaveLibraryToFile(const std::string& aFile, const TCategoryM
 void TVectorEngine::SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                                         TWorkProgress* aProgress) {
   TEndOnExit ender{aProgress};
-  WriteLibrary(aStream, aMap, ender);
+  WriteLibrary(aStream, BytesOf(TranslationTable(aMap)), ender);
   RequireUnchanged(mFile);
 }
 
@@ -432,8 +437,8 @@ void TVectorEngine::RequireUnchanged(const std::string& aTarget) const {
   if (!mBuffer.Intact()) throw TFileError(TFileOperation::Read, aTarget, kChangedSinceLoaded);
 }
 
-void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder) {
-  const TTranslation translation = TranslationTable(aMap);
+void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryBytes& aBytes,
+                                 TEndOnExit& aEnder) {
   const auto count = static_cast<int>(OLibrary.size());
   LibraryHeader.PrepareForWrite(GetLibraryIndexCount(), count);
   aStream.Write(LibraryHeader.Bytes.data(), LibraryHeader.Bytes.size());
@@ -441,7 +446,17 @@ void TVectorEngine::WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, T
     aEnder.Begun = true;
     aEnder.Progress->Begin(count);
   }
-  WriteItems(aStream, translation, aEnder.Progress);
+  WriteItems(aStream, aBytes, aEnder.Progress);
+}
+
+TCategoryBytes TVectorEngine::BytesOf(const TTranslation& aTranslation) {
+  TCategoryBytes bytes;
+  bytes.TextOf = aTranslation.TextOf;
+  for (const TAnsiText& text : aTranslation.Texts) {
+    bytes.Bytes.append(text.Bytes);
+    bytes.Ends.push_back(bytes.Bytes.size());
+  }
+  return bytes;
 }
 
 TVectorEngine::TTranslation TVectorEngine::TranslationTable(const TCategoryMap& aMap) const {
@@ -472,7 +487,7 @@ std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap)
   return stored;
 }
 
-void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
+void TVectorEngine::WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes,
                                TWorkProgress* aProgress) const {
   const std::vector<std::uint32_t> order = SortedItemOrder();
   const std::size_t count = order.size();
@@ -492,8 +507,8 @@ void TVectorEngine::WriteItems(TByteSink& aStream, const TTranslation& aTranslat
       writeInt64LE(lead, static_cast<std::int64_t>(item.Size));
       std::memcpy(lead + kItemSizeFieldSize, item.Data, kItemHeaderSize);
       // A category that no map row names stays exactly as it was.
-      if (const TAnsiText* remarks = aTranslation.Of(mItemCategory[id]))
-        storeItemRemarksBytes(lead + kItemSizeFieldSize, remarks->Bytes);
+      if (const std::uint32_t text = aBytes.TextOf[mItemCategory[id]]; text != aBytes.kKept)
+        storeItemRemarksBytes(lead + kItemSizeFieldSize, aBytes.Text(text));
       spans.push_back({lead, kItemLead});
       spans.push_back({item.Data + kItemHeaderSize, item.Size - kItemHeaderSize});
     }

@@ -52,6 +52,31 @@ struct TCategoryMap {
   static TCategoryMap Identity(const class TVectorEngine& aEngine);
 };
 
+/// The bytes a save stores as the category of some catalogue entries, all
+/// in one buffer; an entry without any keeps its own.
+struct TCategoryBytes {
+  static constexpr std::uint32_t kKept = UINT32_MAX;
+  /// Each entry's text in Ends, or kKept.
+  std::vector<std::uint32_t> TextOf;
+  std::string Bytes;
+  /// Where each text ends in Bytes; the first starts at 0, every other where
+  /// the one before it ends.
+  std::vector<std::size_t> Ends;
+
+  std::size_t Count() const { return Ends.size(); }
+  std::string_view Text(std::size_t aText) const {
+    const std::size_t from = aText == 0 ? 0 : Ends[aText - 1];
+    return std::string_view(Bytes).substr(from, Ends[aText] - from);
+  }
+  bool Kept(std::size_t aEntry) const { return TextOf[aEntry] == kKept; }
+  /// Gives aEntry, which keeps its bytes so far, aBytes.
+  void Give(std::size_t aEntry, std::string_view aBytes) {
+    TextOf[aEntry] = static_cast<std::uint32_t>(Ends.size());
+    Bytes.append(aBytes);
+    Ends.push_back(Bytes.size());
+  }
+};
+
 /// What a load found, for the caller to show.
 struct TLoadResult {
   enum class TKind {
@@ -161,6 +186,10 @@ class TVectorEngine {
                          TWorkProgress* aProgress = nullptr);
   void SaveLibraryToStream(TByteSink& aStream, const TCategoryMap& aMap,
                            TWorkProgress* aProgress = nullptr);
+  /// The same save with each entry's new bytes given already (TextOf holds
+  /// one slot per catalogue entry), each clamped to the field.
+  void SaveLibraryToFile(const std::string& aFile, const TCategoryBytes& aBytes,
+                         TWorkProgress* aProgress = nullptr);
 
   /// Number of items (and names) loaded.
   std::size_t ItemCount() const { return OLibrary.size(); }
@@ -209,11 +238,12 @@ class TVectorEngine {
   TTranslation TranslationTable(const TCategoryMap& aMap) const;
   /// The category bytes of entry aEntry, as loaded, clamped to the field.
   std::string_view CategoryBytes(std::size_t aEntry) const;
-  void WriteItems(TByteSink& aStream, const TTranslation& aTranslation,
-                  TWorkProgress* aProgress) const;
+  /// aTranslation's bytes, for a save.
+  static TCategoryBytes BytesOf(const TTranslation& aTranslation);
+  void WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes, TWorkProgress* aProgress) const;
   /// Writes the header and the items, the reporter's Begin and Advances
   /// between; its End is aEnder's.
-  void WriteLibrary(TByteSink& aStream, const TCategoryMap& aMap, TEndOnExit& aEnder);
+  void WriteLibrary(TByteSink& aStream, const TCategoryBytes& aBytes, TEndOnExit& aEnder);
 
   /// The file as loaded; every item is a view into it.
   TFileBytes mBuffer;

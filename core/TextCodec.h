@@ -21,6 +21,13 @@ std::string utf16ToCp1252(std::u16string_view aText);
 /// Strict UTF-8 decoding (no overlongs, no surrogates, nothing above
 /// U+10FFFF). Returns nothing when the input is not valid UTF-8.
 std::optional<std::u16string> utf8ToUtf16(std::string_view aBytes);
+/// utf8ToUtf16 into aText, whose storage is reused; false (aText then
+/// undefined) when the input is not valid UTF-8.
+bool utf8ToUtf16To(std::string_view aBytes, std::u16string& aText);
+/// How many of the first bytes of aBytes are ASCII.
+std::size_t asciiPrefix(std::string_view aBytes);
+/// Whether utf8ToUtf16 would decode aBytes.
+bool isValidUtf8(std::string_view aBytes);
 
 /// A lone surrogate becomes U+FFFD.
 std::string utf16ToUtf8(std::u16string_view aText);

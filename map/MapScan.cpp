@@ -1,0 +1,433 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "MapScan.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <memory>
+
+#include "FieldEscape.h"
+#include "LibraryFormat.h"
+#include "TextCodec.h"
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::size_t kBlock = std::size_t{1} << 20;
+
+bool isLineBreak(char aChar) { return aChar == '\n' || aChar == '\r'; }
+
+/// The bytes that end an unquoted field: a tab and the line breaks.
+constexpr std::array<bool, 256> kEndsField = [] {
+  std::array<bool, 256> ends{};
+  ends['\t'] = ends['\n'] = ends['\r'] = true;
+  return ends;
+}();
+
+/// A file read a block at a time; the bytes from the line being read on
+/// stay in Text.
+class TBlockReader {
+ public:
+  explicit TBlockReader(const std::string& aFile) {
+    // Only a regular file is opened at all: opening a FIFO would let its
+    // writer start on a reader that goes away.
+    struct stat info {};
+    if (::stat(aFile.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return;
+    mDescriptor = ::open(aFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (mDescriptor >= 0 && (::fstat(mDescriptor, &info) != 0 || !S_ISREG(info.st_mode))) {
+      ::close(mDescriptor);
+      mDescriptor = -1;
+    }
+  }
+  ~TBlockReader() {
+    if (mDescriptor >= 0) ::close(mDescriptor);
+  }
+  TBlockReader(const TBlockReader&) = delete;
+  TBlockReader& operator=(const TBlockReader&) = delete;
+
+  bool Opened() const { return mDescriptor >= 0; }
+  bool Failed() const { return mFailed; }
+  bool AtEndOfFile() const { return mEnd; }
+  std::string_view Text() const { return {mData.get(), mSize}; }
+
+  /// Drops the bytes before aKeep and reads one more block after the rest;
+  /// false at the end of the file or when the read fails.
+  bool More(std::size_t aKeep) {
+    if (aKeep > 0) std::memmove(mData.get(), mData.get() + aKeep, mSize - aKeep);
+    mSize -= aKeep;
+    // A line longer than a block makes room for itself; the space is never
+    // filled before it is read into.
+    if (mCapacity - mSize < kBlock) {
+      const std::size_t capacity = std::max(2 * mCapacity, mSize + kBlock);
+      std::unique_ptr<char[]> data(new char[capacity]);
+      if (mSize > 0) std::memcpy(data.get(), mData.get(), mSize);
+      mData = std::move(data);
+      mCapacity = capacity;
+    }
+    ssize_t got = 0;
+    do {
+      got = ::read(mDescriptor, mData.get() + mSize, kBlock);
+    } while (got < 0 && errno == EINTR);
+    if (got <= 0) {
+      mEnd = true;
+      mFailed = got < 0;
+      return false;
+    }
+    mSize += static_cast<std::size_t>(got);
+    return true;
+  }
+
+ private:
+  int mDescriptor = -1;
+  std::unique_ptr<char[]> mData;
+  std::size_t mSize = 0;
+  std::size_t mCapacity = 0;
+  bool mEnd = false;
+  bool mFailed = false;
+};
+
+/// One field of a line as it stands in the bytes: its text, or for a quoted
+/// one what lies between its quotes, each quote in it still doubled.
+struct TFieldSpan {
+  std::string_view Raw;
+  bool Quoted = false;
+};
+
+enum class TStep { Line, NeedMore, Fault };
+
+/// Where the unquoted field at aAt ends: at the first tab or line break, or
+/// the end of aText. Eight bytes at a time while none of them is one.
+std::size_t fieldEnd(std::string_view aText, std::size_t aAt) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const auto hasByte = [](std::uint64_t aWord, std::uint8_t aByte) {
+    const std::uint64_t x = aWord ^ (kOnes * aByte);
+    return (x - kOnes) & ~x & kHighs;
+  };
+  for (; aAt + 8 <= aText.size(); aAt += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, aText.data() + aAt, 8);
+    if (hasByte(word, '\t') | hasByte(word, '\n') | hasByte(word, '\r')) break;
+  }
+  while (aAt < aText.size() && !kEndsField[static_cast<std::uint8_t>(aText[aAt])]) ++aAt;
+  return aAt;
+}
+
+/// A hash of a text, eight bytes at a time.
+std::uint64_t hashText(std::string_view aText) {
+  std::uint64_t hash = 0x9E3779B97F4A7C15ULL ^ aText.size();
+  const auto mix = [&](std::uint64_t aWord) {
+    hash = (hash ^ aWord) * 0xBF58476D1CE4E5B9ULL;
+    hash ^= hash >> 31;
+  };
+  std::size_t at = 0;
+  for (; at + 8 <= aText.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, aText.data() + at, 8);
+    mix(word);
+  }
+  std::uint64_t last = 0;
+  if (at < aText.size()) std::memcpy(&last, aText.data() + at, aText.size() - at);
+  mix(last);
+  return hash * 0x94D049BB133111EBULL ^ (hash >> 29);
+}
+
+/// Takes the line at aAt of aText as parseMapFile does, counting the line
+/// breaks it takes in aLine; NeedMore when the bytes end before the line
+/// does (or before what follows it can be told) and the file does not.
+TStep takeLine(std::string_view aText, bool aAtEnd, std::size_t& aAt, int& aLine,
+               std::vector<TFieldSpan>& aFields) {
+  const std::size_t n = aText.size();
+  std::size_t at = aAt;
+  int line = aLine;
+  const auto lineBreak = [&]() -> bool {
+    if (aText[at] == '\r') {
+      if (at + 1 == n && !aAtEnd) return false;
+      if (at + 1 < n && aText[at + 1] == '\n') ++at;
+    }
+    ++at;
+    ++line;
+    return true;
+  };
+  aFields.clear();
+  while (true) {
+    TFieldSpan field;
+    if (at < n && aText[at] == '"') {
+      field.Quoted = true;
+      const std::size_t from = ++at;
+      while (true) {
+        if (at == n) return aAtEnd ? TStep::Fault : TStep::NeedMore;
+        const char c = aText[at];
+        if (c == '"') {
+          if (at + 1 == n && !aAtEnd) return TStep::NeedMore;
+          if (at + 1 == n || aText[at + 1] != '"') break;
+          at += 2;
+        } else if (isLineBreak(c)) {
+          if (!lineBreak()) return TStep::NeedMore;
+        } else {
+          ++at;
+        }
+      }
+      field.Raw = aText.substr(from, at - from);
+      ++at;
+      if (at < n && aText[at] != '\t' && !isLineBreak(aText[at])) return TStep::Fault;
+    } else {
+      const std::size_t from = at;
+      at = fieldEnd(aText, at);
+      if (at == n && !aAtEnd) return TStep::NeedMore;
+      field.Raw = aText.substr(from, at - from);
+    }
+    aFields.push_back(field);
+    if (at == n || aText[at] != '\t') break;
+    ++at;
+  }
+  if (at < n && !lineBreak()) return TStep::NeedMore;
+  aAt = at;
+  aLine = line;
+  return TStep::Line;
+}
+
+/// A field's text: a view into the bytes when it holds neither a doubled
+/// quote nor an escape, otherwise made in aScratch. Nothing for a bad
+/// escape.
+std::optional<std::string_view> fieldText(const TFieldSpan& aField, std::string& aQuoted,
+                                          std::string& aScratch) {
+  std::string_view text = aField.Raw;
+  if (aField.Quoted && text.find('"') != std::string_view::npos) {
+    aQuoted.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      aQuoted += text[i];
+      if (text[i] == '"') ++i;
+    }
+    text = aQuoted;
+  }
+  if (text.find('\\') == std::string_view::npos) return text;
+  TUnescaped unescaped = unescapeField(text);
+  if (unescaped.Error) return std::nullopt;
+  aScratch = std::move(unescaped.Text);
+  return std::string_view(aScratch);
+}
+
+/// Reads aFile through, giving aEntry each entry's line and unescaped
+/// texts; false at the first fault parseMapFile would refuse the map for,
+/// when aFile does not open or read, or when aEntry returns false.
+bool scanFile(const std::string& aFile,
+              const std::function<bool(int, std::string_view, std::string_view)>& aEntry) {
+  TBlockReader reader(aFile);
+  if (!reader.Opened()) return false;
+  reader.More(0);
+  if (reader.Failed()) return false;
+  std::size_t at = 0;
+  // A byte-order mark may end the first block only in a file of three bytes
+  // or fewer; read on until the mark can be told.
+  while (reader.Text().size() < 3 && !reader.AtEndOfFile()) reader.More(0);
+  const std::string_view start = reader.Text();
+  if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) return false;
+  if (start.starts_with(kUtf8Mark)) at = kUtf8Mark.size();
+  int line = 1;
+  std::vector<TFieldSpan> fields;
+  std::string quoted[2];
+  std::string scratch[2];
+  while (true) {
+    const std::string_view text = reader.Text();
+    if (at == text.size()) {
+      if (reader.AtEndOfFile() || !reader.More(at)) return !reader.Failed();
+      at = 0;
+      continue;
+    }
+    const std::size_t from = at;
+    const int number = line;
+    const TStep step = takeLine(text, reader.AtEndOfFile(), at, line, fields);
+    if (step == TStep::Fault) return false;
+    if (step == TStep::NeedMore) {
+      if (!reader.More(from) && reader.Failed()) return false;
+      at = 0;
+      continue;
+    }
+    // Line breaks are ASCII, so no character spans two lines.
+    if (!isValidUtf8(text.substr(from, at - from))) return false;
+    if (fields.size() == 1 && fields[0].Raw.empty() && !fields[0].Quoted) continue;
+    if (fields.size() < 2) return false;
+    const std::optional<std::string_view> old = fieldText(fields[0], quoted[0], scratch[0]);
+    const std::optional<std::string_view> replacement = fieldText(fields[1], quoted[1], scratch[1]);
+    if (!old || !replacement || replacement->empty()) return false;
+    if (!aEntry(number, *old, *replacement)) return false;
+  }
+}
+
+/// The hashes of the old texts seen, open-addressed; zero marks a free slot.
+class THashSet {
+ public:
+  /// False when aHash was inserted before.
+  bool Insert(std::uint64_t aHash) {
+    if (aHash == 0) aHash = 1;
+    if (2 * (mCount + 1) > mSlots.size()) Grow();
+    const std::size_t mask = mSlots.size() - 1;
+    for (std::size_t slot = aHash & mask;; slot = (slot + 1) & mask) {
+      if (mSlots[slot] == aHash) return false;
+      if (mSlots[slot] == 0) {
+        mSlots[slot] = aHash;
+        ++mCount;
+        return true;
+      }
+    }
+  }
+
+ private:
+  void Grow() {
+    std::vector<std::uint64_t> old(std::max<std::size_t>(1024, 2 * mSlots.size()));
+    old.swap(mSlots);
+    const std::size_t mask = mSlots.size() - 1;
+    for (const std::uint64_t hash : old) {
+      if (hash == 0) continue;
+      std::size_t slot = hash & mask;
+      while (mSlots[slot] != 0) slot = (slot + 1) & mask;
+      mSlots[slot] = hash;
+    }
+  }
+
+  std::vector<std::uint64_t> mSlots;
+  std::size_t mCount = 0;
+};
+
+/// The catalogue entry whose text is exactly aOld (UTF-8), through aUnits
+/// and aBytes, whose storage is reused.
+std::optional<std::size_t> entryNamed(const TVectorEngine& aEngine, bool aAsciiIsItself,
+                                      std::string_view aOld, std::u16string& aUnits,
+                                      TAnsiText& aBytes) {
+  if (aAsciiIsItself && asciiPrefix(aOld) == aOld.size())
+    return aOld.size() > kRemarksCapacity ? std::nullopt : aEngine.FindCategoryBytes(aOld);
+  utf8ToUtf16To(aOld, aUnits);
+  encodeAnsiTo(aUnits, aEngine.CodePage(), std::numeric_limits<std::size_t>::max(), aBytes);
+  if (!aBytes.Exact() || aBytes.Bytes.size() > kRemarksCapacity) return std::nullopt;
+  return aEngine.FindCategoryBytes(aBytes.Bytes);
+}
+
+TMapLine lineOf(int aLine, std::string_view aOld, std::string_view aNew) {
+  return {aLine, *utf8ToUtf16(aOld), *utf8ToUtf16(aNew)};
+}
+
+}  // namespace
+
+std::optional<TMapScan> TMapScan::Check(const std::string& aFile) {
+  TMapScan scan(aFile);
+  THashSet seen;
+  const bool whole = scanFile(aFile, [&](int, std::string_view aOld, std::string_view) {
+    ++scan.mEntries;
+    return seen.Insert(hashText(aOld));
+  });
+  if (!whole) return std::nullopt;
+  return scan;
+}
+
+bool TMapScan::ForEach(
+    const std::function<void(int, std::string_view, std::string_view)>& aEntry) const {
+  std::size_t entries = 0;
+  const bool whole = scanFile(mFile, [&](int aLine, std::string_view aOld, std::string_view aNew) {
+    if (++entries > mEntries) return false;
+    aEntry(aLine, aOld, aNew);
+    return true;
+  });
+  return whole && entries == mEntries;
+}
+
+std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
+                                               const TMapScan& aScan) {
+  const TCodePage page = aEngine.CodePage();
+  TMapTranslation out;
+  out.Stored.TextOf.assign(aEngine.Catalog().Count(), TCategoryBytes::kKept);
+  std::u16string units;
+  TAnsiText bytes;
+  TAnsiText stored;
+  const bool asciiItself = asciiIsItself(page);
+  const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
+    const std::optional<std::size_t> entry = entryNamed(aEngine, asciiItself, aOld, units, bytes);
+    // An entry a line before named keeps that line's text; this one, whose
+    // old text is another, names nothing.
+    if (!entry || !out.Stored.Kept(*entry)) {
+      out.Unmatched.push_back(lineOf(aLine, aOld, aNew));
+      return;
+    }
+    if (asciiItself && asciiPrefix(aNew) == aNew.size()) {
+      // Its own bytes, cut to the field.
+      out.Stored.Give(*entry, aNew.substr(0, kRemarksCapacity));
+      if (aNew.size() > kRemarksCapacity)
+        out.Inexact.push_back({out.NamedLines.size(),
+                               *utf8ToUtf16(aNew),
+                               {std::string(aNew.substr(0, kRemarksCapacity)), {}, true}});
+    } else {
+      utf8ToUtf16To(aNew, units);
+      encodeAnsiTo(units, page, kRemarksCapacity, stored);
+      out.Stored.Give(*entry, stored.Bytes);
+      if (!stored.Exact()) out.Inexact.push_back({out.NamedLines.size(), units, stored});
+    }
+    out.NamedLines.push_back(aLine);
+    out.NamedEntries.push_back(static_cast<std::uint32_t>(*entry));
+  });
+  if (!whole) return std::nullopt;
+
+  // The two first entries, in catalogue order, given each new text: a text
+  // another entry is also given merges them. Open-addressed by the bytes.
+  const TCategoryBytes& given = out.Stored;
+  constexpr std::uint32_t kNone = UINT32_MAX;
+  std::size_t size = 1;
+  while (size < 2 * given.Count() + 2) size *= 2;
+  std::vector<std::uint32_t> slots(size, kNone);
+  std::vector<std::array<std::uint32_t, 2>> firstTwo(given.Count(), {kNone, kNone});
+  std::vector<std::uint32_t> groupOf(given.Count());
+  // In catalogue order, so the first two of each group are its smallest.
+  for (std::size_t c = 0; c < given.TextOf.size(); ++c) {
+    if (given.Kept(c)) continue;
+    const std::uint32_t text = given.TextOf[c];
+    const std::string_view key = given.Text(text);
+    std::size_t slot = hashText(key) & (size - 1);
+    while (slots[slot] != kNone && given.Text(slots[slot]) != key) slot = (slot + 1) & (size - 1);
+    if (slots[slot] == kNone) slots[slot] = text;
+    auto& two = firstTwo[slots[slot]];
+    if (two[0] == kNone)
+      two[0] = static_cast<std::uint32_t>(c);
+    else if (two[1] == kNone)
+      two[1] = static_cast<std::uint32_t>(c);
+    groupOf[text] = slots[slot];
+  }
+  // A map that names every category leaves none to merge with by its bytes.
+  const bool anyKept = given.Count() < given.TextOf.size();
+  for (std::size_t named = 0; named < out.NamedEntries.size(); ++named) {
+    const std::size_t entry = out.NamedEntries[named];
+    const std::uint32_t text = given.TextOf[entry];
+    std::optional<std::size_t> first;
+    const auto consider = [&](std::size_t aOther) {
+      if (aOther != entry && (!first || aOther < *first)) first = aOther;
+    };
+    if (const auto kept = anyKept ? aEngine.FindCategoryBytes(given.Text(text)) : std::nullopt;
+        kept && given.Kept(*kept))
+      consider(*kept);
+    for (const std::uint32_t other : firstTwo[groupOf[text]])
+      if (other != kNone) consider(other);
+    if (first) out.Merges.push_back({named, *first});
+  }
+  return out;
+}
+
+std::optional<std::vector<TMapLine>> applyScan(const TVectorEngine& aEngine, const TMapScan& aScan,
+                                               TCategoryMap& aMap) {
+  std::vector<TMapLine> unmatched;
+  std::u16string units;
+  TAnsiText bytes;
+  const bool asciiItself = asciiIsItself(aEngine.CodePage());
+  const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
+    if (const std::optional<std::size_t> entry =
+            entryNamed(aEngine, asciiItself, aOld, units, bytes))
+      aMap.NewCats[*entry] = *utf8ToUtf16(aNew);
+    else
+      unmatched.push_back(lineOf(aLine, aOld, aNew));
+  });
+  if (!whole) return std::nullopt;
+  return unmatched;
+}
