@@ -7,14 +7,16 @@
 # drawn in, the validators of the desktop files, the gettext library and
 # tools that catalogue maps are read, written and checked with, and Hunspell
 # and ICU, which the checks of a translation spell and read letters with,
-# libxml2, which TMX and XLIFF maps are read and written with, and
+# libxml2, which TMX and XLIFF maps are read and written with,
 # translate-toolkit, whose converters check that those maps are what other
-# tools make and read.
+# tools make and read, and the Debian packaging tools and lintian, which the
+# package is built and checked with.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
-libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit"
+libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit \
+dpkg-dev debhelper fakeroot lintian"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)
