@@ -16,7 +16,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
 libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit \
-dpkg-dev debhelper fakeroot lintian"
+dpkg-dev debhelper lintian"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

@@ -11,7 +11,7 @@ work=$2
 version=$3
 
 missing=""
-for tool in dpkg-buildpackage dh lintian fakeroot; do
+for tool in dpkg-buildpackage dh lintian; do
   command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
 done
 if [ -n "$missing" ]; then
