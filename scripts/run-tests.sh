@@ -7,17 +7,18 @@
 # drawn in, the validators of the desktop files, the gettext library and
 # tools that catalogue maps are read, written and checked with, and Hunspell
 # and ICU, which the checks of a translation spell and read letters with,
-# libxml2, which TMX and XLIFF maps are read and written with, and
+# libxml2, which TMX and XLIFF maps are read and written with,
 # translate-toolkit, whose converters check that those maps are what other
-# tools make and read, and Qt's translation tools (lupdate, lrelease and their
+# tools make and read, Qt's translation tools (lupdate, lrelease and their
 # CMake functions) with Qt's own translations, which the windows speak other
-# languages with.
+# languages with, and the Debian packaging tools and lintian, which the
+# package is built and checked with.
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 export ZBL_PACKAGES="build-essential cmake ninja-build qt6-base-dev libgtest-dev fonts-wine \
 clang libclang-rt-14-dev appstream desktop-file-utils groff-base shared-mime-info \
 libgettextpo-dev gettext libhunspell-dev libicu-dev libxml2-dev translate-toolkit \
-qt6-tools-dev qt6-l10n-tools qt6-translations-l10n"
+qt6-tools-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev debhelper lintian"
 . "$ROOT/scripts/setup.sh"
 cd "$ROOT"
 JOBS=$(nproc)

@@ -12,6 +12,7 @@ set(expected
   bin/zbl-translator
   bin/zbl
   share/man/man1/zbl.1
+  share/man/man1/zbl-translator.1
   share/applications/org.zembrel.ZblTranslator.desktop
   share/metainfo/org.zembrel.ZblTranslator.metainfo.xml
   share/icons/hicolor/256x256/apps/org.zembrel.ZblTranslator.png
