@@ -48,12 +48,17 @@ QString CategoryMapFilter() {
   return MapTransfer::tr("Category map (*.po *.tsv *.txt *.xlf *.xliff *.tmx)");
 }
 
-QString MapRefusedText(const TMapRefusal& aRefusal) {
+QString WithRefusal(const QString& aText, const TMapRefusal& aRefusal) {
   const QString where =
       QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(aRefusal.Where)));
-  return MapTransfer::tr("The map was not imported, and no category was changed.\n\n%1: %2")
-      .arg(EscapeControlCharacters(where),
-           EscapeControlCharacters(QString::fromStdString(aRefusal.Reason)));
+  return aText.arg(EscapeControlCharacters(where),
+                   EscapeControlCharacters(QString::fromStdString(aRefusal.Reason)));
+}
+
+QString MapRefusedText(const TMapRefusal& aRefusal) {
+  return WithRefusal(
+      MapTransfer::tr("The map was not imported, and no category was changed.\n\n%1: %2"),
+      aRefusal);
 }
 
 QString ForeignMapText(const QString& aFile, std::size_t aEntries, const QString& aLibrary,

@@ -15,6 +15,10 @@ struct TMapSkip;
 /// The file dialogs' filter for category maps.
 QString CategoryMapFilter();
 
+/// aText, a message whose %1 and %2 stand for where and why a map was
+/// refused, with the refusal's place and reason put in, escaped.
+QString WithRefusal(const QString& aText, const TMapRefusal& aRefusal);
+
 /// The message for a map that was refused, with where and why in zbl's words.
 QString MapRefusedText(const TMapRefusal& aRefusal);
 

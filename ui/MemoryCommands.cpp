@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MemoryCommands.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -67,12 +66,10 @@ void TMemoryCommands::AddMemoryFile(const QString& aFile) {
   }
   const QString shown = EscapeControlCharacters(QFileInfo(aFile).fileName());
   if (read.Refusal) {
-    const QString where =
-        QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(read.Refusal->Where)));
-    mDialogs.Warning(mWindow, mTitle,
-                     tr("The file was not added to the translation memory.\n\n%1: %2")
-                         .arg(EscapeControlCharacters(where),
-                              EscapeControlCharacters(QString::fromStdString(read.Refusal->Reason))));
+    mDialogs.Warning(
+        mWindow, mTitle,
+        WithRefusal(tr("The file was not added to the translation memory.\n\n%1: %2"),
+                    *read.Refusal));
     return;
   }
   if (added == 0) {

@@ -119,10 +119,8 @@ void TTranslationTable::CreateControls() {
   mSuggestions = new TSuggestionView(this);
   suggestionsLabel->setBuddy(mSuggestions);
   mSuggestions->setFixedHeight(mSuggestions->HeightFor(3));
-  connect(mSuggestions, &TSuggestionView::chosen, this, [this](const QString& aText) {
-    if (OpenEditor() == nullptr) EditShownRow(mTable->currentIndex().row());
-    if (QLineEdit* editor = OpenEditor()) PutIntoEditor(editor, aText);
-  });
+  connect(mSuggestions, &TSuggestionView::chosen, this,
+          [this](const QString& aText) { PutIntoCurrentEditor(aText); });
 
   auto* search = new QHBoxLayout;
   search->addWidget(mSearch, 1);
@@ -342,7 +340,10 @@ void TTranslationTable::UpdateSuggestions() {
 void TTranslationTable::UseSuggestion(int aIndex) {
   const std::vector<TShownSuggestion>& shown = mSuggestions->Suggestions();
   if (aIndex >= static_cast<int>(shown.size())) return;
-  const QString text = shown[static_cast<std::size_t>(aIndex)].New;
+  PutIntoCurrentEditor(shown[static_cast<std::size_t>(aIndex)].New);
+}
+
+void TTranslationTable::PutIntoCurrentEditor(const QString& aText) {
   if (OpenEditor() == nullptr) EditShownRow(mTable->currentIndex().row());
-  if (QLineEdit* editor = OpenEditor()) PutIntoEditor(editor, text);
+  if (QLineEdit* editor = OpenEditor()) PutIntoEditor(editor, aText);
 }

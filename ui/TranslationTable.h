@@ -94,6 +94,8 @@ class TTranslationTable final : public QWidget {
   /// Puts suggestion aIndex (from 0) into the editor of the row selected,
   /// opening it first.
   void UseSuggestion(int aIndex);
+  /// Puts aText into the editor of the row selected, opening it first.
+  void PutIntoCurrentEditor(const QString& aText);
 
   TCategoryModel& mModel;
   QItemSelectionModel& mListsSelection;
