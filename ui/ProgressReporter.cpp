@@ -80,23 +80,21 @@ void TProgressReporter::Advance(int aPosition) {
   }
   // Setting the bar's value costs more than writing an item, so the bar
   // takes only the positions that show: a new pixel, a new percentage, the
-  // last item.
+  // last item. The bar repaints itself when its value has moved it far
+  // enough (painting it at every pixel besides would double the window's
+  // cost); the last item is painted in any case.
   const int pixels = FilledPixels(aPosition);
   const bool newPercent = mPercent.MoveTo(aPosition);
-  bool painted = false;
-  if (pixels != mPaintedPixels || newPercent || aPosition >= mForm.ProgressBar1->maximum() - 1)
-    mForm.ProgressBar1->setValue(aPosition);
-  if (pixels != mPaintedPixels) {
-    mForm.ProgressBar1->repaint();
-    mPaintedPixels = pixels;
-    painted = true;
-  }
+  const bool last = aPosition >= mForm.ProgressBar1->maximum() - 1;
+  const bool moved = pixels != mPaintedPixels || newPercent || last;
+  if (moved) mForm.ProgressBar1->setValue(aPosition);
+  if (last) mForm.ProgressBar1->repaint();
+  mPaintedPixels = pixels;
   if (newPercent) {
     SetPercentText();
     mForm.Label1->repaint();
-    painted = true;
   }
-  if (!painted && mSinceEvents.elapsed() < kEventIntervalMs) return;
+  if (!moved && mSinceEvents.elapsed() < kEventIntervalMs) return;
   QCoreApplication::processEvents(mEvents);
   mSinceEvents.restart();
 }

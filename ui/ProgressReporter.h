@@ -14,8 +14,8 @@ class TProgressform;
 /// while it saves.
 ///
 /// A repaint happens only when what it shows has changed, and window events
-/// run when something was repainted or a short interval has passed: a save
-/// of a million items is not a million repaints, and the window stays
+/// run when something moved or a short interval has passed: a save of a
+/// million items is not a million repaints, and the window stays
 /// responsive.
 class TProgressReporter final : public TWorkProgress {
  public:

@@ -54,6 +54,22 @@ class TLabelWatcher final : public QObject {
   TProgressform& mForm;
 };
 
+/// The value of the progress bar at each of its paints.
+class TBarWatcher final : public QObject {
+ public:
+  explicit TBarWatcher(QProgressBar& aBar) : mBar(aBar) { aBar.installEventFilter(this); }
+  std::vector<int> Painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* aEvent) override {
+    if (aEvent->type() == QEvent::Paint) Painted.push_back(mBar.value());
+    return false;
+  }
+
+ private:
+  QProgressBar& mBar;
+};
+
 QString Label(int aPercent) { return QStringLiteral("Progress : %1 %").arg(aPercent); }
 
 // What the progress window showed when the saved file was synced.
@@ -204,6 +220,24 @@ class ProgressformTest : public QObject {
     QVERIFY(gShownAtSync);
     QCOMPARE(mWindow->Form.ProgressBar1->value(), 2);
     QVERIFY(!mWindow->Form.isVisible());
+  }
+
+  // The bar follows the work to its last item, each paint showing it
+  // further on, and at most one paint for each pixel of its width.
+  void BarIsNeverPaintedTwiceAtOnePlace() {
+    TProgressform& form = mWindow->Form;
+    TBarWatcher watcher(*form.ProgressBar1);
+    TProgressReporter reporter(form);
+    constexpr int kItems = 100000;
+    reporter.Begin(kItems);
+    for (int k = 0; k < kItems; ++k) reporter.Advance(k);
+    const std::vector<int> painted = watcher.Painted;
+    reporter.End();
+    QVERIFY(!painted.empty());
+    QCOMPARE(painted.back(), kItems - 1);
+    QVERIFY(std::adjacent_find(painted.begin(), painted.end(), std::greater_equal<>()) ==
+            painted.end());
+    QVERIFY(painted.size() <= static_cast<std::size_t>(form.ProgressBar1->width()) + 1);
   }
 
   void WindowIsPaintedAtZeroBeforeTheFirstItem() {
