@@ -217,7 +217,20 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
 
 namespace {
 
-std::size_t hashBytes(std::string_view aBytes) { return std::hash<std::string_view>{}(aBytes); }
+std::uint64_t hashBytes(std::string_view aBytes) {
+  return std::hash<std::string_view>{}(aBytes);
+}
+
+constexpr std::uint64_t kEntryBits = 0xFFFFFFFFULL;
+
+/// A slot's tag: the hash's high half, where the slot's own number lies in
+/// its low bits.
+std::uint64_t tagOf(std::uint64_t aHash) { return aHash & ~kEntryBits; }
+
+std::string_view remarksView(const std::uint8_t* aField) {
+  return std::string_view(reinterpret_cast<const char*>(aField + 1),
+                          std::min<std::size_t>(aField[0], kRemarksCapacity));
+}
 
 }  // namespace
 
@@ -226,12 +239,8 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
   // The code page maps bytes to code units one to one, so equal bytes are
   // equal categories: the catalogue is found by the stored bytes, never
   // decoding them, through a table of a few bytes per category.
-  std::vector<std::uint32_t> firstItemOf;
   mCategorySlots.assign(64, 0);
-  const auto bytesOf = [this](std::uint32_t aItem) {
-    return ansiShortStringView(OLibrary[aItem].Data + kRemarksOffset, kRemarksCapacity);
-  };
-  const auto entryBytes = [&](std::uint32_t aSlot) { return bytesOf(firstItemOf[aSlot - 1]); };
+  mCategoryField.clear();
   // Each name's sort key is made here, while its header is in the cache,
   // not in a second walk over the whole file.
   mKeysPage = mCodePage;
@@ -241,44 +250,53 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
     if (aSteps != nullptr && i % TLoadSteps::kItemsPerLook == 0) aSteps->TakenApart(position);
     const std::optional<TItemStream> item = itemAt(mBuffer, position, aDamage);
     if (!item) break;
-    const auto index = static_cast<std::uint32_t>(OLibrary.size());
     OLibrary.push_back(*item);
     decodeAnsiTo(ansiShortStringView(item->Data + kAuthorOffset, kAuthorCapacity), mCodePage, name);
     appendNaturalKey(name, mKeys.Bytes);
     mKeys.Close();
-    const std::string_view remarks = bytesOf(index);
+    const std::uint8_t* field = item->Data + kRemarksOffset;
+    const std::string_view remarks = remarksView(field);
+    const std::uint64_t hash = hashBytes(remarks);
     const std::size_t mask = mCategorySlots.size() - 1;
-    std::size_t slot = hashBytes(remarks) & mask;
-    while (mCategorySlots[slot] != 0 && entryBytes(mCategorySlots[slot]) != remarks)
-      slot = (slot + 1) & mask;
+    std::size_t slot = hash & mask;
+    for (; mCategorySlots[slot] != 0; slot = (slot + 1) & mask) {
+      const std::uint64_t held = mCategorySlots[slot];
+      if (tagOf(held) == tagOf(hash) &&
+          remarksView(mCategoryField[(held & kEntryBits) - 1]) == remarks)
+        break;
+    }
     if (mCategorySlots[slot] != 0) {
-      mItemCategory.push_back(mCategorySlots[slot] - 1);
+      mItemCategory.push_back(static_cast<std::uint32_t>((mCategorySlots[slot] & kEntryBits) - 1));
       continue;
     }
-    firstItemOf.push_back(index);
-    mCategorySlots[slot] = static_cast<std::uint32_t>(firstItemOf.size());
-    mItemCategory.push_back(static_cast<std::uint32_t>(firstItemOf.size() - 1));
-    if (firstItemOf.size() * 2 <= mCategorySlots.size()) continue;
-    std::vector<std::uint32_t> grown(mCategorySlots.size() * 2);
-    for (const std::uint32_t entry : mCategorySlots) {
-      if (entry == 0) continue;
-      std::size_t at = hashBytes(entryBytes(entry)) & (grown.size() - 1);
+    mCategoryField.push_back(field);
+    mCategorySlots[slot] = tagOf(hash) | mCategoryField.size();
+    mItemCategory.push_back(static_cast<std::uint32_t>(mCategoryField.size() - 1));
+    if (mCategoryField.size() * 2 <= mCategorySlots.size()) continue;
+    std::vector<std::uint64_t> grown(mCategorySlots.size() * 2);
+    for (const std::uint64_t held : mCategorySlots) {
+      if (held == 0) continue;
+      std::size_t at = hashBytes(remarksView(mCategoryField[(held & kEntryBits) - 1])) &
+                       (grown.size() - 1);
       while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
-      grown[at] = entry;
+      grown[at] = held;
     }
     mCategorySlots = std::move(grown);
   }
-  BuildCatalog(firstItemOf.size());
+  BuildCatalog(mCategoryField.size());
   return position;
 }
 
 std::optional<std::size_t> TVectorEngine::FindCategoryBytes(std::string_view aBytes) const {
   if (mCategorySlots.empty()) return std::nullopt;
   aBytes = aBytes.substr(0, kRemarksCapacity);
+  const std::uint64_t hash = hashBytes(aBytes);
   const std::size_t mask = mCategorySlots.size() - 1;
-  for (std::size_t slot = hashBytes(aBytes) & mask; mCategorySlots[slot] != 0;
-       slot = (slot + 1) & mask)
-    if (CategoryBytes(mCategorySlots[slot] - 1) == aBytes) return mCategorySlots[slot] - 1;
+  for (std::size_t slot = hash & mask; mCategorySlots[slot] != 0; slot = (slot + 1) & mask) {
+    const std::uint64_t held = mCategorySlots[slot];
+    const std::size_t entry = (held & kEntryBits) - 1;
+    if (tagOf(held) == tagOf(hash) && remarksView(mCategoryField[entry]) == aBytes) return entry;
+  }
   return std::nullopt;
 }
 
@@ -316,13 +334,14 @@ void TVectorEngine::ClearLibraryIndex() {
   LibraryIndex = TLibraryCatalog();
   mCategorySlots.clear();
   mCategorySlots.shrink_to_fit();
+  mCategoryField.clear();
+  mCategoryField.shrink_to_fit();
 }
 
 int TVectorEngine::GetLibraryIndexCount() const { return static_cast<int>(LibraryIndex.Count()); }
 
 std::string_view TVectorEngine::CategoryBytes(std::size_t aEntry) const {
-  const TItemStream& first = OLibrary[LibraryIndex.Items[LibraryIndex.Starts[aEntry]]];
-  return ansiShortStringView(first.Data + kRemarksOffset, kRemarksCapacity);
+  return remarksView(mCategoryField[aEntry]);
 }
 
 std::u16string TVectorEngine::GetLibraryIndexItem(int ID) const {

@@ -256,9 +256,13 @@ class TVectorEngine {
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;
   TLibraryCatalog LibraryIndex;
-  /// Open-addressed table of entry numbers plus one (zero for a free slot),
-  /// hashed by their stored bytes, which stay in the loaded buffer.
-  std::vector<std::uint32_t> mCategorySlots;
+  /// Open-addressed table of entry numbers plus one (zero for a free slot)
+  /// in the low half of each slot, the high half of their bytes' hash in the
+  /// other, so that a probe reads an entry's bytes only when it is almost
+  /// surely the one; the bytes stay in the loaded buffer.
+  std::vector<std::uint64_t> mCategorySlots;
+  /// Each entry's stored bytes: the Remarks field of its first item.
+  std::vector<const std::uint8_t*> mCategoryField;
   TLibraryHeader LibraryHeader;
   std::uint64_t mTrailingBytes = 0;
   TCodePage mCodePage = TCodePage::Western;
