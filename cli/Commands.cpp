@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <exception>
+#include <future>
 #include <memory>
 #include <new>
 #include <string_view>
@@ -435,12 +436,13 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, const std::string& aT
   return kExitSuccess;
 }
 
-/// Reads aLine's map, when it names one, into aRead and then the whole
-/// library into aEngine: the map first, as it is the cheaper to refuse. The
+/// Reads aLine's map, when it names one, into aRead and the whole library
+/// into aEngine; a refused map is told before the library's faults. The
 /// load's result when both were read; nothing, after a line on aErr, when
 /// the map is refused or the library was not read whole.
 /// A tab-separated map with no memory beside it is only checked, into
-/// aScan: it is read again, line by line, once the library is loaded.
+/// aScan, while the library loads: it is read again, line by line, once
+/// the library is loaded.
 std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePage aPage,
                                               TMapRead& aRead, TVectorEngine& aEngine,
                                               std::ostream& aErr,
@@ -448,10 +450,18 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
                                               std::optional<TMapScan>* aScan = nullptr) {
   const TMapLanguages languages{aLine.SourceLanguage.value_or(""),
                                 aLine.TargetLanguage.value_or("")};
-  // A map the scan will not take is read whole, which tells why.
+  std::optional<TLoadResult> loaded;
   if (aScan && aLine.MapFile && mapFormatOf(*aLine.MapFile) == TMapFormat::Tsv &&
-      aLine.MemoryFiles.empty())
-    *aScan = TMapScan::Check(*aLine.MapFile);
+      aLine.MemoryFiles.empty()) {
+    // The check reads the map and the load the library: on two threads. A
+    // refused map is still what is told, the library's faults only after.
+    std::future<std::optional<TMapScan>> check =
+        std::async(std::launch::async, [&aLine] { return TMapScan::Check(*aLine.MapFile); });
+    aEngine.SetCodePage(aPage);
+    loaded = aEngine.LoadLibraryFromFile(aLine.In);
+    *aScan = check.get();
+  }
+  // A map the scan will not take is read whole, which tells why.
   if (aLine.MapFile && !(aScan && *aScan)) {
     aRead = readMap(*aLine.MapFile, languages);
     if (aRead.Refusal) {
@@ -469,10 +479,12 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
     }
     aMemory->Add(aMemory->AddSource(file), memory.Lines);
   }
-  aEngine.SetCodePage(aPage);
-  TLoadResult loaded = aEngine.LoadLibraryFromFile(aLine.In);
-  if (loaded.Kind == TLoadResult::TKind::Loaded) return loaded;
-  fail(aErr, aLine.In, describeLoad(loaded));
+  if (!loaded) {
+    aEngine.SetCodePage(aPage);
+    loaded = aEngine.LoadLibraryFromFile(aLine.In);
+  }
+  if (loaded->Kind == TLoadResult::TKind::Loaded) return loaded;
+  fail(aErr, aLine.In, describeLoad(*loaded));
   return std::nullopt;
 }
 
