@@ -19,7 +19,6 @@
 namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::size_t kBlock = std::size_t{1} << 20;
 
 bool isLineBreak(char aChar) { return aChar == '\n' || aChar == '\r'; }
 
@@ -34,7 +33,7 @@ constexpr std::array<bool, 256> kEndsField = [] {
 /// stay in Text.
 class TBlockReader {
  public:
-  explicit TBlockReader(const std::string& aFile) {
+  TBlockReader(const std::string& aFile, std::size_t aBlock) : mBlock(aBlock) {
     // Only a regular file is opened at all: opening a FIFO would let its
     // writer start on a reader that goes away.
     struct stat info {};
@@ -63,8 +62,8 @@ class TBlockReader {
     mSize -= aKeep;
     // A line longer than a block makes room for itself; the space is never
     // filled before it is read into.
-    if (mCapacity - mSize < kBlock) {
-      const std::size_t capacity = std::max(2 * mCapacity, mSize + kBlock);
+    if (mCapacity - mSize < mBlock) {
+      const std::size_t capacity = std::max(2 * mCapacity, mSize + mBlock);
       std::unique_ptr<char[]> data(new char[capacity]);
       if (mSize > 0) std::memcpy(data.get(), mData.get(), mSize);
       mData = std::move(data);
@@ -72,7 +71,7 @@ class TBlockReader {
     }
     ssize_t got = 0;
     do {
-      got = ::read(mDescriptor, mData.get() + mSize, kBlock);
+      got = ::read(mDescriptor, mData.get() + mSize, mBlock);
     } while (got < 0 && errno == EINTR);
     if (got <= 0) {
       mEnd = true;
@@ -84,6 +83,7 @@ class TBlockReader {
   }
 
  private:
+  std::size_t mBlock;
   int mDescriptor = -1;
   std::unique_ptr<char[]> mData;
   std::size_t mSize = 0;
@@ -217,9 +217,9 @@ std::optional<std::string_view> fieldText(const TFieldSpan& aField, std::string&
 /// Reads aFile through, giving aEntry each entry's line and unescaped
 /// texts; false at the first fault parseMapFile would refuse the map for,
 /// when aFile does not open or read, or when aEntry returns false.
-bool scanFile(const std::string& aFile,
+bool scanFile(const std::string& aFile, std::size_t aBlock,
               const std::function<bool(int, std::string_view, std::string_view)>& aEntry) {
-  TBlockReader reader(aFile);
+  TBlockReader reader(aFile, aBlock);
   if (!reader.Opened()) return false;
   reader.More(0);
   if (reader.Failed()) return false;
@@ -315,13 +315,14 @@ TMapLine lineOf(int aLine, std::string_view aOld, std::string_view aNew) {
 
 }  // namespace
 
-std::optional<TMapScan> TMapScan::Check(const std::string& aFile) {
-  TMapScan scan(aFile);
+std::optional<TMapScan> TMapScan::Check(const std::string& aFile, std::size_t aBlock) {
+  TMapScan scan(aFile, std::max<std::size_t>(aBlock, 1));
   THashSet seen;
-  const bool whole = scanFile(aFile, [&](int, std::string_view aOld, std::string_view) {
-    ++scan.mEntries;
-    return seen.Insert(hashText(aOld));
-  });
+  const bool whole =
+      scanFile(aFile, scan.mBlock, [&](int, std::string_view aOld, std::string_view) {
+        ++scan.mEntries;
+        return seen.Insert(hashText(aOld));
+      });
   if (!whole) return std::nullopt;
   return scan;
 }
@@ -329,11 +330,12 @@ std::optional<TMapScan> TMapScan::Check(const std::string& aFile) {
 bool TMapScan::ForEach(
     const std::function<void(int, std::string_view, std::string_view)>& aEntry) const {
   std::size_t entries = 0;
-  const bool whole = scanFile(mFile, [&](int aLine, std::string_view aOld, std::string_view aNew) {
-    if (++entries > mEntries) return false;
-    aEntry(aLine, aOld, aNew);
-    return true;
-  });
+  const bool whole =
+      scanFile(mFile, mBlock, [&](int aLine, std::string_view aOld, std::string_view aNew) {
+        if (++entries > mEntries) return false;
+        aEntry(aLine, aOld, aNew);
+        return true;
+      });
   return whole && entries == mEntries;
 }
 

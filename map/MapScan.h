@@ -19,12 +19,16 @@
 /// little more than reading it and is never held whole.
 class TMapScan {
  public:
+  /// How much of the file is read at a time.
+  static constexpr std::size_t kBlock = std::size_t{1} << 20;
+
   /// Reads aFile through once and checks it as parseMapFile does. Nothing
   /// when it is not a regular file that opens and reads, starts with a
   /// UTF-16 byte-order mark, or holds anything parseMapFile refuses (or two
   /// old texts it cannot tell apart by their hash): readMap then reads it,
   /// or says why it will not.
-  static std::optional<TMapScan> Check(const std::string& aFile);
+  /// The file is read aBlock bytes at a time (the default but for tests).
+  static std::optional<TMapScan> Check(const std::string& aFile, std::size_t aBlock = kBlock);
 
   /// The entries of the map.
   std::size_t Entries() const { return mEntries; }
@@ -37,9 +41,10 @@ class TMapScan {
                    aEntry) const;
 
  private:
-  explicit TMapScan(std::string aFile) : mFile(std::move(aFile)) {}
+  TMapScan(std::string aFile, std::size_t aBlock) : mFile(std::move(aFile)), mBlock(aBlock) {}
 
   std::string mFile;
+  std::size_t mBlock;
   std::size_t mEntries = 0;
 };
 
