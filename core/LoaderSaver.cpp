@@ -217,9 +217,7 @@ void TVectorEngine::ReserveItems(std::size_t aDeclared) {
 
 namespace {
 
-std::uint64_t hashBytes(std::string_view aBytes) {
-  return std::hash<std::string_view>{}(aBytes);
-}
+std::uint64_t hashBytes(std::string_view aBytes) { return std::hash<std::string_view>{}(aBytes); }
 
 constexpr std::uint64_t kEntryBits = 0xFFFFFFFFULL;
 
@@ -276,8 +274,8 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
     std::vector<std::uint64_t> grown(mCategorySlots.size() * 2);
     for (const std::uint64_t held : mCategorySlots) {
       if (held == 0) continue;
-      std::size_t at = hashBytes(remarksView(mCategoryField[(held & kEntryBits) - 1])) &
-                       (grown.size() - 1);
+      std::size_t at =
+          hashBytes(remarksView(mCategoryField[(held & kEntryBits) - 1])) & (grown.size() - 1);
       while (grown[at] != 0) at = (at + 1) & (grown.size() - 1);
       grown[at] = held;
     }
@@ -513,9 +511,24 @@ void TVectorEngine::WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes,
   std::vector<std::uint8_t> leads(kItemsPerWrite * kItemLead);
   std::vector<TByteSpan> spans;
   spans.reserve(2 * kItemsPerWrite);
+  // The new bytes of each item of a batch, or nothing for one that keeps
+  // its own.
+  std::vector<std::optional<std::string_view>> stored(kItemsPerWrite);
   for (std::size_t first = 0; first < count; first += kItemsPerWrite) {
     const std::size_t last = std::min(count, first + kItemsPerWrite);
     spans.clear();
+    // Sorted order jumps across the tables too: found in a loop of their
+    // own, the items' new bytes are looked up many at once.
+    for (std::size_t k = first; k < last; ++k) {
+      const std::uint32_t text = aBytes.TextOf[mItemCategory[order[k]]];
+      std::optional<std::string_view>& bytes = stored[k - first];
+      bytes.reset();
+      if (text == aBytes.kKept) continue;
+      bytes = aBytes.Text(text);
+#if defined(__GNUC__) || defined(__clang__)
+      __builtin_prefetch(bytes->data());
+#endif
+    }
     for (std::size_t k = first; k < last; ++k) {
       // Sorted order jumps across the buffer; ask for a later header early.
       if (k + kPrefetchDistance < count)
@@ -526,8 +539,8 @@ void TVectorEngine::WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes,
       writeInt64LE(lead, static_cast<std::int64_t>(item.Size));
       std::memcpy(lead + kItemSizeFieldSize, item.Data, kItemHeaderSize);
       // A category that no map row names stays exactly as it was.
-      if (const std::uint32_t text = aBytes.TextOf[mItemCategory[id]]; text != aBytes.kKept)
-        storeItemRemarksBytes(lead + kItemSizeFieldSize, aBytes.Text(text));
+      if (const auto& bytes = stored[k - first])
+        storeItemRemarksBytes(lead + kItemSizeFieldSize, *bytes);
       spans.push_back({lead, kItemLead});
       spans.push_back({item.Data + kItemHeaderSize, item.Size - kItemHeaderSize});
     }

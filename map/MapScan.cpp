@@ -384,12 +384,33 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   std::vector<std::array<std::uint32_t, 2>> firstTwo(given.Count(), {kNone, kNone});
   std::vector<std::uint32_t> groupOf(given.Count());
   // In catalogue order, so the first two of each group are its smallest.
-  for (std::size_t c = 0; c < given.TextOf.size(); ++c) {
-    if (given.Kept(c)) continue;
+  // The table is far larger than the cache: each entry's hash is taken a
+  // few entries ahead and its slot asked for then.
+  const std::size_t mask = size - 1;
+  constexpr std::size_t kAhead = 16;
+  std::array<std::pair<std::size_t, std::uint64_t>, kAhead> ahead{};
+  std::size_t head = 0;
+  std::size_t waiting = 0;
+  std::size_t next = 0;
+  const auto hashAhead = [&] {
+    while (next < given.TextOf.size() && given.Kept(next)) ++next;
+    if (next == given.TextOf.size()) return;
+    const std::uint64_t hash = hashText(given.Text(given.TextOf[next]));
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(&slots[hash & mask]);
+#endif
+    ahead[(head + waiting++) % kAhead] = {next++, hash};
+  };
+  while (waiting < kAhead && next < given.TextOf.size()) hashAhead();
+  while (waiting > 0) {
+    const auto [c, hash] = ahead[head];
+    head = (head + 1) % kAhead;
+    --waiting;
+    hashAhead();
     const std::uint32_t text = given.TextOf[c];
     const std::string_view key = given.Text(text);
-    std::size_t slot = hashText(key) & (size - 1);
-    while (slots[slot] != kNone && given.Text(slots[slot]) != key) slot = (slot + 1) & (size - 1);
+    std::size_t slot = hash & mask;
+    while (slots[slot] != kNone && given.Text(slots[slot]) != key) slot = (slot + 1) & mask;
     if (slots[slot] == kNone) slots[slot] = text;
     auto& two = firstTwo[slots[slot]];
     if (two[0] == kNone)
