@@ -2,6 +2,7 @@
 #include "LoaderSaver.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <exception>
 #include <functional>
@@ -17,12 +18,17 @@ namespace {
 
 constexpr std::size_t kPrefetchDistance = 8;
 
-void prefetchHeader(const std::uint8_t* aHeader) {
+/// Asks for the cache line at aAt ahead of its use.
+void prefetchLine(const void* aAt) {
 #if defined(__GNUC__) || defined(__clang__)
-  for (std::size_t line = 0; line < kItemHeaderSize; line += 64) __builtin_prefetch(aHeader + line);
+  __builtin_prefetch(aAt);
 #else
-  (void)aHeader;
+  (void)aAt;
 #endif
+}
+
+void prefetchHeader(const std::uint8_t* aHeader) {
+  for (std::size_t line = 0; line < kItemHeaderSize; line += 64) prefetchLine(aHeader + line);
 }
 
 // The item that starts at aPosition (its size field, then the item), which
@@ -298,6 +304,48 @@ std::optional<std::size_t> TVectorEngine::FindCategoryBytes(std::string_view aBy
   return std::nullopt;
 }
 
+void TVectorEngine::FindCategoriesBytes(std::span<const std::string_view> aBytes,
+                                        std::span<std::optional<std::size_t>> aEntries) const {
+  if (mCategorySlots.empty()) {
+    std::fill(aEntries.begin(), aEntries.end(), std::nullopt);
+    return;
+  }
+  const std::size_t mask = mCategorySlots.size() - 1;
+  // A few at a time: their hashes, and each step's memory asked for before
+  // the next step reads it (the slot, the entry's field pointer, the field).
+  constexpr std::size_t kTogether = 32;
+  std::array<std::uint64_t, kTogether> hashes{};
+  std::array<std::size_t, kTogether> firsts{};
+  for (std::size_t from = 0; from < aBytes.size(); from += kTogether) {
+    const std::size_t n = std::min(kTogether, aBytes.size() - from);
+    for (std::size_t i = 0; i < n; ++i) {
+      hashes[i] = hashBytes(aBytes[from + i].substr(0, kRemarksCapacity));
+      prefetchLine(&mCategorySlots[hashes[i] & mask]);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint64_t held = mCategorySlots[hashes[i] & mask];
+      firsts[i] = held == 0 ? SIZE_MAX : (held & kEntryBits) - 1;
+      if (firsts[i] != SIZE_MAX) prefetchLine(&mCategoryField[firsts[i]]);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+      if (firsts[i] != SIZE_MAX) prefetchLine(mCategoryField[firsts[i]]);
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::string_view bytes = aBytes[from + i].substr(0, kRemarksCapacity);
+      std::optional<std::size_t>& found = aEntries[from + i];
+      found.reset();
+      for (std::size_t slot = hashes[i] & mask; mCategorySlots[slot] != 0;
+           slot = (slot + 1) & mask) {
+        const std::uint64_t held = mCategorySlots[slot];
+        const std::size_t entry = (held & kEntryBits) - 1;
+        if (tagOf(held) == tagOf(hashes[i]) && remarksView(mCategoryField[entry]) == bytes) {
+          found = entry;
+          break;
+        }
+      }
+    }
+  }
+}
+
 std::optional<std::size_t> TVectorEngine::FindCategory(std::u16string_view aText) const {
   // Every category decodes from its bytes one to one, so a text that does
   // not encode exactly is none of them.
@@ -525,9 +573,7 @@ void TVectorEngine::WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes,
       bytes.reset();
       if (text == aBytes.kKept) continue;
       bytes = aBytes.Text(text);
-#if defined(__GNUC__) || defined(__clang__)
-      __builtin_prefetch(bytes->data());
-#endif
+      prefetchLine(bytes->data());
     }
     for (std::size_t k = first; k < last; ++k) {
       // Sorted order jumps across the buffer; ask for a later header early.

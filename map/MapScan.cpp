@@ -296,17 +296,72 @@ class THashSet {
   std::size_t mCount = 0;
 };
 
-/// The catalogue entry whose text is exactly aOld (UTF-8), through aUnits
-/// and aBytes, whose storage is reused.
-std::optional<std::size_t> entryNamed(const TVectorEngine& aEngine, bool aAsciiIsItself,
-                                      std::string_view aOld, std::u16string& aUnits,
-                                      TAnsiText& aBytes) {
-  if (aAsciiIsItself && asciiPrefix(aOld) == aOld.size())
-    return aOld.size() > kRemarksCapacity ? std::nullopt : aEngine.FindCategoryBytes(aOld);
-  utf8ToUtf16To(aOld, aUnits);
-  encodeAnsiTo(aUnits, aEngine.CodePage(), std::numeric_limits<std::size_t>::max(), aBytes);
-  if (!aBytes.Exact() || aBytes.Bytes.size() > kRemarksCapacity) return std::nullopt;
-  return aEngine.FindCategoryBytes(aBytes.Bytes);
+/// Reads aScan through, giving aEntry each entry's line, texts and the
+/// catalogue entry whose text is exactly its old text; false when the map
+/// no longer reads as it did. The lines are looked up a batch at a time,
+/// so that the lookups wait for memory side by side; their texts are valid
+/// during the call only.
+bool forEachNamed(const TVectorEngine& aEngine, const TMapScan& aScan,
+                  const std::function<void(int aLine, std::string_view aOld, std::string_view aNew,
+                                           std::optional<std::size_t> aEntry)>& aEntry) {
+  constexpr std::size_t kBatch = 256;
+  struct TPending {
+    int Line = 0;
+    std::size_t Old = 0;
+    std::size_t New = 0;
+    std::size_t End = 0;
+    /// Where its stored bytes are in the arena, if a category can have them.
+    std::optional<std::pair<std::size_t, std::size_t>> Bytes;
+  };
+  const bool asciiItself = asciiIsItself(aEngine.CodePage());
+  std::string arena;
+  std::vector<TPending> pending;
+  std::vector<std::string_view> keys;
+  std::vector<std::optional<std::size_t>> entries;
+  std::u16string units;
+  TAnsiText bytes;
+  const auto settle = [&] {
+    keys.clear();
+    for (const TPending& line : pending)
+      if (line.Bytes)
+        keys.push_back(std::string_view(arena).substr(line.Bytes->first, line.Bytes->second));
+    entries.resize(keys.size());
+    aEngine.FindCategoriesBytes(keys, entries);
+    std::size_t key = 0;
+    const std::string_view all(arena);
+    for (const TPending& line : pending)
+      aEntry(line.Line, all.substr(line.Old, line.New - line.Old),
+             all.substr(line.New, line.End - line.New), line.Bytes ? entries[key++] : std::nullopt);
+    pending.clear();
+    arena.clear();
+  };
+  const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
+    TPending line;
+    line.Line = aLine;
+    line.Old = arena.size();
+    arena.append(aOld);
+    line.New = arena.size();
+    arena.append(aNew);
+    line.End = arena.size();
+    // Its stored bytes: the old text itself where the code page keeps ASCII
+    // as it is, or else the old text encoded, if exactly and within the
+    // field.
+    if (asciiItself && asciiPrefix(aOld) == aOld.size()) {
+      if (aOld.size() <= kRemarksCapacity) line.Bytes.emplace(line.Old, aOld.size());
+    } else {
+      utf8ToUtf16To(aOld, units);
+      encodeAnsiTo(units, aEngine.CodePage(), std::numeric_limits<std::size_t>::max(), bytes);
+      if (bytes.Exact() && bytes.Bytes.size() <= kRemarksCapacity) {
+        line.Bytes.emplace(arena.size(), bytes.Bytes.size());
+        arena.append(bytes.Bytes);
+      }
+    }
+    pending.push_back(line);
+    if (pending.size() == kBatch) settle();
+  });
+  if (!whole) return false;
+  settle();
+  return true;
 }
 
 TMapLine lineOf(int aLine, std::string_view aOld, std::string_view aNew) {
@@ -345,33 +400,34 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   TMapTranslation out;
   out.Stored.TextOf.assign(aEngine.Catalog().Count(), TCategoryBytes::kKept);
   std::u16string units;
-  TAnsiText bytes;
   TAnsiText stored;
   const bool asciiItself = asciiIsItself(page);
-  const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
-    const std::optional<std::size_t> entry = entryNamed(aEngine, asciiItself, aOld, units, bytes);
-    // An entry a line before named keeps that line's text; this one, whose
-    // old text is another, names nothing.
-    if (!entry || !out.Stored.Kept(*entry)) {
-      out.Unmatched.push_back(lineOf(aLine, aOld, aNew));
-      return;
-    }
-    if (asciiItself && asciiPrefix(aNew) == aNew.size()) {
-      // Its own bytes, cut to the field.
-      out.Stored.Give(*entry, aNew.substr(0, kRemarksCapacity));
-      if (aNew.size() > kRemarksCapacity)
-        out.Inexact.push_back({out.NamedLines.size(),
-                               *utf8ToUtf16(aNew),
-                               {std::string(aNew.substr(0, kRemarksCapacity)), {}, true}});
-    } else {
-      utf8ToUtf16To(aNew, units);
-      encodeAnsiTo(units, page, kRemarksCapacity, stored);
-      out.Stored.Give(*entry, stored.Bytes);
-      if (!stored.Exact()) out.Inexact.push_back({out.NamedLines.size(), units, stored});
-    }
-    out.NamedLines.push_back(aLine);
-    out.NamedEntries.push_back(static_cast<std::uint32_t>(*entry));
-  });
+  const bool whole = forEachNamed(
+      aEngine, aScan,
+      [&](int aLine, std::string_view aOld, std::string_view aNew,
+          std::optional<std::size_t> aEntry) {
+        // An entry a line before named keeps that line's text; this one, whose
+        // old text is another, names nothing.
+        if (!aEntry || !out.Stored.Kept(*aEntry)) {
+          out.Unmatched.push_back(lineOf(aLine, aOld, aNew));
+          return;
+        }
+        if (asciiItself && asciiPrefix(aNew) == aNew.size()) {
+          // Its own bytes, cut to the field.
+          out.Stored.Give(*aEntry, aNew.substr(0, kRemarksCapacity));
+          if (aNew.size() > kRemarksCapacity)
+            out.Inexact.push_back({out.NamedLines.size(),
+                                   *utf8ToUtf16(aNew),
+                                   {std::string(aNew.substr(0, kRemarksCapacity)), {}, true}});
+        } else {
+          utf8ToUtf16To(aNew, units);
+          encodeAnsiTo(units, page, kRemarksCapacity, stored);
+          out.Stored.Give(*aEntry, stored.Bytes);
+          if (!stored.Exact()) out.Inexact.push_back({out.NamedLines.size(), units, stored});
+        }
+        out.NamedLines.push_back(aLine);
+        out.NamedEntries.push_back(static_cast<std::uint32_t>(*aEntry));
+      });
   if (!whole) return std::nullopt;
 
   // The two first entries, in catalogue order, given each new text: a text
@@ -441,16 +497,14 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
 std::optional<std::vector<TMapLine>> applyScan(const TVectorEngine& aEngine, const TMapScan& aScan,
                                                TCategoryMap& aMap) {
   std::vector<TMapLine> unmatched;
-  std::u16string units;
-  TAnsiText bytes;
-  const bool asciiItself = asciiIsItself(aEngine.CodePage());
-  const bool whole = aScan.ForEach([&](int aLine, std::string_view aOld, std::string_view aNew) {
-    if (const std::optional<std::size_t> entry =
-            entryNamed(aEngine, asciiItself, aOld, units, bytes))
-      aMap.NewCats[*entry] = *utf8ToUtf16(aNew);
-    else
-      unmatched.push_back(lineOf(aLine, aOld, aNew));
-  });
+  const bool whole = forEachNamed(aEngine, aScan,
+                                  [&](int aLine, std::string_view aOld, std::string_view aNew,
+                                      std::optional<std::size_t> aEntry) {
+                                    if (aEntry)
+                                      aMap.NewCats[*aEntry] = *utf8ToUtf16(aNew);
+                                    else
+                                      unmatched.push_back(lineOf(aLine, aOld, aNew));
+                                  });
   if (!whole) return std::nullopt;
   return unmatched;
 }

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "LoaderSaver.h"
@@ -66,6 +68,46 @@ TEST(CatalogueTest, NonAsciiTextsAreDecodedFromTheCodePage) {
   engine.LoadLibraryFromStream(buildSampleLibrary(lib));
   EXPECT_EQ(engine.Names().at(0), u"Gr\u00fcn \u20ac");
   EXPECT_EQ(engine.GetLibraryIndexItem(0), u"B\u00e4ume");
+}
+
+// Found one at a time or many at once, a category is the entry stored as
+// exactly those bytes (clamped to the field): over a catalogue large enough
+// for its table to have grown, and batches longer than one look-ahead.
+TEST(CatalogueTest, LookupsByBytesFindTheEntryStoredSo) {
+  TSampleLibrary lib;
+  const std::string longest(kRemarksCapacity, 'L');
+  for (int i = 0; i < 300; ++i) lib.Items.push_back(sampleItem("n", "cat " + std::to_string(i)));
+  for (const std::string& category : {std::string(), longest, std::string("B\xe4ume")})
+    lib.Items.push_back(sampleItem("n", category));
+  TVectorEngine engine;
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const struct {
+    const char* Name;
+    std::string Bytes;
+    std::optional<std::size_t> Entry;
+  } cases[] = {
+      {"the first", "cat 0", 0},
+      {"one from the middle", "cat 150", 150},
+      {"one that begins others", "cat 15", 15},
+      {"another's prefix is none", "cat", std::nullopt},
+      {"case tells them apart", "Cat 1", std::nullopt},
+      {"the empty one", "", 300},
+      {"a full field", longest, 301},
+      {"longer than the field, clamped", longest + "more", 301},
+      {"a byte above ASCII", "B\xe4ume", 302},
+  };
+  std::vector<std::string_view> batch;
+  std::vector<std::optional<std::size_t>> expected;
+  for (int round = 0; round < 8; ++round)
+    for (const auto& c : cases) {
+      EXPECT_EQ(engine.FindCategoryBytes(c.Bytes), c.Entry) << c.Name;
+      batch.push_back(c.Bytes);
+      expected.push_back(c.Entry);
+    }
+  std::vector<std::optional<std::size_t>> found(batch.size(), 7);
+  engine.FindCategoriesBytes(batch, found);
+  for (std::size_t i = 0; i < batch.size(); ++i)
+    EXPECT_EQ(found[i], expected[i]) << cases[i % std::size(cases)].Name;
 }
 
 TEST(LoadTest, SecondLibraryReplacesTheFirst) {
