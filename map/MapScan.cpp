@@ -11,6 +11,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <span>
 
 #include "FieldEscape.h"
 #include "LibraryFormat.h"
@@ -431,12 +432,15 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   if (!whole) return std::nullopt;
 
   // The two first entries, in catalogue order, given each new text: a text
-  // another entry is also given merges them. Open-addressed by the bytes.
+  // another entry is also given merges them. Open-addressed by the bytes,
+  // each slot the text's number plus one and its hash's high half, so that
+  // a probe reads another text only when it is almost surely the same.
   const TCategoryBytes& given = out.Stored;
   constexpr std::uint32_t kNone = UINT32_MAX;
+  constexpr std::uint64_t kTextBits = 0xFFFFFFFFULL;
   std::size_t size = 1;
   while (size < 2 * given.Count() + 2) size *= 2;
-  std::vector<std::uint32_t> slots(size, kNone);
+  std::vector<std::uint64_t> slots(size, 0);
   std::vector<std::array<std::uint32_t, 2>> firstTwo(given.Count(), {kNone, kNone});
   std::vector<std::uint32_t> groupOf(given.Count());
   // In catalogue order, so the first two of each group are its smallest.
@@ -465,31 +469,46 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
     hashAhead();
     const std::uint32_t text = given.TextOf[c];
     const std::string_view key = given.Text(text);
+    const std::uint64_t tag = hash & ~kTextBits;
     std::size_t slot = hash & mask;
-    while (slots[slot] != kNone && given.Text(slots[slot]) != key) slot = (slot + 1) & mask;
-    if (slots[slot] == kNone) slots[slot] = text;
-    auto& two = firstTwo[slots[slot]];
+    for (; slots[slot] != 0; slot = (slot + 1) & mask)
+      if ((slots[slot] & ~kTextBits) == tag && given.Text((slots[slot] & kTextBits) - 1) == key)
+        break;
+    if (slots[slot] == 0) slots[slot] = tag | (std::uint64_t{text} + 1);
+    const auto group = static_cast<std::uint32_t>((slots[slot] & kTextBits) - 1);
+    auto& two = firstTwo[group];
     if (two[0] == kNone)
       two[0] = static_cast<std::uint32_t>(c);
     else if (two[1] == kNone)
       two[1] = static_cast<std::uint32_t>(c);
-    groupOf[text] = slots[slot];
+    groupOf[text] = group;
   }
-  // A map that names every category leaves none to merge with by its bytes.
+  // An entry that keeps its bytes merges with one given the same: a map
+  // that names every category leaves none. Looked up a batch at a time.
   const bool anyKept = given.Count() < given.TextOf.size();
-  for (std::size_t named = 0; named < out.NamedEntries.size(); ++named) {
-    const std::size_t entry = out.NamedEntries[named];
-    const std::uint32_t text = given.TextOf[entry];
-    std::optional<std::size_t> first;
-    const auto consider = [&](std::size_t aOther) {
-      if (aOther != entry && (!first || aOther < *first)) first = aOther;
-    };
-    if (const auto kept = anyKept ? aEngine.FindCategoryBytes(given.Text(text)) : std::nullopt;
-        kept && given.Kept(*kept))
-      consider(*kept);
-    for (const std::uint32_t other : firstTwo[groupOf[text]])
-      if (other != kNone) consider(other);
-    if (first) out.Merges.push_back({named, *first});
+  constexpr std::size_t kBatch = 256;
+  std::vector<std::string_view> texts;
+  std::vector<std::optional<std::size_t>> kept(kBatch);
+  for (std::size_t from = 0; from < out.NamedEntries.size(); from += kBatch) {
+    const std::size_t to = std::min(out.NamedEntries.size(), from + kBatch);
+    if (anyKept) {
+      texts.clear();
+      for (std::size_t named = from; named < to; ++named)
+        texts.push_back(given.Text(given.TextOf[out.NamedEntries[named]]));
+      aEngine.FindCategoriesBytes(texts, std::span(kept).first(texts.size()));
+    }
+    for (std::size_t named = from; named < to; ++named) {
+      const std::size_t entry = out.NamedEntries[named];
+      std::optional<std::size_t> first;
+      const auto consider = [&](std::size_t aOther) {
+        if (aOther != entry && (!first || aOther < *first)) first = aOther;
+      };
+      if (const auto& same = kept[named - from]; anyKept && same && given.Kept(*same))
+        consider(*same);
+      for (const std::uint32_t other : firstTwo[groupOf[given.TextOf[entry]]])
+        if (other != kNone) consider(other);
+      if (first) out.Merges.push_back({named, *first});
+    }
   }
   return out;
 }
