@@ -400,6 +400,14 @@ std::optional<TMapTranslation> translateByScan(const TVectorEngine& aEngine,
   const TCodePage page = aEngine.CodePage();
   TMapTranslation out;
   out.Stored.TextOf.assign(aEngine.Catalog().Count(), TCategoryBytes::kKept);
+  // Room for every line to name a category, reserved once: growing would
+  // copy the texts and hold them twice for a while. Pages never written
+  // take no memory.
+  const std::size_t most = std::min(aScan.Entries(), aEngine.Catalog().Count());
+  out.Stored.Bytes.reserve(most * kRemarksCapacity);
+  out.Stored.Ends.reserve(most);
+  out.NamedLines.reserve(most);
+  out.NamedEntries.reserve(most);
   std::u16string units;
   TAnsiText stored;
   const bool asciiItself = asciiIsItself(page);
