@@ -519,7 +519,10 @@ constexpr std::string_view kMapChanged = "cannot read: it changed while it was r
 /// category will store worked out once, for the save and its warnings.
 int translateScanned(const TCommandLine& aLine, TVectorEngine& aEngine, const TMapScan& aScan,
                      std::ostream& aErr, bool aErrIsTerminal) {
+  // The save's order needs only the names: it is sorted beside the reading.
+  std::future<void> sorted = std::async(std::launch::async, [&aEngine] { aEngine.SortAhead(); });
   const std::optional<TMapTranslation> translation = translateByScan(aEngine, aScan);
+  sorted.get();
   if (!translation) return fail(aErr, *aLine.MapFile, kMapChanged);
   // Entries of which none is a category: almost surely the wrong map.
   if (aScan.Entries() > 0 && translation->Unmatched.size() == aScan.Entries())

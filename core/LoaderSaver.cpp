@@ -371,6 +371,7 @@ void TVectorEngine::ClearLibrary() {
   mItemCategory.clear();
   mItemCategory.shrink_to_fit();
   mKeys = TNaturalKeys();
+  mSorted.reset();
   mBuffer = TFileBytes();
   mFile.clear();
   mTrailingBytes = 0;
@@ -456,6 +457,11 @@ std::vector<std::uint32_t> TVectorEngine::SortedItemOrder() const {
     keys.Close();
   }
   return sortedByKey(keys);
+}
+
+void TVectorEngine::SortAhead() {
+  mSorted = SortedItemOrder();
+  mSortedPage = mCodePage;
 }
 
 /// Tells the reporter that the save has ended, once it has begun, however
@@ -554,7 +560,10 @@ std::vector<TAnsiText> TVectorEngine::StoredCategories(const TCategoryMap& aMap)
 
 void TVectorEngine::WriteItems(TByteSink& aStream, const TCategoryBytes& aBytes,
                                TWorkProgress* aProgress) const {
-  const std::vector<std::uint32_t> order = SortedItemOrder();
+  std::vector<std::uint32_t> sorted;
+  const bool ahead = mSorted && mSortedPage == mCodePage;
+  if (!ahead) sorted = SortedItemOrder();
+  const std::vector<std::uint32_t>& order = ahead ? *mSorted : sorted;
   const std::size_t count = order.size();
   std::vector<std::uint8_t> leads(kItemsPerWrite * kItemLead);
   std::vector<TByteSpan> spans;

@@ -211,6 +211,11 @@ class TVectorEngine {
   /// The item positions in the order the save writes them: natural order of
   /// their names, equal names in file order.
   std::vector<std::uint32_t> SortedItemOrder() const;
+  /// Works out SortedItemOrder now and keeps it for the next save in the
+  /// same code page. Another thread may run it while this one asks the
+  /// catalogue (not while it saves or sorts): a save through a map then
+  /// does not wait for the sort.
+  void SortAhead();
 
  private:
   /// Copies the header from aStream, as far as its bytes go; true when it is
@@ -256,6 +261,9 @@ class TVectorEngine {
   /// Each item's natural-order key, made while loading, in mKeysPage.
   TNaturalKeys mKeys;
   TCodePage mKeysPage = TCodePage::Western;
+  /// SortedItemOrder as SortAhead found it, in mSortedPage.
+  std::optional<std::vector<std::uint32_t>> mSorted;
+  TCodePage mSortedPage = TCodePage::Western;
   std::vector<TItemStream> OLibrary;
   /// Catalogue entry of each item, as loaded.
   std::vector<std::uint32_t> mItemCategory;

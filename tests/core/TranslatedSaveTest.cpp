@@ -61,6 +61,29 @@ TEST(SaveOrderTest, EqualNamesKeepFileOrderEachWithItsOwnBytes) {
   EXPECT_EQ(itemCategory(out.Items[2]), "Str\xe4ucher");
 }
 
+// An order sorted ahead is the save's own, until the code page it was
+// sorted in changes: \x80 and \xC0 are the Euro and A grave in
+// Windows-1252, Dje and A in Windows-1251, two orders.
+TEST(SaveOrderTest, OrderSortedAheadHoldsForItsCodePageOnly) {
+  TSampleLibrary lib;
+  lib.Items = {sampleItem("\x80", "X"), sampleItem("\xC0", "X"), sampleItem("a", "X")};
+  TVectorEngine engine;
+  engine.SetCodePage(TCodePage::Western);
+  engine.LoadLibraryFromStream(buildSampleLibrary(lib));
+  const std::vector<std::string> western =
+      names(parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine))));
+  engine.SortAhead();
+  EXPECT_EQ(names(parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine)))), western);
+  engine.SetCodePage(TCodePage::Cyrillic);
+  const std::vector<std::string> cyrillic =
+      names(parseLibrary(saveToMemory(engine, TCategoryMap::Identity(engine))));
+  EXPECT_NE(cyrillic, western);
+  TVectorEngine fresh;
+  fresh.SetCodePage(TCodePage::Cyrillic);
+  fresh.LoadLibraryFromStream(buildSampleLibrary(lib));
+  EXPECT_EQ(names(parseLibrary(saveToMemory(fresh, TCategoryMap::Identity(fresh)))), cyrillic);
+}
+
 TEST(SaveTranslationTest, EveryByteButTheCategoryPassesThrough) {
   TSampleLibrary lib;
   lib.Items = {sampleItem("B", "Vegetation", 10, 5), sampleItem("A", "Cars", 10, 6)};
