@@ -11,6 +11,7 @@
 #include <memory>
 #include <new>
 #include <string_view>
+#include <system_error>
 #include <unordered_map>
 
 #include "CheckMessages.h"
@@ -436,13 +437,12 @@ int runListing(const TCommandLine& aLine, TCodePage aPage, const std::string& aT
   return kExitSuccess;
 }
 
-/// Reads aLine's map, when it names one, into aRead and the whole library
-/// into aEngine; a refused map is told before the library's faults. The
+/// Reads aLine's map, when it names one, into aRead and then the whole
+/// library into aEngine: the map first, as it is the cheaper to refuse. The
 /// load's result when both were read; nothing, after a line on aErr, when
 /// the map is refused or the library was not read whole.
 /// A tab-separated map with no memory beside it is only checked, into
-/// aScan, while the library loads: it is read again, line by line, once
-/// the library is loaded.
+/// aScan: it is read again, line by line, once the library is loaded.
 std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePage aPage,
                                               TMapRead& aRead, TVectorEngine& aEngine,
                                               std::ostream& aErr,
@@ -450,17 +450,9 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
                                               std::optional<TMapScan>* aScan = nullptr) {
   const TMapLanguages languages{aLine.SourceLanguage.value_or(""),
                                 aLine.TargetLanguage.value_or("")};
-  std::optional<TLoadResult> loaded;
   if (aScan && aLine.MapFile && mapFormatOf(*aLine.MapFile) == TMapFormat::Tsv &&
-      aLine.MemoryFiles.empty()) {
-    // The check reads the map and the load the library: on two threads. A
-    // refused map is still what is told, the library's faults only after.
-    std::future<std::optional<TMapScan>> check =
-        std::async(std::launch::async, [&aLine] { return TMapScan::Check(*aLine.MapFile); });
-    aEngine.SetCodePage(aPage);
-    loaded = aEngine.LoadLibraryFromFile(aLine.In);
-    *aScan = check.get();
-  }
+      aLine.MemoryFiles.empty())
+    *aScan = TMapScan::Check(*aLine.MapFile);
   // A map the scan will not take is read whole, which tells why.
   if (aLine.MapFile && !(aScan && *aScan)) {
     aRead = readMap(*aLine.MapFile, languages);
@@ -479,12 +471,10 @@ std::optional<TLoadResult> readMapThenLibrary(const TCommandLine& aLine, TCodePa
     }
     aMemory->Add(aMemory->AddSource(file), memory.Lines);
   }
-  if (!loaded) {
-    aEngine.SetCodePage(aPage);
-    loaded = aEngine.LoadLibraryFromFile(aLine.In);
-  }
-  if (loaded->Kind == TLoadResult::TKind::Loaded) return loaded;
-  fail(aErr, aLine.In, describeLoad(*loaded));
+  aEngine.SetCodePage(aPage);
+  TLoadResult loaded = aEngine.LoadLibraryFromFile(aLine.In);
+  if (loaded.Kind == TLoadResult::TKind::Loaded) return loaded;
+  fail(aErr, aLine.In, describeLoad(loaded));
   return std::nullopt;
 }
 
@@ -519,10 +509,15 @@ constexpr std::string_view kMapChanged = "cannot read: it changed while it was r
 /// category will store worked out once, for the save and its warnings.
 int translateScanned(const TCommandLine& aLine, TVectorEngine& aEngine, const TMapScan& aScan,
                      std::ostream& aErr, bool aErrIsTerminal) {
-  // The save's order needs only the names: it is sorted beside the reading.
-  std::future<void> sorted = std::async(std::launch::async, [&aEngine] { aEngine.SortAhead(); });
+  // The save's order needs only the names: it is sorted beside the reading
+  // where a second thread is to be had, or else by the save.
+  std::future<void> sorted;
+  try {
+    sorted = std::async(std::launch::async, [&aEngine] { aEngine.SortAhead(); });
+  } catch (const std::system_error&) {
+  }
   const std::optional<TMapTranslation> translation = translateByScan(aEngine, aScan);
-  sorted.get();
+  if (sorted.valid()) sorted.get();
   if (!translation) return fail(aErr, *aLine.MapFile, kMapChanged);
   // Entries of which none is a category: almost surely the wrong map.
   if (aScan.Entries() > 0 && translation->Unmatched.size() == aScan.Entries())

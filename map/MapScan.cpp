@@ -265,6 +265,14 @@ bool scanFile(const std::string& aFile, std::size_t aBlock,
 /// The hashes of the old texts seen, open-addressed; zero marks a free slot.
 class THashSet {
  public:
+  /// Asks for the slot aHash would go in ahead of its insertion.
+  void Prefetch(std::uint64_t aHash) const {
+#if defined(__GNUC__) || defined(__clang__)
+    if (!mSlots.empty())
+      __builtin_prefetch(&mSlots[(aHash == 0 ? 1 : aHash) & (mSlots.size() - 1)]);
+#endif
+  }
+
   /// False when aHash was inserted before.
   bool Insert(std::uint64_t aHash) {
     if (aHash == 0) aHash = 1;
@@ -374,12 +382,26 @@ TMapLine lineOf(int aLine, std::string_view aOld, std::string_view aNew) {
 std::optional<TMapScan> TMapScan::Check(const std::string& aFile, std::size_t aBlock) {
   TMapScan scan(aFile, std::max<std::size_t>(aBlock, 1));
   THashSet seen;
+  // Each hash goes in a few lines after it is taken, its slot asked for
+  // meanwhile: the set is far larger than the cache.
+  constexpr std::size_t kAhead = 16;
+  std::array<std::uint64_t, kAhead> ahead{};
+  std::size_t waiting = 0;
   const bool whole =
       scanFile(aFile, scan.mBlock, [&](int, std::string_view aOld, std::string_view) {
-        ++scan.mEntries;
-        return seen.Insert(hashText(aOld));
+        const std::uint64_t hash = hashText(aOld);
+        const std::uint64_t due = ahead[scan.mEntries % kAhead];
+        ahead[scan.mEntries++ % kAhead] = hash;
+        seen.Prefetch(hash);
+        if (waiting < kAhead) {
+          ++waiting;
+          return true;
+        }
+        return seen.Insert(due);
       });
   if (!whole) return std::nullopt;
+  for (std::size_t i = scan.mEntries - waiting; i < scan.mEntries; ++i)
+    if (!seen.Insert(ahead[i % kAhead])) return std::nullopt;
   return scan;
 }
 
