@@ -9,9 +9,6 @@
 // the disk; it must give what a load from memory gives. The input read as
 // two strings of code units also checks that their sort keys order them as
 // NatCompare does.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -19,10 +16,12 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FileLayer.h"
 #include "LoaderSaver.h"
+#include "MemoryFile.h"
 #include "NaturalKey.h"
 #include "strnatcomp.h"
 
@@ -117,33 +116,12 @@ void checkSortKeys(const std::uint8_t* aData, std::size_t aSize) {
           "sort keys order names as NatCompare does");
 }
 
-/// The input as a file in memory, loaded through its name as any library
-/// file is: mapped.
-class TInputFile {
- public:
-  TInputFile(const std::uint8_t* aData, std::size_t aSize)
-      : mDescriptor(::memfd_create("zbl-fuzz-input", MFD_CLOEXEC)) {
-    require(mDescriptor >= 0, "the input becomes a file");
-    for (std::size_t written = 0; written < aSize;) {
-      const ssize_t wrote = ::write(mDescriptor, aData + written, aSize - written);
-      require(wrote > 0, "the input becomes a file");
-      written += static_cast<std::size_t>(wrote);
-    }
-  }
-  ~TInputFile() { ::close(mDescriptor); }
-  TInputFile(const TInputFile&) = delete;
-  TInputFile& operator=(const TInputFile&) = delete;
-  std::string Name() const { return "/proc/self/fd/" + std::to_string(mDescriptor); }
-
- private:
-  int mDescriptor;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* aData, std::size_t aSize) {
   checkSortKeys(aData, aSize);
-  const TInputFile input(aData, aSize);
+  // Loaded through its name as any library file is: mapped.
+  const TMemoryFile input(std::string_view(reinterpret_cast<const char*>(aData), aSize));
   TVectorEngine first;
   const TLoadResult loaded = first.LoadLibraryFromFile(input.Name());
   TVectorEngine inMemory;

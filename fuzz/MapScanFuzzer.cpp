@@ -6,9 +6,6 @@
 //     and new text), and the scan reads it again as it checked it.
 // The first byte of an input sets how many bytes the scan reads at a time,
 // from 1 to 64, so that its lines straddle the ends of many blocks.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +15,7 @@
 
 #include "MapFile.h"
 #include "MapScan.h"
+#include "MemoryFile.h"
 #include "TextCodec.h"
 
 namespace {
@@ -27,27 +25,6 @@ void require(bool aHolds, const char* aProperty) {
   std::fprintf(stderr, "property violated: %s\n", aProperty);
   std::abort();
 }
-
-/// The input in a file of its own in memory; its name, through /proc.
-class TMemoryFile {
- public:
-  explicit TMemoryFile(std::string_view aBytes) : mDescriptor(::memfd_create("map", MFD_CLOEXEC)) {
-    require(mDescriptor >= 0, "a file in memory is made");
-    for (std::size_t done = 0; done < aBytes.size();) {
-      const ssize_t wrote = ::write(mDescriptor, aBytes.data() + done, aBytes.size() - done);
-      require(wrote > 0, "the input is written");
-      done += static_cast<std::size_t>(wrote);
-    }
-  }
-  ~TMemoryFile() { ::close(mDescriptor); }
-  TMemoryFile(const TMemoryFile&) = delete;
-  TMemoryFile& operator=(const TMemoryFile&) = delete;
-
-  std::string Name() const { return "/proc/self/fd/" + std::to_string(mDescriptor); }
-
- private:
-  int mDescriptor;
-};
 
 }  // namespace
 
