@@ -510,10 +510,16 @@ constexpr std::string_view kMapChanged = "cannot read: it changed while it was r
 int translateScanned(const TCommandLine& aLine, TVectorEngine& aEngine, const TMapScan& aScan,
                      std::ostream& aErr, bool aErrIsTerminal) {
   // The save's order needs only the names: it is sorted beside the reading
-  // where a second thread is to be had, or else by the save.
+  // where a second thread and the memory are to be had, or else by the
+  // save, which tells what fails.
   std::future<void> sorted;
   try {
-    sorted = std::async(std::launch::async, [&aEngine] { aEngine.SortAhead(); });
+    sorted = std::async(std::launch::async, [&aEngine] {
+      try {
+        aEngine.SortAhead();
+      } catch (const std::bad_alloc&) {
+      }
+    });
   } catch (const std::system_error&) {
   }
   const std::optional<TMapTranslation> translation = translateByScan(aEngine, aScan);

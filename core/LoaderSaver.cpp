@@ -292,16 +292,9 @@ std::size_t TVectorEngine::ReadItems(std::int32_t aDeclared, TLoadResult::TDamag
 }
 
 std::optional<std::size_t> TVectorEngine::FindCategoryBytes(std::string_view aBytes) const {
-  if (mCategorySlots.empty()) return std::nullopt;
-  aBytes = aBytes.substr(0, kRemarksCapacity);
-  const std::uint64_t hash = hashBytes(aBytes);
-  const std::size_t mask = mCategorySlots.size() - 1;
-  for (std::size_t slot = hash & mask; mCategorySlots[slot] != 0; slot = (slot + 1) & mask) {
-    const std::uint64_t held = mCategorySlots[slot];
-    const std::size_t entry = (held & kEntryBits) - 1;
-    if (tagOf(held) == tagOf(hash) && remarksView(mCategoryField[entry]) == aBytes) return entry;
-  }
-  return std::nullopt;
+  std::optional<std::size_t> entry;
+  FindCategoriesBytes(std::span(&aBytes, 1), std::span(&entry, 1));
+  return entry;
 }
 
 void TVectorEngine::FindCategoriesBytes(std::span<const std::string_view> aBytes,
