@@ -14,6 +14,7 @@
 #include "CodePage.h"
 #include "StorageMessages.h"
 #include "TranslationChecks.h"
+#include "Utf16View.h"
 
 class TSpeller;
 class TVectorEngine;
@@ -176,14 +177,11 @@ class TCategoryModel final : public QAbstractTableModel {
    public:
     explicit TTextsForChecks(const TCategoryModel& aModel) : mModel(aModel) {}
     int RowCount() const override { return static_cast<int>(mModel.mOld.size()); }
-    std::u16string_view OldText(int aRow) const override { return View(mModel.mOld[aRow]); }
-    std::u16string_view NewText(int aRow) const override { return View(mModel.mNew[aRow]); }
+    std::u16string_view OldText(int aRow) const override { return utf16View(mModel.mOld[aRow]); }
+    std::u16string_view NewText(int aRow) const override { return utf16View(mModel.mNew[aRow]); }
     std::vector<int> RowsWithOldText(std::u16string_view aText) const override;
 
    private:
-    static std::u16string_view View(const QString& aText) {
-      return {reinterpret_cast<const char16_t*>(aText.utf16()), static_cast<std::size_t>(aText.size())};
-    }
     const TCategoryModel& mModel;
   };
 

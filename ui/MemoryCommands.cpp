@@ -18,6 +18,7 @@
 #include "MapTransfer.h"
 #include "ProgressReporter.h"
 #include "RowEditCommand.h"
+#include "Utf16View.h"
 
 namespace {
 
@@ -25,10 +26,6 @@ constexpr std::size_t kSuggestions = 3;
 // The library's own rows may give one translation many times; ask for more
 // than are shown, so that a few remain once equal ones are dropped.
 constexpr std::size_t kOwnRowsAsked = 4 * kSuggestions;
-
-std::u16string_view view(const QString& aText) {
-  return {reinterpret_cast<const char16_t*>(aText.utf16()), static_cast<std::size_t>(aText.size())};
-}
 
 }  // namespace
 
@@ -94,7 +91,7 @@ const TFuzzyIndex& TMemoryCommands::OwnRows() const {
   if (!mOwnRows) {
     mOwnRows.emplace();
     const TCategoryModel& model = *mDocument.Model();
-    for (int row = 0; row < model.rowCount(); ++row) mOwnRows->Add(view(model.OldText(row)));
+    for (int row = 0; row < model.rowCount(); ++row) mOwnRows->Add(utf16View(model.OldText(row)));
   }
   return *mOwnRows;
 }
@@ -102,7 +99,7 @@ const TFuzzyIndex& TMemoryCommands::OwnRows() const {
 std::vector<TShownSuggestion> TMemoryCommands::Suggestions(int aRow) const {
   const TCategoryModel& model = *mDocument.Model();
   if (aRow < 0 || aRow >= model.rowCount()) return {};
-  const std::u16string_view old = view(model.OldText(aRow));
+  const std::u16string_view old = utf16View(model.OldText(aRow));
   std::vector<TShownSuggestion> found;
   // The library's own translations come first among equally good ones.
   for (const TFuzzyMatch& match :
@@ -147,7 +144,7 @@ void TMemoryCommands::Pretranslate() {
       if (model.NewText(row) != old) continue;
       if (const auto own = translated.constFind(old); own != translated.constEnd()) {
         changes.push_back({row, old, model.NewText(*own)});
-      } else if (const TMemoryEntry* entry = mMemory.Exact(view(old))) {
+      } else if (const TMemoryEntry* entry = mMemory.Exact(utf16View(old))) {
         changes.push_back({row, old, QString::fromStdU16String(entry->New)});
       }
     }

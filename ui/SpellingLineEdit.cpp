@@ -12,15 +12,12 @@
 #include <string_view>
 
 #include "Speller.h"
+#include "Utf16View.h"
 
 namespace {
 
 /// The most suggestions the context menu offers.
 constexpr int kMenuSuggestions = 7;
-
-std::u16string_view utf16(const QString& aText) {
-  return {reinterpret_cast<const char16_t*>(aText.utf16()), static_cast<std::size_t>(aText.size())};
-}
 
 /// aText as the line edit shows it: the control characters it draws as
 /// spaces replaced alike, so that each keeps its width and its offset.
@@ -64,7 +61,7 @@ void TSpellingLineEdit::SetOldText(const QString& aOld) {
 void TSpellingLineEdit::respell() {
   const QString now = text();
   std::vector<TWordSpan> spans;
-  if (mSpeller != nullptr) spans = MisspelledWords(utf16(mOld), utf16(now), *mSpeller);
+  if (mSpeller != nullptr) spans = MisspelledWords(utf16View(mOld), utf16View(now), *mSpeller);
   if (spans.empty() && mSpans.empty()) return;
   mSpans = std::move(spans);
   relayout();
@@ -164,7 +161,7 @@ QMenu* TSpellingLineEdit::menuAt(int aPos) {
   const QString word =
       text().mid(static_cast<qsizetype>(span.Start), static_cast<qsizetype>(span.Length));
   QAction* first = menu->actions().value(0);
-  const std::vector<std::u16string> suggestions = mSpeller->Suggest(utf16(word));
+  const std::vector<std::u16string> suggestions = mSpeller->Suggest(utf16View(word));
   for (std::size_t i = 0; i < suggestions.size() && i < kMenuSuggestions; ++i) {
     const QString suggestion = QString::fromStdU16String(suggestions[i]);
     // An ampersand in a word is a letter of it, not the mark of a shortcut.
